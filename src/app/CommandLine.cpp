@@ -1,0 +1,70 @@
+#include "app/CommandLine.h"
+
+CommandLine ParseCommandLine(const QStringList& args)
+{
+    CommandLine cmd;
+    auto fail = [&cmd](const QString& message) {
+        cmd.action = CommandLine::Action::Error;
+        cmd.error = message;
+        return cmd;
+    };
+    bool scaleGiven = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            cmd.action = CommandLine::Action::Help;
+            return cmd;
+        }
+        if (arg == "--save-as" || arg == "--export") {
+            if (cmd.action != CommandLine::Action::Window)
+                return fail(QStringLiteral("Only one of --save-as and --export may be given."));
+            if (i + 1 >= args.size())
+                return fail(QStringLiteral("%1 needs an output file name.").arg(arg));
+            cmd.action = arg == "--save-as" ? CommandLine::Action::SaveAs : CommandLine::Action::Export;
+            cmd.outputFile = args[++i];
+        } else if (arg == "--scale") {
+            if (i + 1 >= args.size())
+                return fail(QStringLiteral("--scale needs a number from 0.25 to 8."));
+            bool ok = false;
+            cmd.scale = args[++i].toDouble(&ok);
+            if (!ok || !(cmd.scale >= 0.25 && cmd.scale <= 8.0))
+                return fail(QStringLiteral("--scale needs a number from 0.25 to 8, not \"%1\".").arg(args[i]));
+            scaleGiven = true;
+        } else if (arg.compare("/p", Qt::CaseInsensitive) == 0 || arg.compare("-p", Qt::CaseInsensitive) == 0) {
+            cmd.printSwitch = true;
+        } else if (arg.compare("/pt", Qt::CaseInsensitive) == 0 || arg.compare("-pt", Qt::CaseInsensitive) == 0) {
+            cmd.printSwitch = true;
+            // /pt FILE PRINTER [DRIVER [PORT]]: the file comes first, the rest names the printer.
+            if (i + 1 < args.size() && cmd.inputFile.isEmpty())
+                cmd.inputFile = args[++i];
+            while (i + 1 < args.size() && !args[i + 1].startsWith("--"))
+                cmd.printArgs << args[++i];
+        } else if (arg.startsWith("--")) {
+            return fail(QStringLiteral("Unknown option \"%1\".").arg(arg));
+        } else {
+            if (!cmd.inputFile.isEmpty())
+                return fail(QStringLiteral("Only one file may be given, not \"%1\" and \"%2\".").arg(cmd.inputFile, arg));
+            cmd.inputFile = arg;
+        }
+    }
+    if (scaleGiven && cmd.action != CommandLine::Action::Export)
+        return fail(QStringLiteral("--scale goes with --export."));
+    return cmd;
+}
+
+QString CommandLineUsage()
+{
+    return QStringLiteral(
+        "Usage: ternary [FILE.tpf]\n"
+        "       ternary [IN.tpf] --save-as OUT.tpf|OUT.csv\n"
+        "       ternary [IN.tpf] --export OUT.png|OUT.svg|OUT.pdf [--scale S]\n"
+        "\n"
+        "Without options, opens FILE (or a new plot) in a window.\n"
+        "  --save-as OUT   open IN (or start a new plot) and save it as OUT without a window;\n"
+        "                  OUT.tpf is a plot file, OUT.csv the samples as comma-separated values\n"
+        "  --export OUT    draw IN (or a new plot) into a PNG, SVG or PDF picture without a window\n"
+        "  --scale S       with --export to PNG: multiply the picture's size by S (0.25 to 8, default 1)\n"
+        "  --help          show this text\n"
+        "\n"
+        "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n");
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the user asked for on the command line.
+//   ternary [FILE]                                  open FILE (or a new document) in a window
+//   ternary [IN] --save-as OUT.tpf|OUT.csv          convert without a window
+//   ternary [IN] --export OUT.png|OUT.svg|OUT.pdf [--scale S]
+//   ternary /p FILE, ternary /pt FILE PRINTER ...   print switches
+struct CommandLine {
+    enum class Action { Window, SaveAs, Export, Help, Error };
+
+    Action action = Action::Window;
+    QString inputFile;      // empty: a new document
+    QString outputFile;     // --save-as and --export
+    double scale = 1.0;     // --export
+    bool printSwitch = false;   // /p or /pt was given
+    QStringList printArgs;      // what followed /pt
+    QString error;          // Action::Error: what was wrong
+};
+
+// Parses the arguments after the program name.
+CommandLine ParseCommandLine(const QStringList& args);
+
+// The text --help prints.
+QString CommandLineUsage();
+
+// Exit statuses of batch mode.
+enum BatchExit { ExitOk = 0, ExitFailure = 1, ExitUsage = 2 };

@@ -1,0 +1,63 @@
+#include "app/TernaryMain.h"
+
+#include "app/Batch.h"
+#include "app/CommandLine.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+QStringList Arguments(int argc, char* argv[])
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+int RunBatch(const CommandLine& cmd, int argc, char* argv[])
+{
+    // Batch mode draws with fonts but never shows a window: it needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (cmd.action == CommandLine::Action::SaveAs)
+        return RunSaveAs(cmd.inputFile, cmd.outputFile);
+    return RunExport(cmd.inputFile, cmd.outputFile, cmd.scale);
+}
+
+int RunWindow(const CommandLine&, int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QLabel label(QStringLiteral("Ternary"));
+    label.resize(780, 550);
+    label.show();
+    return app.exec();
+}
+
+} // namespace
+
+int TernaryMain(int argc, char* argv[])
+{
+    const CommandLine cmd = ParseCommandLine(Arguments(argc, argv));
+    switch (cmd.action) {
+    case CommandLine::Action::Help:
+        std::fputs(CommandLineUsage().toLocal8Bit().constData(), stdout);
+        return ExitOk;
+    case CommandLine::Action::Error:
+        std::fprintf(stderr, "ternary: %s\n%s", cmd.error.toLocal8Bit().constData(),
+                     "Try 'ternary --help' for more information.\n");
+        return ExitUsage;
+    case CommandLine::Action::SaveAs:
+    case CommandLine::Action::Export:
+        return RunBatch(cmd, argc, argv);
+    case CommandLine::Action::Window:
+        break;
+    }
+    return RunWindow(cmd, argc, argv);
+}

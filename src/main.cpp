@@ -1,0 +1,6 @@
+#include "app/TernaryMain.h"
+
+int main(int argc, char* argv[])
+{
+    return TernaryMain(argc, argv);
+}

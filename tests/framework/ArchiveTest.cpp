@@ -1,0 +1,48 @@
+#include "framework/core/CArchive.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> ReadLines(const QByteArray& bytes)
+{
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive archive(&buffer, CArchive::load);
+    std::vector<std::string> lines;
+    std::string line;
+    while (archive.ReadString(line))
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+TEST(ArchiveTest, ReadsLinesEndedByLfOrCrLfAndALastLineWithoutLf)
+{
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(ReadLines("a\nb\n"), (Lines { "a", "b" }));
+    EXPECT_EQ(ReadLines("a\r\nb\r\n"), (Lines { "a", "b" }));
+    EXPECT_EQ(ReadLines("a\nlast"), (Lines { "a", "last" }));
+    EXPECT_EQ(ReadLines("\n\nx"), (Lines { "", "", "x" }));
+    EXPECT_EQ(ReadLines(""), Lines {});
+    // Only a CR right before the LF belongs to the line end.
+    EXPECT_EQ(ReadLines("a\rb\n\r\r\n"), (Lines { "a\rb", "\r" }));
+    EXPECT_EQ(ReadLines(QByteArray("n\0ul\n", 5)), (Lines { std::string("n\0ul", 4) }));
+}
+
+TEST(ArchiveTest, WritesTextsUnchanged)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    CArchive archive(&buffer, CArchive::store);
+    archive.WriteString("ROW=a;b\n");
+    archive.WriteString("");
+    archive.WriteString("\r\n");
+    EXPECT_FALSE(archive.HasError());
+    EXPECT_EQ(data, QByteArray("ROW=a;b\n\r\n"));
+}

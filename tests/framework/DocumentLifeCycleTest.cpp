@@ -1,0 +1,114 @@
+#include "framework/core/CArchive.h"
+#include "framework/core/CDocument.h"
+#include "framework/core/CView.h"
+
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A document whose contents are its lines of text.
+class LinesDocument : public CDocument {
+public:
+    std::vector<std::string> lines;
+    int deleteCount = 0;
+
+    void DeleteContents() override
+    {
+        ++deleteCount;
+        lines.clear();
+    }
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring()) {
+            for (const std::string& line : lines)
+                ar.WriteString(line + "\n");
+        } else {
+            std::string line;
+            while (ar.ReadString(line))
+                lines.push_back(line);
+        }
+    }
+};
+
+class CountingView : public CView {
+public:
+    int updates = 0;
+    int initialUpdates = 0;
+    void OnUpdate(CView*, long, void*) override { ++updates; }
+    void OnInitialUpdate() override { ++initialUpdates; }
+};
+
+} // namespace
+
+TEST(DocumentLifeCycleTest, SaveThenOpenRoundTripsAndClearsTheModifiedFlag)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.txt");
+    LinesDocument doc;
+    doc.lines = { "one", "two" };
+    doc.SetModifiedFlag();
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "a.txt");
+    EXPECT_EQ(ReadFileBytes(path), "one\ntwo\n");
+
+    LinesDocument other;
+    other.lines = { "old" };
+    ASSERT_TRUE(other.OnOpenDocument(path));
+    EXPECT_EQ(other.deleteCount, 1);
+    EXPECT_EQ(other.lines, (std::vector<std::string> { "one", "two" }));
+    EXPECT_EQ(other.GetPathName(), path);
+}
+
+TEST(DocumentLifeCycleTest, OpeningAMissingFileReportsItAndKeepsTheContents)
+{
+    MessageBoxRecorder boxes;
+    LinesDocument doc;
+    doc.lines = { "kept" };
+    EXPECT_FALSE(doc.OnOpenDocument("/nonexistent/dir/x.tpf"));
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_TRUE(boxes.Boxes()[0].text.contains("x.tpf"));
+    EXPECT_EQ(doc.deleteCount, 0);
+    EXPECT_EQ(doc.lines, (std::vector<std::string> { "kept" }));
+}
+
+TEST(DocumentLifeCycleTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("keep.txt");
+    ASSERT_TRUE(WriteFileBytes(path, "previous\n"));
+    // A folder that cannot take the temporary file makes the save fail.
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFile(dir.filePath("probe")).open(QIODevice::WriteOnly))
+        GTEST_SKIP() << "running with rights that ignore folder permissions";
+
+    MessageBoxRecorder boxes;
+    LinesDocument doc;
+    doc.lines = { "new" };
+    doc.SetModifiedFlag();
+    EXPECT_FALSE(doc.OnSaveDocument(path));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(ReadFileBytes(path), "previous\n");
+}
+
+TEST(DocumentLifeCycleTest, UpdateAllViewsSkipsTheSender)
+{
+    LinesDocument doc;
+    CountingView a, b;
+    doc.AddView(&a);
+    doc.AddView(&b);
+    doc.UpdateAllViews(&a);
+    EXPECT_EQ(a.updates, 0);
+    EXPECT_EQ(b.updates, 1);
+    doc.SendInitialUpdate();
+    EXPECT_EQ(a.initialUpdates, 1);
+    EXPECT_EQ(b.GetDocument(), &doc);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "framework/core/MessageBox.h"
+
+#include <QString>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// Records every message box shown while it lives and answers them: with the
+// queued answers first, then with each box's default button.
+class MessageBoxRecorder {
+public:
+    struct Box {
+        QString text;
+        MsgIcon icon;
+        MsgButtons buttons;
+    };
+
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+    void QueueAnswer(MsgResult answer) { m_answers.push_back(answer); }
+    const std::vector<Box>& Boxes() const { return m_boxes; }
+    std::vector<QString> Texts() const;
+
+private:
+    MessageBoxHandler m_previous;
+    std::vector<Box> m_boxes;
+    std::deque<MsgResult> m_answers;
+};
+
+// Path of a file below tests/data.
+QString TestDataPath(const QString& name);
+
+// Whole content of a file as bytes; empty when it cannot be read.
+std::string ReadFileBytes(const QString& path);
+
+// Writes bytes to a file, replacing it; false on failure.
+bool WriteFileBytes(const QString& path, const std::string& bytes);
