@@ -1,5 +1,18 @@
 #include "app/CommandLine.h"
 
+#include <QFileInfo>
+
+namespace {
+bool HasSuffix(const QString& path, std::initializer_list<const char*> suffixes)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    for (const char* wanted : suffixes)
+        if (suffix.compare(QLatin1String(wanted), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+} // namespace
+
 CommandLine ParseCommandLine(const QStringList& args)
 {
     CommandLine cmd;
@@ -49,6 +62,11 @@ CommandLine ParseCommandLine(const QStringList& args)
     }
     if (scaleGiven && cmd.action != CommandLine::Action::Export)
         return fail(QStringLiteral("--scale goes with --export."));
+    if (cmd.action == CommandLine::Action::SaveAs && !HasSuffix(cmd.outputFile, { "tpf", "csv" }))
+        return fail(QStringLiteral("Cannot save as \"%1\": the name must end in .tpf or .csv.").arg(cmd.outputFile));
+    if (cmd.action == CommandLine::Action::Export && !HasSuffix(cmd.outputFile, { "png", "svg", "pdf" }))
+        return fail(
+            QStringLiteral("Cannot export to \"%1\": the name must end in .png, .svg or .pdf.").arg(cmd.outputFile));
     return cmd;
 }
 

@@ -1,0 +1,66 @@
+// Runs the built program as a script would and checks what it says and
+// returns.
+#include "app/CommandLine.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ProgramRun RunProgram(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral(TERNARY_EXECUTABLE), args);
+    process.closeWriteChannel();
+    ProgramRun run;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+TEST(ProgramExitTest, HelpPrintsTheUsage)
+{
+    const ProgramRun run = RunProgram({ "--help" });
+    EXPECT_EQ(run.exitCode, ExitOk);
+    EXPECT_TRUE(run.out.contains("--save-as")) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("--export"));
+}
+
+TEST(ProgramExitTest, UsageErrorsExitWithTwoAndWriteNothing)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out.jpg");
+    const ProgramRun run = RunProgram({ "--export", out });
+    EXPECT_EQ(run.exitCode, ExitUsage);
+    EXPECT_TRUE(run.err.contains("out.jpg")) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(RunProgram({ "--bogus" }).exitCode, ExitUsage);
+}
+
+TEST(ProgramExitTest, AMissingInputFailsWithOneAndWritesNothing)
+{
+    QTemporaryDir dir;
+    for (const char* ext : { "tpf", "csv", "png" }) {
+        const QString out = dir.filePath(QStringLiteral("out.") + ext);
+        const QString option = QString(ext) == "png" ? "--export" : "--save-as";
+        const ProgramRun run = RunProgram({ dir.filePath("missing.tpf"), option, out });
+        EXPECT_EQ(run.exitCode, ExitFailure) << ext;
+        EXPECT_FALSE(run.err.isEmpty());
+        EXPECT_FALSE(QFile::exists(out)) << ext;
+    }
+}
