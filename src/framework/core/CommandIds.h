@@ -1,0 +1,52 @@
+#pragma once
+
+// Command identifiers shared by the menus, the toolbar, the accelerators and
+// the handlers of every layer. The numbers are the program's own resource
+// numbers and stay fixed: handlers of all layers refer to them.
+
+// Framework commands.
+constexpr int ID_FILE_NEW = 57600;
+constexpr int ID_FILE_OPEN = 57601;
+constexpr int ID_FILE_CLOSE = 57602;
+constexpr int ID_FILE_SAVE = 57603;
+constexpr int ID_FILE_SAVE_AS = 57604;
+constexpr int ID_FILE_PRINT_SETUP = 57606;
+constexpr int ID_FILE_PRINT = 57607;
+constexpr int ID_FILE_PRINT_PREVIEW = 57609;
+constexpr int ID_FILE_MRU_FILE1 = 57616; // the recent files are 57616 to 57619
+constexpr int ID_FILE_MRU_COUNT = 4;
+constexpr int ID_EDIT_CLEAR = 57632;
+constexpr int ID_EDIT_COPY = 57634;
+constexpr int ID_EDIT_CUT = 57635;
+constexpr int ID_EDIT_PASTE = 57637;
+constexpr int ID_EDIT_UNDO = 57643;
+constexpr int ID_APP_ABOUT = 57664;
+constexpr int ID_APP_EXIT = 57665;
+constexpr int ID_VIEW_TOOLBAR = 59392;
+constexpr int ID_VIEW_STATUS_BAR = 59393;
+
+// Sample table and palettes.
+constexpr int ID_SHOW_COLOR_PALETTE = 32773;
+constexpr int ID_SHOW_SYMBOL_PALETTE = 32774;
+constexpr int ID_TOGGLE_PALETTE = 32776;
+constexpr int ID_EDIT_FILL_DOWN = 32795;
+
+// Document commands.
+constexpr int ID_ENLARGE_PLOT = 32778;
+constexpr int ID_SYMBOL_HUGE = 32779;
+constexpr int ID_SYMBOL_TINY = 32780;
+constexpr int ID_ZOOM_OUT = 32781;
+constexpr int ID_FORMAT_AXIS = 32784;
+constexpr int ID_FORMAT_GRIDS = 32785;
+constexpr int ID_TOGGLE_GRID = 32786;
+constexpr int ID_AUTO_ADD = 32788;
+constexpr int ID_FORMAT_FONTS = 32790;
+constexpr int ID_AUTO_100 = 32791;
+constexpr int ID_SYMBOL_LARGE = 32792;
+constexpr int ID_SYMBOL_MEDIUM = 32793;
+constexpr int ID_SYMBOL_SMALL = 32794;
+constexpr int ID_SHOW_NAMES = 32797;
+constexpr int ID_TOOL_TEXT = 32798;
+constexpr int ID_TOOL_DRAG = 32799;
+constexpr int ID_FORMAT_LEGEND = 32802;
+constexpr int ID_TOGGLE_LEGEND = 32803;

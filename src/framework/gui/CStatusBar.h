@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QStatusBar>
+
+class QLabel;
+
+// The frame's status bar: a message pane that stretches over the free width
+// and shows "Ready" when idle, then the Caps Lock, Num Lock and Scroll Lock
+// indicators "CAPS", "NUM" and "SCRL", each shown while its lock is on.
+//
+// Qt cannot ask the keyboard for its lock states, so the indicators follow
+// the lock keys pressed while the program runs, starting from off.
+class CStatusBar : public QStatusBar {
+    Q_OBJECT
+public:
+    explicit CStatusBar(QWidget* parent = nullptr);
+    ~CStatusBar() override;
+
+    // Puts text into the message pane and repaints it at once.
+    void SetMessageText(const QString& text);
+    QString MessageText() const;
+    // Shows the idle message "Ready".
+    void ShowIdleMessage();
+
+    // Text of the indicator pane 1 (CAPS), 2 (NUM) or 3 (SCRL): its name
+    // while the lock is on, empty while it is off.
+    QString IndicatorText(int pane) const;
+    void SetLockState(int pane, bool on);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* m_message;
+    QLabel* m_indicators[3];
+    bool m_locks[3] = { false, false, false };
+};

@@ -1,0 +1,84 @@
+#include "framework/gui/CommandTable.h"
+
+#include "framework/core/CommandIds.h"
+
+#include <algorithm>
+
+namespace {
+
+// Menu texts and prompts are shown to the user exactly as written here.
+const std::vector<CommandInfo> kCommands = {
+    { ID_FILE_NEW, "&New\tCtrl+N", "Ctrl+N", "Create a new plot\nNew" },
+    { ID_FILE_OPEN, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing plot\nOpen" },
+    { ID_FILE_CLOSE, "&Close", "", "Close the plot\nClose" },
+    { ID_FILE_SAVE, "&Save\tCtrl+S", "Ctrl+S", "Save the plot\nSave" },
+    { ID_FILE_SAVE_AS, "Save &As...", "", "Save the plot with a new name\nSave As" },
+    { ID_FILE_PRINT, "&Print...\tCtrl+P", "Ctrl+P", "Print the plot\nPrint" },
+    { ID_FILE_PRINT_PREVIEW, "Print Pre&view", "", "Show the plot as it will be printed\nPrint Preview" },
+    { ID_FILE_PRINT_SETUP, "P&rint Setup...", "", "Change the printer and printing options\nPrint Setup" },
+    { ID_FILE_MRU_FILE1 + 0, "Recent File", "", "Open this plot" },
+    { ID_FILE_MRU_FILE1 + 1, "Recent File", "", "Open this plot" },
+    { ID_FILE_MRU_FILE1 + 2, "Recent File", "", "Open this plot" },
+    { ID_FILE_MRU_FILE1 + 3, "Recent File", "", "Open this plot" },
+    { ID_APP_EXIT, "E&xit", "", "Quit the application; prompts to save the plot\nExit" },
+    { ID_EDIT_CUT, "Cu&t\tCtrl+X", "Ctrl+X", "Cut the selection and put it on the Clipboard\nCut" },
+    { ID_EDIT_COPY, "&Copy\tCtrl+C", "Ctrl+C", "Copy the selection and put it on the Clipboard\nCopy" },
+    { ID_EDIT_PASTE, "&Paste\tCtrl+V", "Ctrl+V", "Insert Clipboard contents\nPaste" },
+    { ID_EDIT_CLEAR, "Clear", "", "Erase the selection\nErase" },
+    { ID_EDIT_FILL_DOWN, "Fill down\tCtrl+D", "Ctrl+D",
+        "Copy the top cells of the selection into the cells below\nFill down" },
+    { ID_EDIT_UNDO, "&Undo\tCtrl+Z", "Ctrl+Z", "Undo the last action\nUndo" },
+    { ID_VIEW_TOOLBAR, "&Toolbar", "", "Show or hide the toolbar\nToggle ToolBar" },
+    { ID_VIEW_STATUS_BAR, "&Status Bar", "", "Show or hide the status bar\nToggle StatusBar" },
+    { ID_TOGGLE_PALETTE, "Symbol palette", "", "Show color & symbol palette\nColor & symbol palette" },
+    { ID_SHOW_COLOR_PALETTE, "Color pallete", "", "Show color pallete\nColor pallete" },
+    { ID_SHOW_SYMBOL_PALETTE, "Symbol palette", "", "Show symbol palette\nSymbol palette" },
+    { ID_FORMAT_AXIS, "&Axis ...", "", "Format axis" },
+    { ID_FORMAT_GRIDS, "&Grids ...", "", "Format grids" },
+    { ID_FORMAT_FONTS, "Fonts ...", "", "Select fonts\nFont" },
+    { ID_FORMAT_LEGEND, "Legend ...", "", "Change legend options\\mFormat Legend" },
+    { ID_TOGGLE_GRID, "Show grid", "Ctrl+G", "Show or hide grids\nToggle grids" },
+    { ID_TOGGLE_LEGEND, "Show legend", "", "Show or hide legend\nToggle legend" },
+    { ID_SHOW_NAMES, "Show sample name", "", "Show sample name" },
+    { ID_SYMBOL_HUGE, "Huge", "", "" },
+    { ID_SYMBOL_LARGE, "Large", "", "Change grid options\nFormat grids" },
+    { ID_SYMBOL_MEDIUM, "Medium", "", "" },
+    { ID_SYMBOL_SMALL, "Small", "", "" },
+    { ID_SYMBOL_TINY, "Tiny", "", "" },
+    { ID_AUTO_ADD, "Auto-add third value ", "", "Add third value automatically" },
+    { ID_AUTO_100, "Auto-100%", "", "Change Fonts ..." },
+    { ID_TOOL_DRAG, "Drag and drop tool", "", "Drag and drop objects\nDrag and drop tool" },
+    { ID_TOOL_TEXT, "Text annotation", "", "Annotate the plot with text\n Text annotation" },
+    { ID_ENLARGE_PLOT, "Enlarge plot", "", "Enlarge plot\nEnlarge plot" },
+    { ID_ZOOM_OUT, "Zoom out", "", "Zoom out \n Zoom out" },
+    { ID_APP_ABOUT, "&About Molvane", "", "Display program information, version number and copyright\nAbout" },
+};
+
+} // namespace
+
+const std::vector<CommandInfo>& CommandTable() { return kCommands; }
+
+const CommandInfo* FindCommand(int id)
+{
+    auto it = std::find_if(kCommands.begin(), kCommands.end(), [id](const CommandInfo& c) { return c.id == id; });
+    return it == kCommands.end() ? nullptr : &*it;
+}
+
+QString CommandStatusText(const CommandInfo& info)
+{
+    const QString prompt = QString::fromUtf8(info.prompt);
+    const qsizetype lf = prompt.indexOf(u'\n');
+    return lf < 0 ? prompt : prompt.left(lf);
+}
+
+QString CommandToolTip(const CommandInfo& info)
+{
+    const QString prompt = QString::fromUtf8(info.prompt);
+    const qsizetype lf = prompt.indexOf(u'\n');
+    return lf < 0 ? QString() : prompt.mid(lf + 1);
+}
+
+QKeySequence CommandShortcut(const CommandInfo& info)
+{
+    return info.shortcut[0] ? QKeySequence(QString::fromLatin1(info.shortcut)) : QKeySequence();
+}
