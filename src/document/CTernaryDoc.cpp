@@ -1,0 +1,96 @@
+#include "document/CTernaryDoc.h"
+
+#include "document/PlotFile.h"
+#include "framework/core/CArchive.h"
+
+CTernaryDoc::CTernaryDoc()
+    : m_customColors { RGB(100, 180, 250), RGB(100, 120, 100), RGB(100, 120, 50), RGB(100, 120, 0), RGB(200, 180, 250),
+        RGB(200, 250, 200), RGB(250, 200, 200), RGB(250, 250, 200), RGB(100, 250, 250), RGB(100, 230, 230),
+        RGB(100, 230, 200), RGB(100, 230, 180), RGB(100, 230, 160), RGB(100, 230, 140), RGB(100, 230, 120),
+        RGB(100, 230, 100) }
+    , m_samples(static_cast<std::size_t>(kSampleSlots))
+{
+    ResetPlotSettings();
+}
+
+CTernaryDoc::~CTernaryDoc() = default;
+
+void CTernaryDoc::ResetPlotSettings()
+{
+    m_topAxis.SetMin(0);
+    m_topAxis.SetMax(100);
+    m_topAxis.SetTitle("Top");
+    m_leftAxis.SetMin(0);
+    m_leftAxis.SetMax(100);
+    m_leftAxis.SetTitle("Left");
+    m_rightAxis.SetMin(0);
+    m_rightAxis.SetMax(100);
+    m_rightAxis.SetTitle("Right");
+
+    m_drawGrids = 1;
+    m_drawTicks = 0;
+    m_tickSide = 1;
+    m_lineStyle = 0;
+    m_tickLength = 6;
+    m_lineColor = RGB(100, 180, 250);
+    m_bgColor = RGB(255, 255, 255);
+
+    for (FontSettings* font : { &m_annotFont, &m_axisFont, &m_legendFont }) {
+        font->Clear();
+        font->height = 14;
+        font->weight = 400;
+        font->SetFaceName("Arial");
+    }
+    m_annotFont.color = RGB(0, 100, 255);
+    m_axisFont.color = RGB(0, 0, 0);
+    m_legendFont.color = RGB(0, 0, 0);
+}
+
+void CTernaryDoc::DeleteContents()
+{
+    m_showId = 0;
+    for (int slot = 1; slot < m_sampleSlots; ++slot)
+        GetSample(slot).Empty();
+    m_annotations.Clear();
+    m_legend.Clear();
+}
+
+bool CTernaryDoc::OnNewDocument()
+{
+    if (!CDocument::OnNewDocument())
+        return false;
+    ResetPlotSettings();
+
+    SampleRecord& first = GetSample(1);
+    first.name = "Spl#1";
+    first.top = 20;
+    first.left = 30;
+    first.right = 50;
+    first.colorId = 3;
+    first.symbolId = 0;
+    first.row = 1;
+
+    SampleRecord& second = GetSample(2);
+    second.name = "Spl#2";
+    second.top = 10;
+    second.left = 70;
+    second.right = 20;
+    second.colorId = 1;
+    second.symbolId = 3;
+    second.row = 2;
+
+    m_legend.AddItem(0, 3, "sample #1");
+    m_legend.AddItem(3, 1, "sample #2");
+
+    for (int slot = 3; slot < m_sampleSlots; ++slot)
+        GetSample(slot).Empty();
+    return true;
+}
+
+void CTernaryDoc::Serialize(CArchive& archive)
+{
+    if (archive.IsStoring())
+        WritePlotFile(*this, archive);
+    else
+        ReadPlotFile(*this, archive);
+}

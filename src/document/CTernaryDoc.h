@@ -1,0 +1,77 @@
+#pragma once
+
+#include "document/AnnotationList.h"
+#include "document/AxisSettings.h"
+#include "document/CTextTableReader.h"
+#include "document/FontSettings.h"
+#include "document/PlotLegend.h"
+#include "document/SampleRecord.h"
+#include "framework/core/CDocument.h"
+#include "framework/core/WinTypes.h"
+
+#include <array>
+#include <vector>
+
+class CTernaryView;
+class CTernaryTable;
+
+// One ternary diagram: up to 2,000 samples, three axes, the plot options,
+// the legend, the annotations, three fonts and the custom colours. The
+// application keeps one document for its whole life and reuses it for every
+// New and Open; some fields survive both (see ResetPlotSettings and
+// DeleteContents). Fields are public: the views and option pages read and
+// change them directly, then mark the document modified where they must.
+class CTernaryDoc : public CDocument {
+public:
+    static constexpr int kSampleSlots = 2001;
+
+    CTernaryDoc();
+    ~CTernaryDoc() override;
+
+    // The slot's record; callers stay within 0 .. m_sampleSlots - 1.
+    SampleRecord& GetSample(int slot) { return m_samples[static_cast<std::size_t>(slot)]; }
+    const SampleRecord& GetSample(int slot) const { return m_samples[static_cast<std::size_t>(slot)]; }
+
+    // Axis titles and ranges, grid and tick options and the three fonts back
+    // to their defaults. Increments, label gaps and the options New keeps
+    // are not touched.
+    void ResetPlotSettings();
+
+    // Empties the samples (keeping their plotted positions), the annotations
+    // and the legend entries, and turns the sample names off.
+    void DeleteContents() override;
+    // The two sample rows and legend entries of a new diagram.
+    bool OnNewDocument() override;
+    // Writes or reads the .tpf plot file.
+    void Serialize(CArchive& archive) override;
+
+    // Not owned; each view stores itself here in its initial update.
+    CTernaryView* m_plotView = nullptr;
+    CTernaryTable* m_tableView = nullptr;
+
+    int m_sampleSlots = kSampleSlots;
+    int m_autoAdd = 1; // the sample table fills in the third component
+    int m_autoBalance = 1; // the plot scales components to a sum of 100 while drawing
+    int m_symbolSize = 5;
+    int m_showId = 0; // sample names drawn beside the points
+    int m_drawLegend = 1;
+    int m_textTool = 0; // 1: the annotation text tool is active
+    AnnotationList m_annotations;
+    PlotLegend m_legend;
+    int m_drawGrids = 1;
+    int m_drawTicks = 0;
+    int m_tickSide = 1; // 0: ticks point out of the plot polygon; 1: into it
+    int m_lineStyle = 0; // 0 solid, otherwise dotted
+    int m_tickLength = 6; // pixels
+    COLORREF m_lineColor = RGB(100, 180, 250);
+    COLORREF m_bgColor = RGB(255, 255, 255);
+    CTextTableReader m_tableReader; // used only while a file loads
+    std::array<COLORREF, 16> m_customColors; // offered by the colour choosers; not saved
+    std::vector<SampleRecord> m_samples; // m_sampleSlots slots; slot 0 is never used
+    AxisSettings m_topAxis;
+    AxisSettings m_leftAxis;
+    AxisSettings m_rightAxis;
+    FontSettings m_annotFont;
+    FontSettings m_axisFont;
+    FontSettings m_legendFont;
+};

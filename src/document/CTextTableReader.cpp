@@ -1,0 +1,295 @@
+#include "document/CTextTableReader.h"
+
+#include "document/NumberFormat.h"
+#include "framework/core/CArchive.h"
+
+#include <algorithm>
+
+namespace {
+
+enum class LineKind { Table, Values, Delimiter, Columns, Row, Grid, End, Comment, Blank, Data };
+
+char ToUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool StartsWithNoCase(std::string_view line, std::string_view keyword)
+{
+    if (line.size() < keyword.size())
+        return false;
+    for (std::size_t i = 0; i < keyword.size(); ++i)
+        if (ToUpper(line[i]) != ToUpper(keyword[i]))
+            return false;
+    return true;
+}
+
+bool IsBlank(std::string_view line)
+{
+    return std::all_of(line.begin(), line.end(),
+        [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; });
+}
+
+// The first matching test decides; the order matters ("/Row=" declares
+// columns, "ROW=" holds values, "END " with a space is data).
+LineKind ClassifyLine(std::string_view line)
+{
+    struct Prefix {
+        std::string_view keyword;
+        LineKind kind;
+    };
+    static constexpr Prefix prefixes[] = {
+        { "TABLE=", LineKind::Table },
+        { "/Name=", LineKind::Table },
+        { "VALUES=", LineKind::Values },
+        { "/Values=", LineKind::Values },
+        { "DELIMITER=", LineKind::Delimiter },
+        { "/Delimiter=", LineKind::Delimiter },
+        { "COLUMNS=", LineKind::Columns },
+        { "/Row=", LineKind::Columns },
+        { "ROW=", LineKind::Row },
+        { "GRID=", LineKind::Grid },
+    };
+    for (const Prefix& prefix : prefixes)
+        if (StartsWithNoCase(line, prefix.keyword))
+            return prefix.kind;
+    if (line.size() == 3 && StartsWithNoCase(line, "END"))
+        return LineKind::End;
+    if (StartsWithNoCase(line, "/END"))
+        return LineKind::End;
+    if (!line.empty() && line[0] == '#')
+        return LineKind::Comment;
+    if (IsBlank(line))
+        return LineKind::Blank;
+    return LineKind::Data;
+}
+
+std::string_view AfterEquals(std::string_view line)
+{
+    const std::size_t eq = line.find('=');
+    return eq == std::string_view::npos ? std::string_view() : line.substr(eq + 1);
+}
+
+std::string Cut(std::string_view text, std::size_t limit) { return std::string(text.substr(0, limit)); }
+
+// Declares the table's columns from a line holding "[a;b(note);c]". A line
+// without '[' declares nothing and is ignored.
+void ParseColumns(CTextTable& table, std::string_view line)
+{
+    const std::size_t open = line.find('[');
+    if (open == std::string_view::npos)
+        return;
+    const std::string_view rest = line.substr(open + 1);
+    std::size_t count = 1;
+    if (rest.empty() || rest[0] != ']') {
+        for (char c : rest) {
+            if (c == ']' || c == '\n')
+                break;
+            if (c == table.delimiter)
+                ++count;
+        }
+    }
+    table.columnNames.assign(count, std::string());
+    table.columnAnnotations.assign(count, std::string());
+
+    std::size_t column = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; column < count; ++i) {
+        const bool atEnd = i >= rest.size();
+        if (!atEnd && rest[i] != table.delimiter && rest[i] != ']')
+            continue;
+        const std::string entry = Cut(rest.substr(start, i - start), CTextTable::kMaxColumnEntry);
+        const std::size_t paren = entry.find('(');
+        const std::size_t close = paren == std::string::npos ? std::string::npos : entry.find(')', paren + 1);
+        if (close != std::string::npos) {
+            table.columnNames[column] = entry.substr(0, paren);
+            table.columnAnnotations[column] = entry.substr(paren + 1, close - paren - 1);
+        } else {
+            table.columnNames[column] = entry;
+        }
+        ++column;
+        if (atEnd || rest[i] == ']')
+            break;
+        start = i + 1;
+    }
+}
+
+// Splits text into as many values as the table has columns; missing
+// trailing values are empty, extra ones are dropped.
+void ParseRow(CTextTable& table, std::string_view text)
+{
+    const std::size_t count = table.columnNames.size();
+    std::vector<std::string> values(count);
+    std::size_t start = 0;
+    for (std::size_t v = 0; v < count && start <= text.size(); ++v) {
+        std::size_t end = start;
+        while (end < text.size() && text[end] != table.delimiter && text[end] != '\n')
+            ++end;
+        values[v] = Cut(text.substr(start, end - start), CTextTable::kMaxValue);
+        if (end >= text.size() || text[end] == '\n')
+            break;
+        start = end + 1;
+    }
+    table.rows.push_back(std::move(values));
+}
+
+} // namespace
+
+void CTextTableReader::Reset()
+{
+    m_files.clear();
+    m_currentFile = nullptr;
+    m_currentTable = nullptr;
+    m_filling = nullptr;
+}
+
+bool CTextTableReader::ReadArchive(CArchive& archive, const std::string& path)
+{
+    m_files.push_back(std::make_unique<File>());
+    m_currentFile = m_files.back().get();
+    m_currentFile->path = path;
+    m_filling = nullptr;
+    std::string line;
+    while (archive.ReadString(line))
+        ParseLine(line);
+    m_filling = nullptr;
+    return true;
+}
+
+bool CTextTableReader::ReadText(std::string_view text, const std::string& path)
+{
+    m_files.push_back(std::make_unique<File>());
+    m_currentFile = m_files.back().get();
+    m_currentFile->path = path;
+    m_filling = nullptr;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        std::size_t next = end + 1;
+        if (end == std::string_view::npos)
+            end = next = text.size();
+        std::size_t len = end - pos;
+        if (end < text.size() && len > 0 && text[end - 1] == '\r')
+            --len;
+        ParseLine(text.substr(pos, len));
+        pos = next;
+    }
+    m_filling = nullptr;
+    return true;
+}
+
+void CTextTableReader::ParseLine(std::string_view line)
+{
+    const LineKind kind = ClassifyLine(line);
+    if (kind == LineKind::Table) {
+        auto table = std::make_unique<CTextTable>();
+        table->name = Cut(AfterEquals(line), CTextTable::kMaxName);
+        m_filling = table.get();
+        m_currentFile->tables.push_back(std::move(table));
+        return;
+    }
+    if (!m_filling)
+        return; // lines before the first table line go nowhere
+    switch (kind) {
+    case LineKind::Delimiter: {
+        const std::string_view rest = AfterEquals(line);
+        if (!rest.empty())
+            m_filling->delimiter = rest[0];
+        break;
+    }
+    case LineKind::Columns:
+        ParseColumns(*m_filling, line);
+        break;
+    case LineKind::Row:
+        ParseRow(*m_filling, AfterEquals(line));
+        break;
+    case LineKind::Data:
+        ParseRow(*m_filling, line);
+        break;
+    default:
+        break; // values, grid, end, comment and blank lines carry nothing
+    }
+}
+
+bool CTextTableReader::FindTable(const std::string& name)
+{
+    if (!m_currentFile)
+        return false;
+    for (const auto& table : m_currentFile->tables) {
+        if (table->name == name) {
+            m_currentTable = table.get();
+            return true;
+        }
+    }
+    return false;
+}
+
+int CTextTableReader::GetRowCount() const { return m_currentTable ? m_currentTable->RowCount() : 0; }
+
+const std::string* CTextTableReader::Cell(int row, const std::string& column) const
+{
+    if (!m_currentTable || row < 0 || row >= m_currentTable->RowCount())
+        return nullptr;
+    const int index = m_currentTable->FindColumn(column);
+    if (index < 0)
+        return nullptr;
+    const std::vector<std::string>& values = m_currentTable->rows[static_cast<std::size_t>(row)];
+    if (static_cast<std::size_t>(index) >= values.size())
+        return nullptr;
+    return &values[static_cast<std::size_t>(index)];
+}
+
+bool CTextTableReader::GetValue(int row, const std::string& column, std::string& value) const
+{
+    const std::string* cell = Cell(row, column);
+    value = cell ? *cell : std::string();
+    return cell != nullptr;
+}
+
+bool CTextTableReader::GetInt(int row, const std::string& column, int& value) const
+{
+    const std::string* cell = Cell(row, column);
+    if (!cell)
+        return false;
+    ScanInt(*cell, value);
+    return true;
+}
+
+bool CTextTableReader::GetFloat(int row, const std::string& column, float& value) const
+{
+    const std::string* cell = Cell(row, column);
+    if (!cell)
+        return false;
+    ScanFloat(*cell, value);
+    return true;
+}
+
+const std::string* CTextTableReader::NamedValue(const std::string& key) const
+{
+    static const std::string empty;
+    for (int row = 0; row < GetRowCount(); ++row) {
+        const std::string* name = Cell(row, "name");
+        if ((name ? *name : empty) == key) {
+            const std::string* value = Cell(row, "value");
+            return value ? value : &empty;
+        }
+    }
+    return nullptr;
+}
+
+bool CTextTableReader::GetNamedInt(const std::string& key, int& value) const
+{
+    const std::string* text = NamedValue(key);
+    if (!text)
+        return false;
+    ScanInt(*text, value, 0);
+    return true;
+}
+
+bool CTextTableReader::GetNamedColor(const std::string& key, COLORREF& value) const
+{
+    const std::string* text = NamedValue(key);
+    if (!text)
+        return false;
+    int number = 0;
+    if (ScanInt(*text, number, 0) || ScanInt(*text, number, 16))
+        value = static_cast<COLORREF>(number);
+    return true;
+}

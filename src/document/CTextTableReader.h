@@ -1,0 +1,64 @@
+#pragma once
+
+#include "document/CTextTable.h"
+#include "framework/core/WinTypes.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CArchive;
+
+// Parses text in the table format (TABLE= / DELIMITER= / COLUMNS= / ROW= /
+// END, or /Name= / /Delimiter= / /Row= / /Values= / /END) into named tables
+// of text cells, then answers lookups by table name, row index and column
+// name. It knows nothing about plots. Parsing never fails on content: lines
+// it does not know become rows of the table being filled, or are dropped.
+// Over-long names, column entries and values are cut (see CTextTable).
+class CTextTableReader {
+public:
+    // The tables of one file, in file order.
+    struct File {
+        std::string path; // informational only
+        std::vector<std::unique_ptr<CTextTable>> tables;
+    };
+
+    // Forgets every file and table; no current file or table remains.
+    void Reset();
+    // Parses every line of the archive into a new file, which becomes current.
+    bool ReadArchive(CArchive& archive, const std::string& path = {});
+    // Parses text already in memory, as ReadArchive does.
+    bool ReadText(std::string_view text, const std::string& path = {});
+
+    // Makes the first table of the current file with exactly this name the
+    // current table. On failure the current table stays as it was.
+    bool FindTable(const std::string& name);
+    // Rows of the current table; 0 when there is none.
+    int GetRowCount() const;
+
+    // The cell at row (from 0) and column; false (and value empty) when there
+    // is no current table, column or row, or the row is too short.
+    bool GetValue(int row, const std::string& column, std::string& value) const;
+    // GetValue, then "%d" / "%f". False only when the cell is missing; when it
+    // holds no number the output keeps its value and the result is true.
+    bool GetInt(int row, const std::string& column, int& value) const;
+    bool GetFloat(int row, const std::string& column, float& value) const;
+    // For name/value tables: the "value" of the first row whose "name" is key,
+    // read with "%i" (GetNamedColor retries with "%x"). False when no row matches.
+    bool GetNamedInt(const std::string& key, int& value) const;
+    bool GetNamedColor(const std::string& key, COLORREF& value) const;
+
+    int FileCount() const { return static_cast<int>(m_files.size()); }
+    const CTextTable* CurrentTable() const { return m_currentTable; }
+
+private:
+    void ParseLine(std::string_view line);
+    const std::string* Cell(int row, const std::string& column) const;
+    const std::string* NamedValue(const std::string& key) const;
+
+    std::vector<std::unique_ptr<File>> m_files;
+    File* m_currentFile = nullptr;
+    CTextTable* m_currentTable = nullptr;
+    CTextTable* m_filling = nullptr; // the table that lines go to while parsing
+};

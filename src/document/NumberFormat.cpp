@@ -1,0 +1,101 @@
+#include "document/NumberFormat.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+namespace {
+
+// The "C" locale, so that a decimal comma of the user's locale never reaches
+// the file. Made once and kept for the life of the program.
+locale_t CLocale()
+{
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+// The conversions below hand strtod and strtol a terminated copy: the text
+// may be a view into a longer line.
+struct Terminated {
+    explicit Terminated(std::string_view text)
+    {
+        if (text.size() < sizeof(small)) {
+            text.copy(small, text.size());
+            small[text.size()] = '\0';
+            str = small;
+        } else {
+            big.assign(text);
+            str = big.c_str();
+        }
+    }
+    char small[64];
+    std::string big;
+    const char* str;
+};
+
+std::string ToChars(double value, std::chars_format format, int precision)
+{
+    char buffer[128];
+    const auto result = std::to_chars(buffer, buffer + sizeof(buffer), value, format, precision);
+    return std::string(buffer, result.ptr);
+}
+
+} // namespace
+
+std::string FormatNumber(float value) { return ToChars(static_cast<double>(value), std::chars_format::general, 6); }
+
+std::string FormatFixed3(float value) { return ToChars(static_cast<double>(value), std::chars_format::fixed, 3); }
+
+std::string FormatInt(long long value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof(buffer), value);
+    return std::string(buffer, result.ptr);
+}
+
+bool ScanFloat(std::string_view text, float& value)
+{
+    const Terminated t(text);
+    char* end = nullptr;
+    const float parsed = strtof_l(t.str, &end, CLocale());
+    // Infinities and NaNs (also from overflowing exponents) count as no
+    // number: no document value may be one.
+    if (end == t.str || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool ScanInt(std::string_view text, int& value, int base)
+{
+    const Terminated t(text);
+    char* end = nullptr;
+    long long parsed = strtoll_l(t.str, &end, base, CLocale());
+    if (end == t.str)
+        return false;
+    if (base == 16) {
+        // "%x" stores into an unsigned int: keep the low 32 bits.
+        value = static_cast<int>(static_cast<unsigned int>(static_cast<unsigned long long>(parsed)));
+        return true;
+    }
+    if (parsed > INT_MAX)
+        parsed = INT_MAX;
+    else if (parsed < INT_MIN)
+        parsed = INT_MIN;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+float ParseFloat(std::string_view text)
+{
+    float value = 0.0f;
+    return ScanFloat(text, value) ? value : 0.0f;
+}
+
+int ParseInt(std::string_view text)
+{
+    int value = 0;
+    return ScanInt(text, value) ? value : 0;
+}

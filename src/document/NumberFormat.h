@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Number conversions of the plot file and the sample table. They behave as
+// the C library's printf and sscanf conversions in the "C" locale, whatever
+// locale the program runs in.
+
+// "%g": six significant digits, no trailing zeros, exponent form from 1e+06
+// up or below 1e-04.
+std::string FormatNumber(float value);
+// "%.3f", as sample components are written.
+std::string FormatFixed3(float value);
+// "%d".
+std::string FormatInt(long long value);
+
+// "%f": leading white space, a decimal (or hexadecimal) number; text after
+// it is ignored. 0 when the text holds no number. Infinities and NaNs
+// (also "1e999") count as no number.
+float ParseFloat(std::string_view text);
+// "%d": leading white space, an optionally signed decimal integer; 0 when
+// the text holds no number. Values beyond the int range are clamped.
+int ParseInt(std::string_view text);
+
+// The same conversions reporting whether the text held a number; value is
+// left unchanged when it did not.
+bool ScanFloat(std::string_view text, float& value);
+// base 10 for "%d", 0 for "%i" (0x prefix hexadecimal, leading 0 octal),
+// 16 for "%x".
+bool ScanInt(std::string_view text, int& value, int base = 10);

@@ -1,0 +1,17 @@
+#pragma once
+
+class CArchive;
+class CTernaryDoc;
+
+// The .tpf plot file: seven tables in the table text format, written in the
+// order PlotData, AxisData, PlotOptions, Annotation, LegendInfo, LegendItems,
+// Fonts. docs/file-format.md describes the bytes.
+
+// Writes the document. The only change to the document is that texts lose
+// the characters the file cannot hold (';' becomes ',').
+void WritePlotFile(CTernaryDoc& doc, CArchive& archive);
+
+// Reads the file into a document whose DeleteContents has run. Missing
+// PlotData, AxisData and PlotOptions tables are reported, in that order,
+// and the load goes on with what there is.
+void ReadPlotFile(CTernaryDoc& doc, CArchive& archive);

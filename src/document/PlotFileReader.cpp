@@ -1,0 +1,3 @@
+#include "document/PlotFile.h"
+
+void ReadPlotFile(CTernaryDoc&, CArchive&) { }

@@ -1,0 +1,3 @@
+#include "document/PlotFile.h"
+
+void WritePlotFile(CTernaryDoc&, CArchive&) { }
