@@ -1,0 +1,409 @@
+#include "framework/gui/CDC.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <climits>
+#include <utility>
+
+namespace {
+
+QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+
+// Text is measured on one reference device so that the layout is the same
+// on the screen, in an image, an SVG or a PDF.
+const QPaintDevice* MeasureDevice()
+{
+    static const QImage reference(1, 1, QImage::Format_RGB32);
+    return &reference;
+}
+
+// Windows-1252 code points of bytes 0x80 to 0x9F; the rest are Latin-1.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC,
+    0x0081,
+    0x201A,
+    0x0192,
+    0x201E,
+    0x2026,
+    0x2020,
+    0x2021,
+    0x02C6,
+    0x2030,
+    0x0160,
+    0x2039,
+    0x0152,
+    0x008D,
+    0x017D,
+    0x008F,
+    0x0090,
+    0x2018,
+    0x2019,
+    0x201C,
+    0x201D,
+    0x2022,
+    0x2013,
+    0x2014,
+    0x02DC,
+    0x2122,
+    0x0161,
+    0x203A,
+    0x0153,
+    0x009D,
+    0x017E,
+    0x0178,
+};
+
+std::string Join(const char* name, std::initializer_list<int> values)
+{
+    std::string line(name);
+    for (int v : values)
+        line += ' ' + std::to_string(v);
+    return line;
+}
+
+} // namespace
+
+CDC::CDC(QPainter* painter)
+    : m_painter(painter)
+{
+    m_qfont = MakeQFont(m_font);
+    if (m_painter) {
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+        m_painter->setRenderHint(QPainter::TextAntialiasing, true);
+        m_painter->save();
+        ApplyPen();
+        ApplyBrush();
+        m_painter->setFont(m_qfont);
+    }
+}
+
+CDC::~CDC()
+{
+    if (m_painter && m_painter->isActive())
+        m_painter->restore();
+}
+
+void CDC::SetAntialiasing(bool on)
+{
+    m_antialias = on;
+    if (m_painter)
+        m_painter->setRenderHint(QPainter::Antialiasing, on);
+}
+
+CPen CDC::SelectPen(const CPen& pen)
+{
+    CPen old = m_pen;
+    m_pen = pen;
+    ApplyPen();
+    return old;
+}
+
+CBrush CDC::SelectBrush(const CBrush& brush)
+{
+    CBrush old = m_brush;
+    m_brush = brush;
+    ApplyBrush();
+    return old;
+}
+
+LogicalFont CDC::SelectFont(const LogicalFont& font)
+{
+    LogicalFont old = m_font;
+    if (!(font == m_font)) {
+        m_font = font;
+        m_qfont = MakeQFont(font);
+        if (m_painter)
+            m_painter->setFont(m_qfont);
+    }
+    return old;
+}
+
+COLORREF CDC::SetTextColor(COLORREF color) { return std::exchange(m_textColor, color); }
+
+COLORREF CDC::SetBkColor(COLORREF color) { return std::exchange(m_bkColor, color); }
+
+int CDC::SetBkMode(int mode) { return std::exchange(m_bkMode, mode); }
+
+unsigned CDC::SetTextAlign(unsigned flags) { return std::exchange(m_textAlign, flags); }
+
+void CDC::ApplyPen()
+{
+    if (!m_painter)
+        return;
+    if (m_pen.style == PS_NULL) {
+        m_painter->setPen(Qt::NoPen);
+        return;
+    }
+    QPen pen(ToQColor(m_pen.color));
+    pen.setWidth(std::max(0, m_pen.width));
+    pen.setCosmetic(m_pen.width <= 0);
+    pen.setStyle(m_pen.style == PS_DOT ? Qt::DotLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    m_painter->setPen(pen);
+}
+
+void CDC::ApplyBrush()
+{
+    if (!m_painter)
+        return;
+    if (m_brush.style == BS_NULL)
+        m_painter->setBrush(Qt::NoBrush);
+    else
+        m_painter->setBrush(ToQColor(m_brush.color));
+}
+
+int CDC::SetMapMode(int mode)
+{
+    const int old = m_mapMode;
+    m_mapMode = mode;
+    ApplyMapping();
+    return old;
+}
+
+void CDC::SetWindowExt(CSize extent)
+{
+    m_windowExt = extent;
+    ApplyMapping();
+}
+
+void CDC::SetViewportExt(CSize extent)
+{
+    m_viewportExt = extent;
+    ApplyMapping();
+}
+
+void CDC::SetViewportOrg(CPoint origin)
+{
+    m_viewportOrg = origin;
+    ApplyMapping();
+}
+
+double CDC::MappingScale() const
+{
+    if (m_mapMode != MM_ISOTROPIC || m_windowExt.cx <= 0 || m_windowExt.cy <= 0)
+        return 1.0;
+    return std::min(
+        static_cast<double>(m_viewportExt.cx) / m_windowExt.cx, static_cast<double>(m_viewportExt.cy) / m_windowExt.cy);
+}
+
+void CDC::ApplyMapping()
+{
+    if (!m_painter)
+        return;
+    // The painter's own transform at construction (restored by save/restore)
+    // is the device's; the mapping goes on top of it.
+    m_painter->restore();
+    m_painter->save();
+    const double scale = MappingScale();
+    m_painter->translate(m_viewportOrg.x, m_viewportOrg.y);
+    if (scale != 1.0)
+        m_painter->scale(scale, scale);
+    m_painter->setRenderHint(QPainter::Antialiasing, m_antialias);
+    ApplyPen();
+    ApplyBrush();
+    m_painter->setFont(m_qfont);
+}
+
+CPoint CDC::MoveTo(int x, int y) { return std::exchange(m_position, CPoint { x, y }); }
+
+void CDC::LineTo(int x, int y)
+{
+    Record(Join("LineTo", { m_position.x, m_position.y, x, y }));
+    AddBounds(std::min(m_position.x, x), std::min(m_position.y, y), std::max(m_position.x, x) + 1,
+        std::max(m_position.y, y) + 1);
+    if (m_painter && m_pen.style != PS_NULL)
+        m_painter->drawLine(QPoint(m_position.x, m_position.y), QPoint(x, y));
+    m_position = { x, y };
+}
+
+void CDC::Polyline(const CPoint* points, int count)
+{
+    if (count < 2)
+        return;
+    std::string line = "Polyline";
+    for (int i = 0; i < count; ++i)
+        line += ' ' + std::to_string(points[i].x) + ',' + std::to_string(points[i].y);
+    Record(line);
+    AddPointsBounds(points, count);
+    if (!m_painter || m_pen.style == PS_NULL)
+        return;
+    QPolygon polygon(count);
+    for (int i = 0; i < count; ++i)
+        polygon.setPoint(i, points[i].x, points[i].y);
+    m_painter->drawPolyline(polygon);
+}
+
+void CDC::Polygon(const CPoint* points, int count)
+{
+    if (count < 2)
+        return;
+    std::string line = "Polygon";
+    for (int i = 0; i < count; ++i)
+        line += ' ' + std::to_string(points[i].x) + ',' + std::to_string(points[i].y);
+    Record(line);
+    AddPointsBounds(points, count);
+    if (!m_painter)
+        return;
+    QPolygon polygon(count);
+    for (int i = 0; i < count; ++i)
+        polygon.setPoint(i, points[i].x, points[i].y);
+    m_painter->drawPolygon(polygon, Qt::OddEvenFill);
+}
+
+void CDC::Rectangle(int left, int top, int right, int bottom)
+{
+    Record(Join("Rectangle", { left, top, right, bottom }));
+    AddBounds(left, top, right, bottom);
+    if (m_painter && right - left >= 1 && bottom - top >= 1)
+        m_painter->drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void CDC::Ellipse(int left, int top, int right, int bottom)
+{
+    Record(Join("Ellipse", { left, top, right, bottom }));
+    AddBounds(left, top, right, bottom);
+    if (m_painter && right - left >= 1 && bottom - top >= 1)
+        m_painter->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void CDC::FillRect(const CRect& r, COLORREF color)
+{
+    Record(Join("FillRect", { r.left, r.top, r.right, r.bottom }));
+    if (r.IsRectEmpty())
+        return;
+    AddBounds(r.left, r.top, r.right, r.bottom);
+    if (m_painter)
+        m_painter->fillRect(QRect(r.left, r.top, r.Width(), r.Height()), ToQColor(color));
+}
+
+void CDC::FrameRect(const CRect& r, COLORREF color)
+{
+    Record(Join("FrameRect", { r.left, r.top, r.right, r.bottom }));
+    if (r.IsRectEmpty())
+        return;
+    AddBounds(r.left, r.top, r.right, r.bottom);
+    if (!m_painter)
+        return;
+    const QColor c = ToQColor(color);
+    m_painter->fillRect(QRect(r.left, r.top, r.Width(), 1), c);
+    m_painter->fillRect(QRect(r.left, r.bottom - 1, r.Width(), 1), c);
+    m_painter->fillRect(QRect(r.left, r.top, 1, r.Height()), c);
+    m_painter->fillRect(QRect(r.right - 1, r.top, 1, r.Height()), c);
+}
+
+void CDC::TextOut(int x, int y, std::string_view bytes) { TextOut(x, y, DisplayText(bytes)); }
+
+void CDC::TextOut(int x, int y, const QString& text)
+{
+    Record("TextOut " + std::to_string(x) + ' ' + std::to_string(y) + ' ' + text.toStdString());
+    if (text.isEmpty())
+        return;
+    const QFontMetrics metrics(m_qfont, MeasureDevice());
+    const int width = metrics.horizontalAdvance(text);
+    const int ascent = metrics.ascent();
+    const int descent = metrics.descent();
+
+    int left = x;
+    switch (m_textAlign & TA_CENTER) {
+    case TA_CENTER:
+        left = x - width / 2;
+        break;
+    case TA_RIGHT:
+        left = x - width;
+        break;
+    default:
+        break;
+    }
+    int baseline = y + ascent;
+    if ((m_textAlign & TA_BASELINE) == TA_BASELINE)
+        baseline = y;
+    else if (m_textAlign & TA_BOTTOM)
+        baseline = y - descent;
+
+    AddBounds(left, baseline - ascent, left + width, baseline + descent);
+    if (!m_painter)
+        return;
+    if (m_bkMode == OPAQUE)
+        m_painter->fillRect(QRect(left, baseline - ascent, width, ascent + descent), ToQColor(m_bkColor));
+    const QPen saved = m_painter->pen();
+    m_painter->setPen(ToQColor(m_textColor));
+    m_painter->drawText(QPoint(left, baseline), text);
+    m_painter->setPen(saved);
+}
+
+CSize CDC::GetTextExtent(const QString& text) const
+{
+    const QFontMetrics metrics(m_qfont, MeasureDevice());
+    return { metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent() };
+}
+
+TextMetrics CDC::GetTextMetrics() const
+{
+    const QFontMetrics metrics(m_qfont, MeasureDevice());
+    return { metrics.ascent(), metrics.descent(), metrics.ascent() + metrics.descent() };
+}
+
+QString CDC::DisplayText(std::string_view bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (!utf8.hasError())
+        return text;
+    text.clear();
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        text.append(b >= 0x80 && b < 0xA0 ? QChar(kCp1252High[b - 0x80]) : QChar(b));
+    }
+    return text;
+}
+
+void CDC::ResetBounds()
+{
+    m_hasBounds = false;
+    m_bounds = {};
+}
+
+CRect CDC::GetBounds() const { return m_hasBounds ? m_bounds : CRect {}; }
+
+int CDC::PenReach() const { return m_pen.style == PS_NULL ? 0 : std::max(1, m_pen.width) / 2; }
+
+void CDC::AddBounds(int left, int top, int right, int bottom)
+{
+    if (right <= left || bottom <= top)
+        return;
+    if (!m_hasBounds) {
+        m_bounds = { left, top, right, bottom };
+        m_hasBounds = true;
+        return;
+    }
+    m_bounds.left = std::min(m_bounds.left, left);
+    m_bounds.top = std::min(m_bounds.top, top);
+    m_bounds.right = std::max(m_bounds.right, right);
+    m_bounds.bottom = std::max(m_bounds.bottom, bottom);
+}
+
+void CDC::AddPointsBounds(const CPoint* points, int count)
+{
+    int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
+    for (int i = 0; i < count; ++i) {
+        left = std::min(left, points[i].x);
+        top = std::min(top, points[i].y);
+        right = std::max(right, points[i].x);
+        bottom = std::max(bottom, points[i].y);
+    }
+    const int reach = PenReach();
+    AddBounds(left - reach, top - reach, right + reach + 1, bottom + reach + 1);
+}
+
+void CDC::Record(const std::string& line)
+{
+    if (m_recorder)
+        m_recorder->push_back(line);
+}
