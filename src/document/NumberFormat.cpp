@@ -99,3 +99,28 @@ int ParseInt(std::string_view text)
     int value = 0;
     return ScanInt(text, value) ? value : 0;
 }
+
+int ParseWholeNumber(std::string_view text)
+{
+    const Terminated t(text);
+    const char* p = t.str;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+        ++p;
+    if (*p == '+' || *p == '-')
+        ++p;
+    // Only plain decimal forms take the floating-point road; "0x..", "inf"
+    // and "nan" read as "%d" reads them.
+    if ((*p >= '0' && *p <= '9') || *p == '.') {
+        char* end = nullptr;
+        const double value = strtod_l(t.str, &end, CLocale());
+        const std::string_view used(t.str, static_cast<std::size_t>(end - t.str));
+        if (end != t.str && used.find_first_of("xX") == std::string_view::npos && std::isfinite(value)) {
+            if (value >= static_cast<double>(INT_MAX))
+                return INT_MAX;
+            if (value <= static_cast<double>(INT_MIN))
+                return INT_MIN;
+            return static_cast<int>(value);
+        }
+    }
+    return ParseInt(text);
+}

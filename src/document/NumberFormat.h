@@ -29,3 +29,8 @@ bool ScanFloat(std::string_view text, float& value);
 // base 10 for "%d", 0 for "%i" (0x prefix hexadecimal, leading 0 octal),
 // 16 for "%x".
 bool ScanInt(std::string_view text, int& value, int base = 10);
+
+// "%d" for whole numbers that may have been written in fraction or exponent
+// form ("1e+06", "2.5"): such a number is read whole and truncated toward
+// zero. Clamped to the int range; 0 when the text holds no number.
+int ParseWholeNumber(std::string_view text);

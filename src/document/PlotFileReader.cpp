@@ -1,3 +1,251 @@
 #include "document/PlotFile.h"
 
-void ReadPlotFile(CTernaryDoc&, CArchive&) { }
+#include "document/CTernaryDoc.h"
+#include "document/NumberFormat.h"
+#include "document/PlotFileKeys.h"
+#include "framework/core/CArchive.h"
+#include "framework/core/MessageBox.h"
+
+#include <string>
+
+using namespace PlotFileKeys;
+
+namespace {
+
+void ReportMissing(const char* table)
+{
+    MessageBox(QStringLiteral("File does not contain %1 table ").arg(QLatin1String(table)), MsgIcon::Exclamation,
+        MsgButtons::Ok);
+}
+
+void ReadPlotData(CTernaryDoc& doc, const CTextTableReader& reader)
+{
+    std::string text;
+    for (int i = 0; i < reader.GetRowCount() && i < doc.m_sampleSlots; ++i) {
+        int slot = i + 1;
+        // A row cell that holds no number, or names a slot that does not
+        // exist, makes the row unusable.
+        if (reader.GetValue(i, kRowColumn, text) && !ScanInt(text, slot))
+            continue;
+        if (slot < 1 || slot >= doc.m_sampleSlots)
+            continue;
+        SampleRecord& sample = doc.GetSample(slot);
+        sample.row = slot;
+        if (reader.GetValue(i, kSampleId, text))
+            sample.name = text;
+        reader.GetFloat(i, kTop, sample.top);
+        reader.GetFloat(i, kLeft, sample.left);
+        reader.GetFloat(i, kRight, sample.right);
+        reader.GetInt(i, kColorId, sample.colorId);
+        reader.GetInt(i, kSymbolId, sample.symbolId);
+    }
+}
+
+// The top and left axes take 0 for a cell that holds no number; the right
+// axis keeps its value. Files rely on neither, but both are kept as they
+// were. An increment that is not positive is ignored: the grid could never
+// be drawn with it.
+void ReadAxisNumber(const CTextTableReader& reader, int row, const char* column, bool zeroWhenNoNumber, float& value)
+{
+    std::string text;
+    if (!reader.GetValue(row, column, text))
+        return;
+    if (zeroWhenNoNumber)
+        value = ParseFloat(text);
+    else
+        ScanFloat(text, value);
+}
+
+void ReadAxisData(CTernaryDoc& doc, const CTextTableReader& reader)
+{
+    std::string which;
+    std::string text;
+    for (int i = 0; i < reader.GetRowCount(); ++i) {
+        if (!reader.GetValue(i, kWhich, which))
+            continue;
+        AxisSettings* axis = which == kTop ? &doc.m_topAxis
+            : which == kLeft               ? &doc.m_leftAxis
+            : which == kRight              ? &doc.m_rightAxis
+                                           : nullptr;
+        if (!axis)
+            continue;
+        const bool zeroWhenNoNumber = axis != &doc.m_rightAxis;
+        if (reader.GetValue(i, kTitle, text))
+            axis->SetTitle(text);
+        ReadAxisNumber(reader, i, kMax, zeroWhenNoNumber, axis->max);
+        ReadAxisNumber(reader, i, kMin, zeroWhenNoNumber, axis->min);
+        float increment = axis->increment;
+        ReadAxisNumber(reader, i, kIncrement, zeroWhenNoNumber, increment);
+        if (increment > 0.0f)
+            axis->increment = increment;
+    }
+}
+
+void ReadPlotOptions(CTernaryDoc& doc, const CTextTableReader& reader)
+{
+    struct Option {
+        const char* key;
+        int* field;
+    };
+    int lineColor = static_cast<int>(doc.m_lineColor);
+    int bgColor = static_cast<int>(doc.m_bgColor);
+    const Option options[] = {
+        { kDrawGrids, &doc.m_drawGrids },
+        { kDrawTicks, &doc.m_drawTicks },
+        { kTickSide, &doc.m_tickSide },
+        { kLineStyle, &doc.m_lineStyle },
+        { kLineColor, &lineColor },
+        { kBgColor, &bgColor },
+        { kTickLength, &doc.m_tickLength },
+        { kShowId, &doc.m_showId },
+        { kAutoAdd, &doc.m_autoAdd },
+        { kAutoBalance, &doc.m_autoBalance },
+    };
+    std::string name;
+    std::string value;
+    for (int i = 0; i < reader.GetRowCount(); ++i) {
+        if (!reader.GetValue(i, kName, name))
+            continue;
+        const bool hasValue = reader.GetValue(i, kValue, value);
+        if (name == kSymbolSize) {
+            // Sizes of 2 and below (or no size at all) give the standard 5.
+            const int size = hasValue ? ParseInt(value) : 0;
+            doc.m_symbolSize = size > 2 ? size : 5;
+            continue;
+        }
+        for (const Option& option : options) {
+            if (name == option.key) {
+                if (hasValue)
+                    *option.field = ParseInt(value);
+                break;
+            }
+        }
+    }
+    doc.m_lineColor = static_cast<COLORREF>(lineColor);
+    doc.m_bgColor = static_cast<COLORREF>(bgColor);
+}
+
+void ReadAnnotations(CTernaryDoc& doc, const CTextTableReader& reader)
+{
+    std::string text;
+    for (int i = 0; i < reader.GetRowCount(); ++i) {
+        auto annotation = std::make_unique<Annotation>();
+        // A missing coordinate is 0; "1e+06" from older files reads as a million.
+        auto coordinate = [&](const char* column, int& field) {
+            if (reader.GetValue(i, column, text))
+                field = ParseWholeNumber(text);
+        };
+        coordinate(kTop, annotation->rect.top);
+        coordinate(kLeft, annotation->rect.left);
+        coordinate(kRight, annotation->rect.right);
+        coordinate(kBottom, annotation->rect.bottom);
+        if (reader.GetValue(i, kText, text))
+            annotation->text = text;
+        coordinate(kSelected, annotation->selected);
+        doc.m_annotations.Add(std::move(annotation));
+    }
+}
+
+void ReadLegendInfo(CTernaryDoc& doc, const CTextTableReader& reader)
+{
+    PlotLegend& legend = doc.m_legend;
+    reader.GetNamedInt(kDrawLegend, doc.m_drawLegend);
+    reader.GetNamedInt(kDrawShadow, legend.m_drawShadow);
+    reader.GetNamedColor(kBackColor, legend.m_backColor);
+    reader.GetNamedColor(kLegendLineColor, legend.m_lineColor);
+    // The box moves with its left and top; its size is the layout's business.
+    CRect& box = legend.m_position;
+    int top = box.top;
+    int left = box.left;
+    reader.GetNamedInt(kTop, top);
+    reader.GetNamedInt(kLeft, left);
+    box.OffsetRect(left - box.left, top - box.top);
+}
+
+void ReadLegendItems(CTernaryDoc& doc, const CTextTableReader& reader)
+{
+    std::string text;
+    std::string symbolText;
+    std::string colorText;
+    for (int i = 0; i < reader.GetRowCount(); ++i) {
+        int symbolId = 0;
+        int colorId = 0;
+        if (!reader.GetValue(i, kSymbolId, symbolText) || !ScanInt(symbolText, symbolId))
+            continue;
+        if (!reader.GetValue(i, kColorId, colorText) || !ScanInt(colorText, colorId))
+            continue;
+        if (!reader.GetValue(i, kText, text))
+            continue;
+        doc.m_legend.AddItem(symbolId, colorId, text);
+    }
+}
+
+void RebuildLegend(CTernaryDoc& doc)
+{
+    for (int slot = 0; slot < doc.m_sampleSlots; ++slot) {
+        const SampleRecord& sample = doc.GetSample(slot);
+        if (sample.InUse())
+            doc.m_legend.UpdateForSample(sample.symbolId, sample.colorId, -1, -1, sample.name);
+    }
+}
+
+void ReadFonts(CTernaryDoc& doc, const CTextTableReader& reader)
+{
+    std::string name;
+    std::string text;
+    for (int i = 0; i < reader.GetRowCount(); ++i) {
+        if (!reader.GetValue(i, kName, name))
+            continue;
+        FontSettings* font = name == kAxisFont ? &doc.m_axisFont
+            : name == kAnnotFont               ? &doc.m_annotFont
+            : name == kLegendFont              ? &doc.m_legendFont
+                                               : nullptr;
+        if (!font)
+            continue;
+        if (reader.GetValue(i, kFamily, text))
+            font->SetFaceName(text);
+        if (reader.GetValue(i, kWeight, text))
+            font->weight = ParseInt(text);
+        if (reader.GetValue(i, kHeight, text))
+            font->height = ParseInt(text);
+        if (reader.GetValue(i, kItalic, text))
+            font->italic = static_cast<std::uint8_t>(ParseInt(text) & 0xFF);
+        if (reader.GetValue(i, kColor, text))
+            font->color = static_cast<COLORREF>(ParseInt(text));
+    }
+}
+
+} // namespace
+
+void ReadPlotFile(CTernaryDoc& doc, CArchive& archive)
+{
+    doc.ResetPlotSettings();
+    CTextTableReader& reader = doc.m_tableReader;
+    reader.Reset();
+    reader.ReadArchive(archive);
+
+    if (reader.FindTable(kPlotData))
+        ReadPlotData(doc, reader);
+    else
+        ReportMissing(kPlotData);
+    if (reader.FindTable(kAxisData))
+        ReadAxisData(doc, reader);
+    else
+        ReportMissing(kAxisData);
+    if (reader.FindTable(kPlotOptions))
+        ReadPlotOptions(doc, reader);
+    else
+        ReportMissing(kPlotOptions);
+    if (reader.FindTable(kAnnotation))
+        ReadAnnotations(doc, reader);
+    if (reader.FindTable(kLegendInfo))
+        ReadLegendInfo(doc, reader);
+    if (reader.FindTable(kLegendItems))
+        ReadLegendItems(doc, reader);
+    else
+        RebuildLegend(doc);
+    if (reader.FindTable(kFonts))
+        ReadFonts(doc, reader);
+
+    reader.Reset();
+}

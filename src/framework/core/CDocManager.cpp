@@ -1,0 +1,137 @@
+#include "framework/core/CDocManager.h"
+
+#include "framework/core/CDocument.h"
+#include "framework/core/CRecentFileList.h"
+#include "framework/core/IFileDialogs.h"
+#include "framework/core/MessageBox.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+const QString CDocManager::kFilter = QStringLiteral("Ternary Files (*.tpf)");
+const QString CDocManager::kDefaultExtension = QStringLiteral(".tpf");
+
+namespace {
+
+// Why the file cannot be opened for reading, or empty when it can.
+QString WhyNotReadable(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("The file does not exist.");
+    if (info.isDir())
+        return QStringLiteral("It is a folder, not a file.");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    return {};
+}
+
+} // namespace
+
+CDocManager::CDocManager(CDocument& document, IFileDialogs& dialogs, CRecentFileList* recentFiles)
+    : m_document(document)
+    , m_dialogs(dialogs)
+    , m_recentFiles(recentFiles)
+{
+}
+
+void CDocManager::TitleChanged()
+{
+    if (m_titleChanged)
+        m_titleChanged();
+}
+
+bool CDocManager::OnFileNew()
+{
+    if (!SaveModified())
+        return false;
+    const bool ok = m_document.OnNewDocument();
+    if (ok)
+        m_document.SendInitialUpdate();
+    TitleChanged();
+    return ok;
+}
+
+bool CDocManager::OnFileOpen()
+{
+    const QString path = m_dialogs.GetOpenFileName(kFilter);
+    if (path.isEmpty())
+        return false;
+    return OpenDocumentFile(path);
+}
+
+bool CDocManager::OpenDocumentFile(const QString& path)
+{
+    const QString reason = WhyNotReadable(path);
+    if (!reason.isEmpty()) {
+        MessageBox(QStringLiteral("Unable to open the file \"%1\".\n%2").arg(QFileInfo(path).fileName(), reason),
+            MsgIcon::Exclamation);
+        return false;
+    }
+    if (!SaveModified())
+        return false;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!m_document.OnOpenDocument(absolute))
+        return false;
+    if (m_recentFiles)
+        m_recentFiles->Add(absolute);
+    m_document.SendInitialUpdate();
+    TitleChanged();
+    return true;
+}
+
+bool CDocManager::OnFileSave()
+{
+    if (m_document.GetPathName().isEmpty())
+        return OnFileSaveAs();
+    return DoSave(m_document.GetPathName());
+}
+
+bool CDocManager::OnFileSaveAs()
+{
+    QString suggested = m_document.GetPathName();
+    if (suggested.isEmpty())
+        suggested = m_document.GetTitle() + kDefaultExtension;
+    QString path = m_dialogs.GetSaveFileName(suggested, kFilter);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += kDefaultExtension;
+    return DoSave(QFileInfo(path).absoluteFilePath());
+}
+
+bool CDocManager::DoSave(const QString& path)
+{
+    const bool ok = m_document.OnSaveDocument(path);
+    if (ok && m_recentFiles)
+        m_recentFiles->Add(path);
+    TitleChanged();
+    return ok;
+}
+
+bool CDocManager::OnFileMruFile(int index)
+{
+    if (!m_recentFiles || index < 0 || index >= m_recentFiles->Count())
+        return false;
+    const QString path = m_recentFiles->GetAt(index);
+    if (!WhyNotReadable(path).isEmpty()) {
+        OpenDocumentFile(path); // reports why
+        m_recentFiles->Remove(index);
+        return false;
+    }
+    return OpenDocumentFile(path);
+}
+
+bool CDocManager::SaveModified()
+{
+    if (!m_document.IsModified())
+        return true;
+    const MsgResult answer = MessageBox(QStringLiteral("Save changes to %1?").arg(m_document.GetTitle()),
+        MsgIcon::Exclamation, MsgButtons::YesNoCancel);
+    if (answer == MsgResult::Cancel)
+        return false;
+    if (answer == MsgResult::No)
+        return true;
+    return OnFileSave();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The file dialogs the document manager asks. The application answers with
+// real dialogs, tests with prepared names. An empty result means the user
+// cancelled.
+class IFileDialogs {
+public:
+    virtual ~IFileDialogs() = default;
+
+    // The file to open; filter as "Ternary Files (*.tpf)".
+    virtual QString GetOpenFileName(const QString& filter) = 0;
+    // The file to save to, starting from suggestedPath (a full path or a
+    // bare file name). The manager adds the default extension when the chosen
+    // name has none; the dialog asks about replacing an existing file.
+    virtual QString GetSaveFileName(const QString& suggestedPath, const QString& filter) = 0;
+};
