@@ -1,0 +1,96 @@
+#pragma once
+
+#include "grid/CGridView.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTest>
+
+#include <map>
+#include <ostream>
+#include <utility>
+
+// A grid with known geometry for driving with QTest: no frame, rows 20 high,
+// the header column 30 wide, data columns 88 wide, texts kept in a map, and
+// a count of paints.
+class TestGrid : public CGridView {
+public:
+    TestGrid(int rows, int cols, int width = 400, int height = 300)
+        : CGridView(rows, cols, 1, 1)
+    {
+        setFrameShape(QFrame::NoFrame);
+        for (int r = 0; r < rows; ++r)
+            SetRowHeight(r, 20);
+        SetColWidth(0, 30);
+        for (int c = 1; c < cols; ++c)
+            SetColWidth(c, 88);
+        SetEditEnabled(true);
+        resize(width, height);
+        UpdateScrollRanges();
+    }
+
+    void SetCellText(int row, int col, const QString& text) override { texts[{ row, col }] = text; }
+    QString GetCellText(int row, int col) override
+    {
+        auto it = texts.find({ row, col });
+        return it == texts.end() ? QString() : it->second;
+    }
+    void OnDraw(QPainter& dc) override
+    {
+        ++paints;
+        CGridView::OnDraw(dc);
+    }
+
+    // Paints what the window shows into an image first filled with marker.
+    QImage Render(QColor marker = QColor(255, 0, 255))
+    {
+        QImage image(viewport()->size(), QImage::Format_RGB32);
+        image.fill(marker);
+        QPainter dc(&image);
+        dc.setPen(Qt::black);
+        OnDraw(dc);
+        return image;
+    }
+
+    int ScrollBarExtent() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+
+    using CGridView::m_anchor;
+    using CGridView::m_trackLine;
+
+    std::map<std::pair<int, int>, QString> texts;
+    int paints = 0;
+};
+
+// Lets queued repaints run.
+inline void Settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+inline void ShowGrid(TestGrid& grid)
+{
+    grid.show();
+    (void)QTest::qWaitForWindowExposed(&grid);
+    Settle();
+}
+
+// Mouse helpers in viewport coordinates.
+inline void Move(TestGrid& g, int x, int y) { QTest::mouseMove(g.viewport(), QPoint(x, y)); }
+inline void Press(TestGrid& g, int x, int y, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QTest::mousePress(g.viewport(), Qt::LeftButton, mods, QPoint(x, y));
+}
+inline void Release(TestGrid& g, int x, int y) { QTest::mouseRelease(g.viewport(), Qt::LeftButton, {}, QPoint(x, y)); }
+
+inline std::ostream& operator<<(std::ostream& os, const CellRange& r)
+{
+    return os << "(" << r.top << ", " << r.left << ", " << r.bottom << ", " << r.right << ")";
+}
+inline std::ostream& operator<<(std::ostream& os, const CellCoord& c)
+{
+    return os << "(" << c.row << ", " << c.col << ")";
+}
