@@ -1,0 +1,334 @@
+#include "DocTestHelpers.h"
+
+#include "support/TestSupport.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Golden files hold the exact bytes the writer must produce. Setting
+// TERNARY_UPDATE_GOLDEN rewrites them from the current writer (check the
+// difference before committing).
+void ExpectGolden(const std::string& bytes, const QString& name)
+{
+    if (qEnvironmentVariableIsSet("TERNARY_UPDATE_GOLDEN"))
+        WriteFileBytes(TestDataPath(name), bytes);
+    EXPECT_EQ(bytes, ReadFileBytes(TestDataPath(name))) << name.toStdString();
+}
+
+std::string DataFile(const char* name) { return ReadFileBytes(TestDataPath(name)); }
+
+// Every field the file carries, compared one by one.
+void ExpectSameFileContents(const CTernaryDoc& a, const CTernaryDoc& b)
+{
+    for (int slot = 0; slot < a.m_sampleSlots; ++slot) {
+        const SampleRecord& x = a.GetSample(slot);
+        const SampleRecord& y = b.GetSample(slot);
+        ASSERT_EQ(x.row, y.row) << slot;
+        if (!x.InUse())
+            continue;
+        EXPECT_EQ(x.name, y.name);
+        EXPECT_NEAR(x.top, y.top, 0.0005f);
+        EXPECT_NEAR(x.left, y.left, 0.0005f);
+        EXPECT_NEAR(x.right, y.right, 0.0005f);
+        EXPECT_EQ(x.colorId, y.colorId);
+        EXPECT_EQ(x.symbolId, y.symbolId);
+    }
+    for (auto axes : { std::pair { &a.m_topAxis, &b.m_topAxis }, std::pair { &a.m_leftAxis, &b.m_leftAxis },
+             std::pair { &a.m_rightAxis, &b.m_rightAxis } }) {
+        EXPECT_EQ(axes.first->title, axes.second->title);
+        EXPECT_FLOAT_EQ(axes.first->min, axes.second->min);
+        EXPECT_FLOAT_EQ(axes.first->max, axes.second->max);
+        EXPECT_FLOAT_EQ(axes.first->increment, axes.second->increment);
+    }
+    EXPECT_EQ(a.m_drawGrids, b.m_drawGrids);
+    EXPECT_EQ(a.m_drawTicks, b.m_drawTicks);
+    EXPECT_EQ(a.m_tickSide, b.m_tickSide);
+    EXPECT_EQ(a.m_lineStyle, b.m_lineStyle);
+    EXPECT_EQ(a.m_lineColor, b.m_lineColor);
+    EXPECT_EQ(a.m_tickLength, b.m_tickLength);
+    EXPECT_EQ(a.m_bgColor, b.m_bgColor);
+    EXPECT_EQ(a.m_showId, b.m_showId);
+    EXPECT_EQ(a.m_symbolSize, b.m_symbolSize);
+    EXPECT_EQ(a.m_autoAdd, b.m_autoAdd);
+    EXPECT_EQ(a.m_autoBalance, b.m_autoBalance);
+    EXPECT_EQ(a.m_drawLegend, b.m_drawLegend);
+    ASSERT_EQ(a.m_annotations.Count(), b.m_annotations.Count());
+    for (int i = 0; i < a.m_annotations.Count(); ++i) {
+        EXPECT_EQ(a.m_annotations.Item(i).rect, b.m_annotations.Item(i).rect);
+        EXPECT_EQ(a.m_annotations.Item(i).text, b.m_annotations.Item(i).text);
+        EXPECT_EQ(a.m_annotations.Item(i).selected, b.m_annotations.Item(i).selected);
+    }
+    EXPECT_EQ(a.m_legend.m_backColor, b.m_legend.m_backColor);
+    EXPECT_EQ(a.m_legend.m_lineColor, b.m_legend.m_lineColor);
+    EXPECT_EQ(a.m_legend.m_drawShadow, b.m_legend.m_drawShadow);
+    EXPECT_EQ(a.m_legend.m_position.left, b.m_legend.m_position.left);
+    EXPECT_EQ(a.m_legend.m_position.top, b.m_legend.m_position.top);
+    ASSERT_EQ(a.m_legend.Count(), b.m_legend.Count());
+    for (int i = 0; i < a.m_legend.Count(); ++i) {
+        EXPECT_EQ(a.m_legend.Item(i).symbolId, b.m_legend.Item(i).symbolId);
+        EXPECT_EQ(a.m_legend.Item(i).colorId, b.m_legend.Item(i).colorId);
+        EXPECT_EQ(a.m_legend.Item(i).text, b.m_legend.Item(i).text);
+    }
+    for (auto fonts : { std::pair { &a.m_axisFont, &b.m_axisFont }, std::pair { &a.m_annotFont, &b.m_annotFont },
+             std::pair { &a.m_legendFont, &b.m_legendFont } }) {
+        EXPECT_EQ(fonts.first->faceName, fonts.second->faceName);
+        EXPECT_EQ(fonts.first->height, fonts.second->height);
+        EXPECT_EQ(fonts.first->weight, fonts.second->weight);
+        EXPECT_EQ(fonts.first->italic, fonts.second->italic);
+        EXPECT_EQ(fonts.first->color, fonts.second->color);
+    }
+}
+
+// A document that sets every field the file carries away from its default.
+std::unique_ptr<CTernaryDoc> BusyDoc()
+{
+    auto doc = NewDoc();
+    for (int slot : { 3, 17, 2000 }) {
+        SampleRecord& s = doc->GetSample(slot);
+        s.row = slot;
+        s.name = "Sample " + std::to_string(slot) + ", grey";
+        s.top = 12.345f;
+        s.left = slot == 17 ? EMPTY_VALUE : 33.3f;
+        s.right = 54.355f;
+        s.colorId = 15;
+        s.symbolId = slot % 16;
+        doc->m_legend.UpdateForSample(s.symbolId, s.colorId, -1, -1, s.name);
+    }
+    doc->m_topAxis = { "SiO2 (wt%)", 10, 90, 20, 6 };
+    doc->m_leftAxis.SetMin(0.125f);
+    doc->m_rightAxis.increment = 2.5f;
+    doc->m_drawGrids = 0;
+    doc->m_drawTicks = 1;
+    doc->m_tickSide = 0;
+    doc->m_lineStyle = 1;
+    doc->m_lineColor = RGB(1, 2, 3);
+    doc->m_tickLength = 9;
+    doc->m_bgColor = RGB(250, 250, 200);
+    doc->m_showId = 1;
+    doc->m_symbolSize = 7;
+    doc->m_autoAdd = 0;
+    doc->m_autoBalance = 0;
+    doc->m_drawLegend = 0;
+    auto note = std::make_unique<Annotation>();
+    note->rect = { 10, -20, 2000000, 999999 };
+    note->text = "far away";
+    note->selected = 1;
+    doc->m_annotations.Add(std::move(note));
+    doc->m_legend.m_backColor = RGB(200, 250, 200);
+    doc->m_legend.m_lineColor = RGB(0, 0, 255);
+    doc->m_legend.m_drawShadow = 0;
+    doc->m_legend.m_position = { 500, 40, 600, 140 };
+    doc->m_axisFont.SetFaceName("DejaVu Sans");
+    doc->m_axisFont.height = -16;
+    doc->m_axisFont.weight = 700;
+    doc->m_axisFont.italic = 255;
+    doc->m_axisFont.color = RGB(10, 20, 30);
+    doc->m_legendFont.height = 20;
+    return doc;
+}
+
+} // namespace
+
+TEST(PlotFileTest, ANewDocumentSavesToTheStandardFile)
+{
+    auto doc = NewDoc();
+    EXPECT_EQ(SaveBytes(*doc), DataFile("new-document.tpf"));
+}
+
+TEST(PlotFileTest, LoadSaveLoadKeepsEveryField)
+{
+    auto doc = BusyDoc();
+    const std::string first = SaveBytes(*doc);
+    auto loaded = LoadedDoc(first);
+    ExpectSameFileContents(*doc, *loaded);
+    EXPECT_EQ(SaveBytes(*loaded), first);
+    EXPECT_EQ(loaded->GetSample(17).left, EMPTY_VALUE);
+    ExpectGolden(first, "busy.saved.tpf");
+}
+
+TEST(PlotFileTest, SemicolonsInTextsBecomeCommasInFileAndDocument)
+{
+    auto doc = NewDoc();
+    doc->GetSample(1).name = "a;b";
+    doc->m_topAxis.SetTitle("x;y");
+    doc->m_legend.Item(0).text = "c;d";
+    auto note = std::make_unique<Annotation>();
+    note->text = "e;f\r\ng";
+    doc->m_annotations.Add(std::move(note));
+    const std::string bytes = SaveBytes(*doc);
+    EXPECT_NE(bytes.find("ROW=a,b;20.000;"), std::string::npos);
+    EXPECT_NE(bytes.find("ROW=top;x,y;100;"), std::string::npos);
+    EXPECT_NE(bytes.find("ROW=0;3;c,d\n"), std::string::npos);
+    EXPECT_NE(bytes.find("ROW=0;0;0;0;e,f  g;0\n"), std::string::npos);
+    EXPECT_EQ(doc->GetSample(1).name, "a,b");
+    EXPECT_EQ(doc->m_annotations.Item(0).text, "e,f  g");
+    EXPECT_EQ(SaveBytes(*LoadedDoc(bytes)), bytes);
+}
+
+TEST(PlotFileTest, LargeAnnotationCoordinatesReadBack)
+{
+    auto doc = NewDoc();
+    auto note = std::make_unique<Annotation>();
+    note->rect = { 1000000, 2500000, -1000000, 999999 };
+    doc->m_annotations.Add(std::move(note));
+    const std::string bytes = SaveBytes(*doc);
+    EXPECT_NE(bytes.find("ROW=1000000;2500000;-1000000;999999;;0\n"), std::string::npos);
+    EXPECT_EQ(LoadedDoc(bytes)->m_annotations.Item(0).rect, (CRect { 1000000, 2500000, -1000000, 999999 }));
+    // Older files wrote them in exponent form.
+    auto old = LoadedDoc("TABLE=Annotation\nDELIMITER=;\nCOLUMNS=[left;top;right;bottom;text;selected]\n"
+                         "ROW=1e+06;12;1.5e+06;40;old;1\n");
+    EXPECT_EQ(old->m_annotations.Item(0).rect, (CRect { 1000000, 12, 1500000, 40 }));
+}
+
+TEST(PlotFileTest, SecondKeywordFormWithCrLf)
+{
+    MessageBoxRecorder boxes;
+    auto doc = std::make_unique<CTernaryDoc>();
+    doc->m_autoAdd = 0; // not in the file: kept
+    LoadBytes(*doc, DataFile("second-form.tpf"));
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(doc->GetSample(1).name, "Quartz");
+    EXPECT_FALSE(doc->GetSample(2).InUse());
+    EXPECT_EQ(doc->GetSample(3).name, "Feldspar");
+    EXPECT_FLOAT_EQ(doc->GetSample(3).left, 45.25f);
+    EXPECT_EQ(doc->GetSample(3).row, 3);
+    EXPECT_EQ(doc->m_topAxis.title, "SiO2");
+    EXPECT_FLOAT_EQ(doc->m_topAxis.min, 10);
+    EXPECT_FLOAT_EQ(doc->m_rightAxis.increment, 5);
+    EXPECT_EQ(doc->m_drawGrids, 0);
+    EXPECT_EQ(doc->m_symbolSize, 7);
+    EXPECT_EQ(doc->m_lineColor, 255u);
+    EXPECT_EQ(doc->m_autoAdd, 0);
+    ASSERT_EQ(doc->m_legend.Count(), 2);
+    EXPECT_EQ(doc->m_legend.ItemText(5, 2), "Quartz samples");
+    ExpectGolden(SaveBytes(*doc), "second-form.saved.tpf");
+}
+
+TEST(PlotFileTest, OddCasesFollowTheReaderRules)
+{
+    MessageBoxRecorder boxes;
+    auto doc = std::make_unique<CTernaryDoc>();
+    LoadBytes(*doc, DataFile("odd-cases.tpf"));
+    EXPECT_TRUE(boxes.Boxes().empty());
+    // Slots named by the row cell; rows without a usable slot are skipped.
+    EXPECT_EQ(doc->GetSample(7).name, "Seven");
+    EXPECT_EQ(doc->GetSample(4).top, EMPTY_VALUE);
+    EXPECT_EQ(doc->GetSample(5).name, "After end");
+    for (int slot : { 0, 1, 2, 3, 6, 9 })
+        EXPECT_FALSE(doc->GetSample(slot).InUse()) << slot;
+    // 'Top' is not an axis; no number gives 0 on the top axis, and the right
+    // axis keeps its value; an increment of 0 is not taken.
+    EXPECT_EQ(doc->m_topAxis.title, "Apex, upper");
+    EXPECT_EQ(doc->m_topAxis.max, 0.0f);
+    EXPECT_EQ(doc->m_topAxis.min, 12.5f);
+    EXPECT_EQ(doc->m_topAxis.increment, 10.0f);
+    EXPECT_EQ(doc->m_rightAxis.max, 100.0f);
+    EXPECT_EQ(doc->m_rightAxis.increment, 7.5f);
+    EXPECT_EQ(doc->m_symbolSize, 5);
+    EXPECT_EQ(doc->m_drawGrids, 1);
+    EXPECT_EQ(doc->m_tickSide, 0);
+    // Annotation row without top and right columns.
+    ASSERT_EQ(doc->m_annotations.Count(), 1);
+    EXPECT_EQ(doc->m_annotations.Item(0).rect, (CRect { 15, 0, 0, 250 }));
+    EXPECT_EQ(doc->m_legend.m_backColor, RGB(255, 255, 255));
+    EXPECT_EQ(doc->m_legend.m_lineColor, 255u);
+    EXPECT_EQ(doc->m_legend.m_position.left, 400);
+    EXPECT_EQ(doc->m_legend.m_position.top, 80);
+    // No LegendItems table: rebuilt from the samples in slot order.
+    ASSERT_EQ(doc->m_legend.Count(), 3);
+    EXPECT_EQ(doc->m_legend.Item(0).text, "Empty top");
+    EXPECT_EQ(doc->m_legend.Item(2).text, "Seven");
+    EXPECT_EQ(doc->m_axisFont.faceName, "A face name that is much longer");
+    EXPECT_EQ(doc->m_legendFont.italic, 1);
+    ExpectGolden(SaveBytes(*doc), "odd-cases.saved.tpf");
+}
+
+TEST(PlotFileTest, AForeignFileShowsTheThreeMessagesInOrder)
+{
+    MessageBoxRecorder boxes;
+    auto doc = NewDoc();
+    doc->m_symbolSize = 6;
+    LoadBytes(*doc, DataFile("not-a-plot.tpf"));
+    ASSERT_EQ(boxes.Boxes().size(), 3u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "File does not contain PlotData table ");
+    EXPECT_EQ(boxes.Boxes()[1].text, "File does not contain AxisData table ");
+    EXPECT_EQ(boxes.Boxes()[2].text, "File does not contain PlotOptions table ");
+    for (const auto& box : boxes.Boxes()) {
+        EXPECT_EQ(box.icon, MsgIcon::Exclamation);
+        EXPECT_EQ(box.buttons, MsgButtons::Ok);
+    }
+    EXPECT_EQ(doc->m_legend.Count(), 0);
+    EXPECT_EQ(doc->m_annotations.Count(), 0);
+    EXPECT_EQ(doc->m_symbolSize, 6);
+    EXPECT_EQ(doc->m_topAxis.title, "Top");
+}
+
+TEST(PlotFileTest, OnlyTheMissingTablesAreReported)
+{
+    MessageBoxRecorder boxes;
+    auto doc = LoadedDoc("TABLE=AxisData\nDELIMITER=;\nCOLUMNS=[which;title]\nROW=top;T\nTABLE=Annotation\n"
+                         "DELIMITER=;\nCOLUMNS=[left;top;right;bottom;text;selected]\nEND\n");
+    ASSERT_EQ(boxes.Texts().size(), 2u);
+    EXPECT_EQ(boxes.Texts()[0], "File does not contain PlotData table ");
+    EXPECT_EQ(boxes.Texts()[1], "File does not contain PlotOptions table ");
+    EXPECT_EQ(doc->m_annotations.Count(), 0);
+}
+
+TEST(PlotFileTest, PlotDataRowsFindTheirSlots)
+{
+    auto noRowColumn = LoadedDoc("TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;top]\nROW=a;1\nROW=b;2\nROW=c;3\n");
+    EXPECT_EQ(noRowColumn->GetSample(1).name, "a");
+    EXPECT_EQ(noRowColumn->GetSample(3).name, "c");
+    EXPECT_EQ(noRowColumn->GetSample(3).left, EMPTY_VALUE);
+    EXPECT_EQ(noRowColumn->GetSample(3).colorId, -1);
+
+    auto seventh = LoadedDoc("TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;row]\nROW=x;7\nROW=y;2000\n");
+    EXPECT_EQ(seventh->GetSample(7).name, "x");
+    EXPECT_EQ(seventh->GetSample(2000).row, 2000);
+    EXPECT_FALSE(seventh->GetSample(1).InUse());
+
+    // More rows than slots: the ones beyond the last slot are dropped.
+    std::string many = "TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId]\n";
+    for (int i = 0; i < 2100; ++i)
+        many += "ROW=s\n";
+    auto full = LoadedDoc(many);
+    EXPECT_TRUE(full->GetSample(2000).InUse());
+}
+
+TEST(PlotFileTest, SymbolSizesAndLegendColoursFromTheFile)
+{
+    auto options = [](const std::string& rows) {
+        return LoadedDoc("TABLE=PlotOptions\nDELIMITER=;\nCOLUMNS=[name;value]\n" + rows);
+    };
+    EXPECT_EQ(options("ROW=m_symbolSize;2\n")->m_symbolSize, 5);
+    EXPECT_EQ(options("ROW=m_symbolSize;9\n")->m_symbolSize, 9);
+    EXPECT_EQ(options("ROW=m_symbolSize\n")->m_symbolSize, 5);
+    EXPECT_EQ(options("ROW=m_symbolSize;-4\n")->m_symbolSize, 5);
+
+    auto legend = [](const std::string& rows) {
+        return LoadedDoc("TABLE=LegendInfo\nDELIMITER=;\nCOLUMNS=[name;value]\n" + rows);
+    };
+    EXPECT_EQ(legend("ROW=backColor;ffffff\n")->m_legend.m_backColor, 0xFFFFFFu);
+    EXPECT_EQ(legend("ROW=backColor;16777215\n")->m_legend.m_backColor, 0xFFFFFFu);
+
+    auto items = LoadedDoc("TABLE=LegendItems\nDELIMITER=;\nCOLUMNS=[symbolId;colorId;text]\n"
+                           "ROW=1;2;ok\nROW=x;2;no symbol\nROW=1;;no colour\nROW=3;4\nROW=1;2;again\n");
+    ASSERT_EQ(items->m_legend.Count(), 2);
+    EXPECT_EQ(items->m_legend.UseCount(1, 2), 2);
+    EXPECT_EQ(items->m_legend.ItemText(3, 4), "");
+}
+
+TEST(PlotFileTest, OpeningAnUnreadableFileKeepsTheDocument)
+{
+    MessageBoxRecorder boxes;
+    QTemporaryDir dir;
+    auto doc = BusyDoc();
+    const std::string before = SaveBytes(*doc);
+    EXPECT_FALSE(doc->OnOpenDocument(dir.filePath("missing.tpf")));
+    EXPECT_FALSE(doc->OnOpenDocument(dir.path()));
+    EXPECT_EQ(boxes.Boxes().size(), 2u);
+    EXPECT_EQ(SaveBytes(*doc), before);
+}

@@ -1,0 +1,88 @@
+#include "DocTestHelpers.h"
+
+#include "document/CTernaryDoc.h"
+
+#include <gtest/gtest.h>
+
+TEST(TernaryDocTest, ANewDocumentHoldsTwoSamplesAndTheirLegendEntries)
+{
+    auto doc = NewDoc();
+    int inUse = 0;
+    for (int slot = 0; slot < doc->m_sampleSlots; ++slot) {
+        const SampleRecord& s = doc->GetSample(slot);
+        if (!s.InUse())
+            continue;
+        ++inUse;
+        EXPECT_EQ(s.row, slot);
+        EXPECT_FLOAT_EQ(s.top + s.left + s.right, 100.0f);
+    }
+    EXPECT_EQ(inUse, 2);
+    EXPECT_FALSE(doc->GetSample(0).InUse());
+    EXPECT_EQ(doc->GetSample(2).name, "Spl#2");
+    ASSERT_EQ(doc->m_legend.Count(), 2);
+    EXPECT_EQ(doc->m_legend.ItemText(0, 3), "sample #1");
+    EXPECT_EQ(doc->m_legend.ItemText(3, 1), "sample #2");
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(doc->m_axisFont.faceName, "Arial");
+    EXPECT_EQ(doc->m_annotFont.color, RGB(0, 100, 255));
+    EXPECT_EQ(doc->m_customColors[15], RGB(100, 230, 100));
+}
+
+TEST(TernaryDocTest, NewKeepsTheSettingsItDoesNotOwnAndResetsTheRest)
+{
+    auto doc = NewDoc();
+    doc->m_symbolSize = 7;
+    doc->m_autoAdd = 0;
+    doc->m_autoBalance = 0;
+    doc->m_drawLegend = 0;
+    doc->m_textTool = 1;
+    doc->m_showId = 1;
+    doc->m_legend.m_position = { 10, 20, 30, 40 };
+    doc->m_legend.m_backColor = RGB(1, 2, 3);
+    doc->m_customColors[0] = RGB(9, 9, 9);
+    doc->m_topAxis.increment = 5;
+    doc->m_leftAxis.labelGap = 9;
+    doc->m_topAxis.SetTitle("Changed");
+    doc->m_rightAxis.SetMax(50);
+    doc->m_drawGrids = 0;
+    doc->m_lineColor = 0;
+    doc->m_axisFont.weight = 700;
+    doc->m_annotations.Add(std::make_unique<Annotation>());
+    doc->GetSample(40).row = 40;
+
+    doc->OnNewDocument();
+    EXPECT_EQ(doc->m_symbolSize, 7);
+    EXPECT_EQ(doc->m_autoAdd, 0);
+    EXPECT_EQ(doc->m_autoBalance, 0);
+    EXPECT_EQ(doc->m_drawLegend, 0);
+    EXPECT_EQ(doc->m_textTool, 1);
+    EXPECT_EQ(doc->m_legend.m_position, (CRect { 10, 20, 30, 40 }));
+    EXPECT_EQ(doc->m_legend.m_backColor, RGB(1, 2, 3));
+    EXPECT_EQ(doc->m_customColors[0], RGB(9, 9, 9));
+    EXPECT_EQ(doc->m_topAxis.increment, 5.0f);
+    EXPECT_EQ(doc->m_leftAxis.labelGap, 9);
+
+    EXPECT_EQ(doc->m_showId, 0);
+    EXPECT_EQ(doc->m_topAxis.title, "Top");
+    EXPECT_EQ(doc->m_rightAxis.max, 100.0f);
+    EXPECT_EQ(doc->m_drawGrids, 1);
+    EXPECT_EQ(doc->m_lineColor, RGB(100, 180, 250));
+    EXPECT_EQ(doc->m_axisFont.weight, 400);
+    EXPECT_EQ(doc->m_annotations.Count(), 0);
+    EXPECT_FALSE(doc->GetSample(40).InUse());
+    EXPECT_EQ(doc->m_legend.Count(), 2);
+}
+
+TEST(TernaryDocTest, DeleteContentsKeepsPlottedPositions)
+{
+    auto doc = NewDoc();
+    doc->GetSample(1).plotX = 120;
+    doc->GetSample(1).plotY = 80;
+    doc->DeleteContents();
+    EXPECT_FALSE(doc->GetSample(1).InUse());
+    EXPECT_EQ(doc->GetSample(1).top, EMPTY_VALUE);
+    EXPECT_EQ(doc->GetSample(1).colorId, -1);
+    EXPECT_EQ(doc->GetSample(1).plotX, 120);
+    EXPECT_EQ(doc->GetSample(1).plotY, 80);
+    EXPECT_EQ(doc->m_legend.Count(), 0);
+}
