@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/CGridView.h"
+#include "grid/GridText.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -29,7 +30,18 @@ public:
             SetColWidth(c, 88);
         SetEditEnabled(true);
         resize(width, height);
-        UpdateScrollRanges();
+        show();
+        (void)QTest::qWaitForWindowExposed(this);
+    }
+
+    // Only the texts the test put in the map are drawn.
+    void DrawCell(int row, int col, QPainter& dc, int x, int y) override
+    {
+        auto it = texts.find({ row, col });
+        if (it != texts.end())
+            GridDrawText(dc, it->second,
+                CRect { x, y, x + GetColWidth(col) - 2 * m_cellMargin, y + GetRowHeight(row) - 2 * m_cellMargin },
+                DT_CENTER);
     }
 
     void SetCellText(int row, int col, const QString& text) override { texts[{ row, col }] = text; }
@@ -74,7 +86,6 @@ inline void Settle()
 inline void ShowGrid(TestGrid& grid)
 {
     grid.show();
-    (void)QTest::qWaitForWindowExposed(&grid);
     Settle();
 }
 

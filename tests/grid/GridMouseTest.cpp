@@ -1,0 +1,177 @@
+// The grid under the mouse: sizing cursors, resizing by dragging, selection
+// by cell, header and corner presses, Shift presses, dragging and the
+// notifications to the parent.
+#include "GridTestSupport.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// 40 rows of 20, columns [0,30) [30,118) [118,206) [206,294) [294,382);
+// the client area is 300 high beside a vertical scroll bar (no horizontal one).
+struct GridMouse : ::testing::Test {
+    TestGrid grid { 40, 5, 400, 300 };
+    void SetUp() override
+    {
+        ShowGrid(grid);
+        ASSERT_EQ(grid.viewport()->height(), 300);
+    }
+    Qt::CursorShape Cursor() const { return grid.viewport()->cursor().shape(); }
+};
+
+TEST_F(GridMouse, SizingCursorsShowWithinThreeUnitsOfABoundary)
+{
+    Move(grid, 60, 10);
+    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
+    Move(grid, 115, 10); // 3 left of column 1's right edge
+    EXPECT_EQ(Cursor(), Qt::SizeHorCursor);
+    Move(grid, 121, 10); // 3 right of column 2's left edge
+    EXPECT_EQ(Cursor(), Qt::SizeHorCursor);
+    Move(grid, 122, 10);
+    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
+    Move(grid, 1, 10); // left edge of column 0 is no boundary
+    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
+    Move(grid, 10, 38); // row header, near row 1's bottom
+    EXPECT_EQ(Cursor(), Qt::SizeVerCursor);
+    Move(grid, 10, 1);
+    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
+    Move(grid, 115, 50); // a data cell never sizes
+    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
+}
+
+TEST_F(GridMouse, DraggingAColumnEdgeResizesItAndRecomputesTheScrollRange)
+{
+    EXPECT_EQ(grid.GetMaxHScroll(), 0);
+    Move(grid, 118, 10); // on column 2's left edge: column 1 is resized
+    Press(grid, 118, 10);
+    EXPECT_EQ(grid.GetDragMode(), CGridView::DRAG_COLUMN_WIDTH);
+    EXPECT_EQ(grid.m_anchor.col, 1);
+    EXPECT_EQ(grid.m_trackLine, (CRect { 118, 0, 120, 300 }));
+    Move(grid, 138, 10);
+    EXPECT_EQ(grid.m_trackLine, (CRect { 138, 0, 140, 300 }));
+    Release(grid, 138, 10);
+    EXPECT_EQ(grid.GetColWidth(1), 108);
+    EXPECT_TRUE(grid.m_trackLine.IsRectEmpty());
+    EXPECT_EQ(grid.GetDragMode(), CGridView::DRAG_NONE);
+    EXPECT_EQ(grid.GetMaxHScroll(), 3); // 402 wide no longer fits
+    EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 1, 1)); // a resize selects nothing
+}
+
+TEST_F(GridMouse, AColumnCannotBeDraggedNarrowerThanNothing)
+{
+    Move(grid, 205, 10);
+    Press(grid, 205, 10); // column 2's right edge
+    Move(grid, 40, 10);   // far left of column 2's left edge (118)
+    EXPECT_EQ(grid.m_trackLine.left, 118);
+    Release(grid, 20, 10);
+    EXPECT_EQ(grid.GetColWidth(2), 0);
+    EXPECT_EQ(grid.GetColWidth(1), 88);
+    EXPECT_EQ(grid.HitTest(CPoint { 118, 50 }).col, 3); // a zero-wide column is never hit
+}
+
+TEST_F(GridMouse, DraggingARowEdgeResizesTheRowAbove)
+{
+    Move(grid, 10, 41);
+    Press(grid, 10, 41); // 1 below row 1's bottom: row 1 is resized
+    EXPECT_EQ(grid.GetDragMode(), CGridView::DRAG_ROW_HEIGHT);
+    Move(grid, 10, 70);
+    EXPECT_EQ(grid.m_trackLine, (CRect { 0, 70, grid.viewport()->width(), 72 }));
+    Release(grid, 10, 70);
+    EXPECT_EQ(grid.GetRowHeight(1), 50);
+    EXPECT_EQ(grid.GetRowHeight(2), 20);
+}
+
+TEST_F(GridMouse, CornerRowAndColumnHeadersSelectWholeBlocks)
+{
+    Move(grid, 1, 10);
+    Press(grid, 1, 10); // the corner, also at column 0's left edge
+    EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 39, 4));
+    EXPECT_EQ(grid.GetDragMode(), CGridView::DRAG_ALL);
+    Move(grid, 150, 150);
+    EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 39, 4));
+    Release(grid, 150, 150);
+
+    Move(grid, 10, 50);
+    Press(grid, 10, 50); // row header of row 2
+    EXPECT_EQ(grid.GetSelection(), CellRange(2, 1, 2, 4));
+    Move(grid, 10, 110);
+    EXPECT_EQ(grid.GetSelection(), CellRange(2, 1, 5, 4));
+    Move(grid, 10, 10); // over the header row: rows stay
+    EXPECT_EQ(grid.GetSelection(), CellRange(2, 1, 5, 4));
+    Release(grid, 10, 10);
+
+    Move(grid, 250, 10);
+    Press(grid, 250, 10); // column header of column 3
+    EXPECT_EQ(grid.GetSelection(), CellRange(1, 3, 39, 3));
+    Move(grid, 150, 60);
+    EXPECT_EQ(grid.GetSelection(), CellRange(1, 2, 39, 3));
+    Release(grid, 150, 60);
+}
+
+TEST_F(GridMouse, ShiftPressExtendsFromTheOldCurrentCellWhichStaysFixed)
+{
+    Move(grid, 150, 90);
+    Press(grid, 150, 90); // (4, 2)
+    Release(grid, 150, 90);
+    Move(grid, 250, 150);
+    Press(grid, 250, 150, Qt::ShiftModifier); // (7, 3)
+    EXPECT_EQ(grid.GetSelection(), CellRange(4, 2, 7, 3));
+    Move(grid, 60, 110); // (5, 1)
+    EXPECT_EQ(grid.GetSelection(), CellRange(4, 1, 5, 2));
+    Release(grid, 60, 110);
+}
+
+TEST_F(GridMouse, DraggingBelowTheWindowScrollsOneRowPerMoveButNeverUp)
+{
+    Move(grid, 150, 50);
+    Press(grid, 150, 50); // (2, 2)
+    Move(grid, 150, 310);
+    EXPECT_EQ(grid.GetVScrollPos(), 1);
+    Move(grid, 150, 312);
+    EXPECT_EQ(grid.GetVScrollPos(), 2);
+    EXPECT_EQ(grid.GetSelection().top, 2);
+    EXPECT_GT(grid.GetSelection().bottom, 15);
+    Move(grid, 150, -15);
+    Move(grid, 150, 25);
+    EXPECT_EQ(grid.GetVScrollPos(), 2);
+    Release(grid, 150, 25);
+    EXPECT_EQ(grid.GetSelection(), CellRange(2, 2, 3, 2));
+}
+
+TEST_F(GridMouse, ClicksOnCellsNotifyTheParent)
+{
+    QSignalSpy clicked(&grid, &CGridView::GridClicked);
+    QSignalSpy doubleClicked(&grid, &CGridView::GridDoubleClicked);
+    Move(grid, 60, 50);
+    Press(grid, 60, 50);
+    Release(grid, 60, 50);
+    EXPECT_EQ(clicked.count(), 1);
+    Move(grid, 390, 50); // right of the last column: no cell
+    Press(grid, 390, 50);
+    Release(grid, 390, 50);
+    EXPECT_EQ(clicked.count(), 1);
+    EXPECT_EQ(grid.GetSelection(), CellRange(2, 1, 2, 1));
+    Move(grid, 60, 70);
+    Press(grid, 60, 70);
+    Release(grid, 60, 70);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, QPoint(60, 70));
+    EXPECT_EQ(doubleClicked.count(), 1);
+    EXPECT_EQ(grid.GetSelection(), CellRange(3, 1, 3, 1));
+}
+
+TEST_F(GridMouse, APressStoresARunningEdit)
+{
+    grid.GetSelection() = CellRange(2, 1, 2, 1);
+    QTest::keyClicks(&grid, QStringLiteral("ab"));
+    ASSERT_TRUE(grid.IsEditing());
+    Move(grid, 150, 90);
+    Press(grid, 150, 90);
+    Release(grid, 150, 90);
+    EXPECT_FALSE(grid.IsEditing());
+    EXPECT_EQ(grid.GetCellText(2, 1), QStringLiteral("ab"));
+    EXPECT_EQ(grid.texts.count(std::make_pair(4, 2)), 0u);
+}
+
+} // namespace
