@@ -1,0 +1,351 @@
+#include "plot/CTernaryView.h"
+
+#include "document/CTernaryDoc.h"
+#include "framework/gui/CDC.h"
+#include "plot/AnnotationLayer.h"
+#include "plot/LegendBox.h"
+#include "plot/PlotRenderer.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace {
+
+// Hit states the mouse handlers share (the full set arrives with the plot's
+// edge dragging): 8 the text tool is active, 9 the legend took the press.
+constexpr int kHitNothing = 0;
+constexpr int kHitTextTool = 8;
+constexpr int kHitLegend = 9;
+
+CPoint ToPoint(const QPointF& p) { return { static_cast<int>(p.x()), static_cast<int>(p.y()) }; }
+
+} // namespace
+
+CTernaryView::CTernaryView(QWidget* parent)
+    : QAbstractScrollArea(parent)
+{
+    setObjectName(QStringLiteral("CTernaryView"));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    viewport()->setAutoFillBackground(false);
+    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
+        [this](int action) { OnScrollAction(Qt::Horizontal, action); });
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
+        [this](int action) { OnScrollAction(Qt::Vertical, action); });
+}
+
+CTernaryView::~CTernaryView()
+{
+    // The layers unhook themselves from the document's lists.
+    m_legend.reset();
+    m_annotations.reset();
+    if (CTernaryDoc* doc = GetDocument()) {
+        if (doc->m_plotView == this)
+            doc->m_plotView = nullptr;
+        doc->RemoveView(this);
+    }
+}
+
+void CTernaryView::SetDocument(CTernaryDoc* doc) { doc->AddView(this); }
+
+CTernaryDoc* CTernaryView::GetDocument() const { return static_cast<CTernaryDoc*>(CView::GetDocument()); }
+
+void CTernaryView::EnsureLayers()
+{
+    CTernaryDoc* doc = GetDocument();
+    if (!doc || m_legend)
+        return;
+    m_legend = std::make_unique<LegendBox>(doc->m_legend);
+    m_annotations = std::make_unique<AnnotationLayer>(doc->m_annotations);
+    m_legend->SetView(this);
+    m_annotations->SetView(this);
+    m_annotations->SetRefusedCharacters(QStringLiteral(";"));
+}
+
+void CTernaryView::OnInitialUpdate()
+{
+    CTernaryDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    doc->m_plotView = this;
+    EnsureLayers();
+    m_geo.m_panOffset = {};
+    m_geo.m_scale = 1.0f;
+    m_hitState = kHitNothing;
+    m_dragging = 0;
+    m_geo.SetCanvasFromDpi(logicalDpiX());
+    m_geo.m_scrollPos = {};
+    UpdateScrollBars();
+    LayoutPlot();
+    ComputeCorners();
+    if (!m_fontsCreated) {
+        RebuildFonts();
+        m_fontsCreated = true;
+    }
+    viewport()->update();
+}
+
+void CTernaryView::OnUpdate(CView* sender, long, void*)
+{
+    if (sender == this)
+        return;
+    ComputeCorners();
+    viewport()->update();
+}
+
+void CTernaryView::RebuildFonts()
+{
+    CTernaryDoc* doc = GetDocument();
+    if (!doc || !m_legend)
+        return;
+    m_legend->SetFont(ToLogicalFont(doc->m_legendFont));
+    m_annotations->SetFont(ToLogicalFont(doc->m_annotFont));
+    CDC measure;
+    m_annotations->Layout(measure);
+}
+
+void CTernaryView::OnDraw(CDC* dc)
+{
+    CTernaryDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    EnsureLayers();
+    PlotRenderer renderer(*doc, m_geo);
+    renderer.OnDraw(*dc, *m_annotations, *m_legend);
+}
+
+void CTernaryView::LayoutPlot()
+{
+    m_geo.LayoutPlot();
+    if (m_annotations)
+        m_annotations->SetScroll(m_geo.m_scrollPos);
+    if (m_legend)
+        m_legend->SetScroll(m_geo.m_scrollPos);
+}
+
+void CTernaryView::ComputeCorners()
+{
+    if (CTernaryDoc* doc = GetDocument())
+        m_geo.ComputeCorners(doc->m_topAxis, doc->m_leftAxis, doc->m_rightAxis);
+}
+
+void CTernaryView::UpdateScrollBars()
+{
+    m_settingBars = true;
+    const QSize client = viewport()->size();
+    auto set = [](QScrollBar* bar, int range, int page, int pos) {
+        // The bar's range includes its maximum; the last thumb position
+        // shows the last page.
+        bar->setRange(0, std::max(0, range + 1 - page));
+        bar->setPageStep(std::max(1, page));
+        bar->setValue(std::min(pos, bar->maximum()));
+        bar->setEnabled(page <= range);
+    };
+    set(horizontalScrollBar(), m_geo.m_canvasSize.cx, client.width(), m_geo.m_scrollPos.x);
+    set(verticalScrollBar(), m_geo.m_canvasSize.cy, client.height(), m_geo.m_scrollPos.y);
+    m_settingBars = false;
+}
+
+void CTernaryView::Scroll(Qt::Orientation orientation, PlotGeometry::ScrollCode code, int thumb)
+{
+    const bool horizontal = orientation == Qt::Horizontal;
+    const int max = horizontal ? m_geo.m_canvasSize.cx : m_geo.m_canvasSize.cy;
+    int& current = horizontal ? m_geo.m_scrollPos.x : m_geo.m_scrollPos.y;
+    current = PlotGeometry::ScrollPosition(current, code, max, thumb);
+    QScrollBar* bar = horizontal ? horizontalScrollBar() : verticalScrollBar();
+    m_settingBars = true;
+    bar->setValue(std::min(current, bar->maximum()));
+    m_settingBars = false;
+    LayoutPlot();
+    ComputeCorners();
+    viewport()->update();
+}
+
+void CTernaryView::OnScrollAction(Qt::Orientation orientation, int action)
+{
+    if (m_settingBars)
+        return;
+    QScrollBar* bar = orientation == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
+    using PG = PlotGeometry;
+    PG::ScrollCode code = PG::ThumbTrack;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+        code = PG::LineDown;
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+        code = PG::LineUp;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        code = PG::PageDown;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        code = PG::PageUp;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        code = PG::Top;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        code = PG::Bottom;
+        break;
+    case QAbstractSlider::SliderMove:
+        code = PG::ThumbTrack;
+        break;
+    default:
+        return;
+    }
+    const int thumb = bar->sliderPosition();
+    Scroll(orientation, code, thumb);
+    // The bar moves where the view's steps put it, not by its own steps.
+    bar->setSliderPosition(
+        std::min(orientation == Qt::Horizontal ? m_geo.m_scrollPos.x : m_geo.m_scrollPos.y, bar->maximum()));
+}
+
+void CTernaryView::scrollContentsBy(int, int)
+{
+    // The whole plot is repainted from the document at its new place.
+}
+
+void CTernaryView::SetPanOffset(CPoint offset)
+{
+    m_geo.m_panOffset = offset;
+    LayoutPlot();
+    ComputeCorners();
+    viewport()->update();
+}
+
+void CTernaryView::SetScale(float scale)
+{
+    m_geo.m_scale = scale;
+    LayoutPlot();
+    ComputeCorners();
+    viewport()->update();
+}
+
+void CTernaryView::ZoomIn() { SetScale(std::min(kMaxScale, m_geo.m_scale + kScaleStep)); }
+
+void CTernaryView::ZoomOut() { SetScale(std::max(kMinScale, m_geo.m_scale - kScaleStep)); }
+
+void CTernaryView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), Qt::white);
+    CDC dc(&painter);
+    OnDraw(&dc);
+}
+
+void CTernaryView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    LayoutPlot();
+    ComputeCorners();
+    UpdateScrollBars();
+}
+
+void CTernaryView::mousePressEvent(QMouseEvent* event)
+{
+    CTernaryDoc* doc = GetDocument();
+    if (!doc || event->button() != Qt::LeftButton || !m_legend)
+        return;
+    const CPoint p = ToPoint(event->position());
+    if (doc->m_textTool) {
+        m_hitState = kHitTextTool;
+        m_annotations->OnLButtonDown(p, true);
+        viewport()->update();
+        return;
+    }
+    if (doc->m_drawLegend && m_legend->OnLButtonDown(p)) {
+        m_hitState = kHitLegend;
+        return;
+    }
+    m_annotations->OnLButtonDown(p, false);
+    viewport()->update();
+}
+
+void CTernaryView::mouseMoveEvent(QMouseEvent* event)
+{
+    CTernaryDoc* doc = GetDocument();
+    if (!doc || !m_legend)
+        return;
+    const CPoint p = ToPoint(event->position());
+    if (m_annotations->OnMouseMove(p))
+        return;
+    if (doc->m_drawLegend && m_legend->OnMouseMove(p))
+        return;
+    if (doc->m_textTool) {
+        m_hitState = kHitTextTool;
+        viewport()->setCursor(Qt::IBeamCursor);
+    } else {
+        viewport()->setCursor(Qt::ArrowCursor);
+    }
+}
+
+void CTernaryView::mouseReleaseEvent(QMouseEvent* event)
+{
+    CTernaryDoc* doc = GetDocument();
+    if (!doc || event->button() != Qt::LeftButton || !m_legend)
+        return;
+    const CPoint p = ToPoint(event->position());
+    if (m_hitState == kHitLegend && doc->m_drawLegend)
+        m_legend->OnLButtonUp(p);
+    m_annotations->OnLButtonUp(p);
+    m_hitState = kHitNothing;
+    m_dragging = 0;
+    ComputeCorners();
+    viewport()->update();
+}
+
+void CTernaryView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    CTernaryDoc* doc = GetDocument();
+    if (!doc || event->button() != Qt::LeftButton || !m_legend)
+        return;
+    const CPoint p = ToPoint(event->position());
+    if (m_annotations->OnLButtonDblClk(p, doc->m_textTool != 0))
+        return;
+    if (doc->m_drawLegend) {
+        if (m_legend->OnLButtonDblClk(p))
+            return;
+        if (doc->m_legend.m_position.PtInRect({ p.x + m_geo.m_scrollPos.x, p.y + m_geo.m_scrollPos.y })) {
+            emit formatAxisRequested(5);
+            return;
+        }
+    }
+    emit formatAxisRequested(NearestAxisCorner(p));
+}
+
+void CTernaryView::keyPressEvent(QKeyEvent* event)
+{
+    CTernaryDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    if (event->key() == Qt::Key_Delete) {
+        if (doc->m_annotations.DeleteSelected())
+            viewport()->update();
+        return;
+    }
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    emit legendDialogRequested();
+}
+
+void CTernaryView::OnAnnotEditDone()
+{
+    if (CTernaryDoc* doc = GetDocument())
+        doc->m_textTool = 0;
+    if (m_annotations)
+        m_annotations->EndEdit();
+    viewport()->update();
+}
+
+void CTernaryView::OnLegendEditDone()
+{
+    if (m_legend)
+        m_legend->EndEdit();
+    viewport()->update();
+}

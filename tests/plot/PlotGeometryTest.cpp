@@ -1,0 +1,170 @@
+// The plot's coordinate system at the canvas of a 96 dpi screen: base
+// rectangle, corners of full and cut ranges, the mapping and its inverse,
+// zoom, hit tests and scroll steps.
+#include "plot/PlotGeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+AxisSettings Range(float min, float max, float increment = 10)
+{
+    AxisSettings a;
+    a.min = min;
+    a.max = max;
+    a.increment = increment;
+    return a;
+}
+
+PlotGeometry Layout(
+    float tMin = 0, float tMax = 100, float lMin = 0, float lMax = 100, float rMin = 0, float rMax = 100)
+{
+    PlotGeometry g;
+    g.SetCanvasFromDpi(96);
+    g.LayoutPlot();
+    g.ComputeCorners(Range(tMin, tMax), Range(lMin, lMax), Range(rMin, rMax));
+    return g;
+}
+
+CPoint At(const PlotCorner& c) { return { c.x, c.y }; }
+
+} // namespace
+
+TEST(PlotGeometryTest, CanvasAndBaseRectangleAt96Dpi)
+{
+    const PlotGeometry g = Layout();
+    EXPECT_EQ(g.m_canvasSize, (CSize { 768, 960 }));
+    EXPECT_EQ(g.ComputeBaseRect(), (CRect { 50, 50, 410, 349 }));
+    EXPECT_EQ(g.m_plotRect, (CRect { 50, 50, 410, 349 }));
+}
+
+TEST(PlotGeometryTest, FullRangesGiveTheTriangleWithTheApexLeftOfCentre)
+{
+    const PlotGeometry g = Layout();
+    const auto& c = g.m_corners;
+    EXPECT_EQ(At(c[0]), (CPoint { 50, 349 }));
+    EXPECT_EQ(At(c[1]), (CPoint { 410, 349 }));
+    EXPECT_EQ(At(c[3]), (CPoint { 222, 50 }));
+    EXPECT_EQ(At(c[5]), At(c[0]));
+    EXPECT_EQ(At(c[2]), At(c[1]));
+    EXPECT_EQ(At(c[4]), At(c[3]));
+    EXPECT_LT(c[3].x, (g.m_plotRect.left + g.m_plotRect.right) / 2);
+    EXPECT_GT(c[3].x, (g.m_plotRect.left + g.m_plotRect.right) / 2 - 10);
+    // The corners of the components: top 100 at the apex, right 100 bottom
+    // right, left 100 bottom left.
+    EXPECT_EQ(g.PlotX(100, 0), 222);
+    EXPECT_EQ(g.PlotY(100), 50);
+    EXPECT_EQ(g.PlotX(0, 100), 410);
+    EXPECT_EQ(g.PlotX(0, 0), 50);
+    EXPECT_EQ(g.PlotY(0), 349);
+    EXPECT_FLOAT_EQ(c[0].left, 100);
+    EXPECT_FLOAT_EQ(c[1].right, 100);
+}
+
+TEST(PlotGeometryTest, CutRangesGiveSixCorners)
+{
+    const PlotGeometry g = Layout(10, 60, 10, 60, 10, 60);
+    const CPoint expected[6] = { { 175, 320 }, { 283, 320 }, { 317, 260 }, { 261, 170 }, { 189, 170 }, { 137, 260 } };
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(At(g.m_corners[i]), expected[i]) << "corner " << i;
+    EXPECT_FLOAT_EQ(g.m_corners[0].right, 30);
+    EXPECT_FLOAT_EQ(g.m_corners[2].top, 30);
+    EXPECT_FLOAT_EQ(g.m_corners[4].left, 30);
+}
+
+TEST(PlotGeometryTest, MappingFollowedByItsInverseGivesTheSharesBack)
+{
+    const PlotGeometry g = Layout();
+    const double unit = 100.0 / g.m_plotRect.Height(); // one device unit in percent
+    for (float top : { 0.f, 12.5f, 33.3f, 50.f, 87.f }) {
+        for (float right : { 0.f, 7.f, 40.f }) {
+            if (top + right > 100)
+                continue;
+            const int x = g.PlotX(top, right), y = g.PlotY(top);
+            EXPECT_NEAR(g.TopFromPoint(y), top, unit) << top << " " << right;
+            EXPECT_NEAR(g.RightFromPoint(x, y), right, 2 * unit) << top << " " << right;
+            EXPECT_NEAR(g.LeftFromPoint(x, y), 100 - top - right, 3 * unit) << top << " " << right;
+        }
+    }
+    // Truncation: the inverse of a mapped point never lies above the share.
+    EXPECT_LE(g.PlotY(33.3f), g.m_plotRect.bottom - static_cast<int>(g.m_plotRect.Height() * 0.333));
+}
+
+TEST(PlotGeometryTest, ZoomPanAndScrollMoveTheRectangle)
+{
+    PlotGeometry g;
+    g.SetCanvasFromDpi(96);
+    g.m_scale = 0.4f;
+    g.LayoutPlot();
+    // 360 x 299 shrinks by trunc(360 * -0.6 * 0.5) = -108 and trunc(299 * -0.6 * 0.5) = -89 per side.
+    EXPECT_EQ(g.m_plotRect, (CRect { 158, 139, 302, 260 }));
+    g.m_scale = 1.0f;
+    g.m_panOffset = { 30, -20 };
+    g.m_scrollPos = { 10, 5 };
+    g.LayoutPlot();
+    EXPECT_EQ(g.m_plotRect, (CRect { 70, 25, 430, 324 }));
+}
+
+TEST(PlotGeometryTest, EmptyPlotRectangleLeavesTheCornersAlone)
+{
+    PlotGeometry g = Layout();
+    const auto before = g.m_corners;
+    g.m_plotRect = { 10, 10, 10, 50 };
+    g.ComputeCorners(Range(20, 50), Range(0, 100), Range(0, 100));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(At(g.m_corners[i]), At(before[i]));
+}
+
+TEST(PlotGeometryTest, NearestAxisCorner)
+{
+    const PlotGeometry g = Layout();
+    EXPECT_EQ(g.NearestAxisCorner({ 222, 20 }), AxisTop);
+    EXPECT_EQ(g.NearestAxisCorner({ 20, 360 }), AxisLeft);
+    EXPECT_EQ(g.NearestAxisCorner({ 450, 360 }), AxisRight);
+    // Equal distances to left and right go to the right.
+    EXPECT_EQ(g.NearestAxisCorner({ 230, 2000 }), AxisRight);
+}
+
+TEST(PlotGeometryTest, NearSegment)
+{
+    using G = PlotGeometry;
+    // Horizontal: within 3 vertically and strictly between the ends.
+    EXPECT_TRUE(G::NearSegment({ 60, 351 }, { 50, 349 }, { 410, 349 }));
+    EXPECT_FALSE(G::NearSegment({ 60, 352 }, { 50, 349 }, { 410, 349 }));
+    EXPECT_FALSE(G::NearSegment({ 50, 349 }, { 50, 349 }, { 410, 349 }));
+    // A point segment: within 3 both ways.
+    EXPECT_TRUE(G::NearSegment({ 12, 8 }, { 10, 10 }, { 10, 10 }));
+    EXPECT_FALSE(G::NearSegment({ 13, 10 }, { 10, 10 }, { 10, 10 }));
+    // Sloped: near the line and inside the box of the ends.
+    EXPECT_TRUE(G::NearSegment({ 136, 201 }, { 50, 349 }, { 222, 50 }));
+    EXPECT_FALSE(G::NearSegment({ 146, 201 }, { 50, 349 }, { 222, 50 }));
+    // A vertical segment never hits.
+    EXPECT_FALSE(G::NearSegment({ 10, 20 }, { 10, 10 }, { 10, 30 }));
+}
+
+TEST(PlotGeometryTest, ScrollSteps)
+{
+    using G = PlotGeometry;
+    EXPECT_EQ(G::ScrollPosition(0, G::LineDown, 768), 38);
+    EXPECT_EQ(G::ScrollPosition(100, G::PageDown, 768), 253);
+    EXPECT_EQ(G::ScrollPosition(20, G::LineUp, 768), 0);
+    EXPECT_EQ(G::ScrollPosition(750, G::LineDown, 768), 768);
+    EXPECT_EQ(G::ScrollPosition(5, G::Bottom, 960), 960); // the maximum itself, not maximum minus page
+    EXPECT_EQ(G::ScrollPosition(500, G::Top, 960), 0);
+    EXPECT_EQ(G::ScrollPosition(0, G::ThumbTrack, 960, 321), 321);
+}
+
+TEST(PlotGeometryTest, ConversionsNeverOverflow)
+{
+    EXPECT_EQ(TruncCoord(1e30), kCoordLimit);
+    EXPECT_EQ(TruncCoord(-1e30), -kCoordLimit);
+    EXPECT_EQ(TruncCoord(std::nan("")), 0);
+    EXPECT_EQ(TruncCoord(-2.7), -2);
+    PlotGeometry g = Layout(-1e30f, 1e30f, std::nanf(""), 100, 0, std::numeric_limits<float>::infinity());
+    for (const PlotCorner& c : g.m_corners) {
+        EXPECT_LE(std::abs(c.x), kCoordLimit);
+        EXPECT_LE(std::abs(c.y), kCoordLimit);
+    }
+}
