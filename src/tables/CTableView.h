@@ -1,0 +1,97 @@
+#pragma once
+
+#include "grid/CCellStore.h"
+#include "grid/CGridView.h"
+#include "tables/CCellEdit.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class CGridCell;
+
+// A grid that holds data: the cells live in a CCellStore of cell objects
+// (text in CTextCells), rows and columns carry numbered header labels, a
+// double click opens an in-place editor, and the block operations Cut,
+// Copy, Paste, Clear and Delete work on the selected cells through the
+// clipboard as tab-separated text with CR LF after every row.
+//
+// Derived tables replace the virtual cell operations (SetCellText,
+// GetCellText, DrawCell, GetCellExtent, EndEdit), ClearSelection and
+// OnEditPaste, set their sizes and headers in OnInitialUpdate, and may add
+// cell kinds of their own derived from CGridCell.
+class CTableView : public CGridView {
+    Q_OBJECT
+
+public:
+    explicit CTableView(QWidget* parent = nullptr);
+    ~CTableView() override;
+
+    // CView: makes the grid editable, the row header column 30 wide, writes
+    // the header labels and centres the column headers.
+    void OnInitialUpdate() override;
+
+    // ---- Cell operations ------------------------------------------------
+    void DrawCell(int row, int col, QPainter& dc, int x, int y) override;
+    CSize GetCellExtent(int row, int col, QPainter& dc) override;
+    // Stores a new CTextCell with the text; no repaint.
+    void SetCellText(int row, int col, const QString& text) override;
+    // The text of a CTextCell; empty for an empty cell or another kind.
+    QString GetCellText(int row, int col) override;
+    // Empties every selected cell, then repaints the selection.
+    virtual void ClearSelection();
+
+    // ---- Table-level operations -----------------------------------------
+    // Resize the grid and the store together; new cells are empty.
+    void SetRowCount(int n) override;
+    void SetColCount(int n) override;
+    // Puts a cell object at (row, col), deleting the old one.
+    void SetCell(int row, int col, std::unique_ptr<CGridCell> cell, bool invalidate = false);
+    // Puts a new CTextCell with the text at (row, col).
+    void SetTextCell(int row, int col, const QString& text, bool invalidate = false);
+    CGridCell* GetCell(int row, int col) const { return m_cells.GetCell(row, col); }
+    // Empties every data cell (headers stay), without repaint.
+    void EmptyDataCells();
+    // " %i" in the row header column for rows 1 .. row count - 1, and
+    // "Column %i" in the header row for columns 1 .. column count - 1.
+    void SetRowLabels();
+    void SetColumnLabels();
+    // Gives the column header cells these format flags (DT_CENTER by default).
+    void SetColumnHeaderFormat(unsigned format = 0x01);
+    const CCellStore& GetCellStore() const { return m_cells; }
+
+    // ---- Commands -------------------------------------------------------
+    // The selection as tab-separated text, CR LF after every row; empty when
+    // the selection is not valid.
+    QString GetSelectionText();
+    void OnEditCopy();
+    void OnEditCut();
+    virtual void OnEditPaste();
+    void OnEditClear();
+
+    // ---- In-place editor ------------------------------------------------
+    // Opens the editor on a data cell with the cell's text.
+    void OpenCellEdit(int row, int col);
+    // Stores the editor's text (unless it was abandoned) into the current
+    // cell and closes the editor; nothing when no editor is open.
+    void CommitCellEdit();
+    // Esc: the edit text goes back to the cell's old text and the editor hides.
+    void AbandonCellEdit();
+    CCellEdit* GetCellEdit() const { return m_cellEdit.data(); }
+
+    // ---- Messages -------------------------------------------------------
+    void OnKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+    void OnLButtonDown(Qt::KeyboardModifiers modifiers, CPoint point) override;
+    void OnLButtonDblClk(CPoint point) override;
+
+protected:
+    // Clipboard access, replaceable in tests. Writing reports whether the
+    // clipboard took the text; reading whether there was any text.
+    virtual bool WriteClipboardText(const QString& text);
+    virtual bool ReadClipboardText(QString& text);
+
+    CCellStore m_cells;
+    QPointer<CCellEdit> m_cellEdit;
+    bool m_cellEditAbandoned = false;
+};
