@@ -1,0 +1,330 @@
+// What a paint of the plot produces: grid values and label rounding, iso-line
+// ends and label anchors on a cut polygon, ticks, titles, the sample rules
+// (auto-100 on a copy, plotX/plotY bookkeeping), the colour and symbol
+// tables, and prompt paints for degenerate axes.
+#include "plot/PlotRenderer.h"
+#include "document/CTernaryDoc.h"
+#include "framework/gui/CDC.h"
+#include "plot/AnnotationLayer.h"
+#include "plot/ColorTable.h"
+#include "plot/LegendBox.h"
+#include "plot/SymbolPainter.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+struct Plot {
+    CTernaryDoc doc;
+    PlotGeometry geo;
+    Plot()
+    {
+        doc.OnNewDocument();
+        geo.SetCanvasFromDpi(96);
+        geo.LayoutPlot();
+        Corners();
+    }
+    void Corners() { geo.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis); }
+    void Cut(float min, float max)
+    {
+        for (AxisSettings* a : { &doc.m_topAxis, &doc.m_leftAxis, &doc.m_rightAxis }) {
+            a->min = min;
+            a->max = max;
+        }
+        Corners();
+    }
+    PlotRenderer Renderer() { return PlotRenderer(doc, geo); }
+    // A full paint without a painter; returns the recorded primitives.
+    std::vector<std::string> Record()
+    {
+        std::vector<std::string> log;
+        CDC dc;
+        dc.SetRecorder(&log);
+        LegendBox legend(doc.m_legend);
+        AnnotationLayer annotations(doc.m_annotations);
+        Renderer().OnDraw(dc, annotations, legend);
+        return log;
+    }
+    QImage Paint()
+    {
+        QImage image(768, 960, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        {
+            CDC dc(&painter);
+            LegendBox legend(doc.m_legend);
+            AnnotationLayer annotations(doc.m_annotations);
+            Renderer().OnDraw(dc, annotations, legend);
+        }
+        painter.end();
+        return image;
+    }
+};
+
+int Count(const std::vector<std::string>& log, const std::string& prefix)
+{
+    int n = 0;
+    for (const std::string& line : log)
+        n += line.rfind(prefix, 0) == 0;
+    return n;
+}
+
+} // namespace
+
+TEST(PlotRendererTest, RoundLabel)
+{
+    EXPECT_DOUBLE_EQ(PlotRenderer::RoundLabel(0.1234567, 10), 0.12);
+    EXPECT_DOUBLE_EQ(PlotRenderer::RoundLabel(33.33333, 0.5), 33.333);
+    EXPECT_DOUBLE_EQ(PlotRenderer::RoundLabel(12.6, 1000), 13);
+    EXPECT_DOUBLE_EQ(PlotRenderer::RoundLabel(-0.004, 10), 0);
+    EXPECT_EQ(PlotRenderer::LabelText(0.1 + 0.2), "0.3");
+}
+
+TEST(PlotRendererTest, GridValuesSkipTheLimits)
+{
+    AxisSettings axis;
+    EXPECT_EQ(PlotRenderer::GridValues(axis, true), (std::vector<double> { 10, 20, 30, 40, 50, 60, 70, 80, 90 }));
+    axis.min = 15;
+    axis.max = 40;
+    EXPECT_EQ(PlotRenderer::GridValues(axis, true), (std::vector<double> { 20, 30 }));
+    axis.min = 0;
+    axis.max = 1;
+    axis.increment = 0.1f;
+    const auto rounded = PlotRenderer::GridValues(axis, true);
+    ASSERT_EQ(rounded.size(), 9u);
+    EXPECT_DOUBLE_EQ(rounded[2], 0.3);
+    EXPECT_EQ(PlotRenderer::LabelText(rounded[2]), "0.3");
+    EXPECT_EQ(PlotRenderer::GridValues(axis, false).size(), 9u);
+}
+
+TEST(PlotRendererTest, DegenerateAxesHaveNoGridValues)
+{
+    auto values = [](float min, float max, float inc) {
+        AxisSettings a;
+        a.min = min;
+        a.max = max;
+        a.increment = inc;
+        return PlotRenderer::GridValues(a, true).size() + PlotRenderer::GridValues(a, false).size();
+    };
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(values(0, 100, 0), 0u);
+    EXPECT_EQ(values(0, 100, -10), 0u);
+    EXPECT_EQ(values(0, 100, nan), 0u);
+    EXPECT_EQ(values(0, 100, inf), 0u);
+    EXPECT_EQ(values(50, 100, 1e-7f), 0u); // too small to move 50 forward
+    EXPECT_EQ(values(0, 100, 0.01f), 0u); // 10,000 values: more than a grid can show
+    EXPECT_EQ(values(70, 30, 10), 0u);
+    EXPECT_EQ(values(nan, 100, 10), 0u);
+    EXPECT_EQ(values(-1e30f, 1e30f, 10), 0u);
+    EXPECT_EQ(values(-50, 150, 10), 2 * 19u); // outside 0..100 but sane: drawn
+}
+
+TEST(PlotRendererTest, DegenerateDocumentsPaintPromptly)
+{
+    Plot plot;
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    plot.doc.m_topAxis.increment = 0;
+    plot.doc.m_leftAxis = { "Left", -1e30f, 1e30f, 1e-30f, 6 };
+    plot.doc.m_rightAxis = { "Right", nan, 40, -3, 6 };
+    plot.doc.m_drawTicks = 1;
+    plot.doc.m_tickLength = std::numeric_limits<int>::max();
+    plot.doc.m_symbolSize = std::numeric_limits<int>::max();
+    SampleRecord& s = plot.doc.GetSample(3);
+    s = { "x", 1e30f, -1e30f, 100, 1, 1, 0, 0, 3 };
+    plot.Corners();
+    QElapsedTimer timer;
+    timer.start();
+    plot.Paint();
+    plot.Record();
+    EXPECT_LT(timer.elapsed(), 2000);
+}
+
+TEST(PlotRendererTest, IsoLineEndsAndLabelsOnACutPolygon)
+{
+    Plot plot;
+    plot.Cut(10, 60); // corners (175,320) (283,320) (317,260) (261,170) (189,170) (137,260)
+    const PlotRenderer r = plot.Renderer();
+    unsigned align = 0;
+
+    // Right 20: from the lower left edge to the top edge, parallel to the left edge.
+    IsoLine line = r.IsoLineEnds(AxisRight, 20);
+    EXPECT_EQ(line.first, (CPoint { 156, 290 }));
+    EXPECT_EQ(line.second, (CPoint { 225, 170 }));
+    EXPECT_EQ(r.LabelPosition(AxisRight, line.first, &align), (CPoint { 156, 298 }));
+    EXPECT_EQ(align, unsigned(TA_CENTER | TA_TOP));
+
+    // Left 20: its label end lies on the top edge, so the label sits above it.
+    line = r.IsoLineEnds(AxisLeft, 20);
+    EXPECT_EQ(line.first, (CPoint { 225, 170 }));
+    EXPECT_EQ(line.second, (CPoint { 300, 290 }));
+    EXPECT_EQ(r.LabelPosition(AxisLeft, line.first, &align), (CPoint { 225, 165 }));
+    EXPECT_EQ(align, unsigned(TA_RIGHT | TA_BASELINE));
+    // Left 40 ends on the upper left edge: the label goes left of it.
+    line = r.IsoLineEnds(AxisLeft, 40);
+    EXPECT_EQ(r.LabelPosition(AxisLeft, line.first, &align), (CPoint { line.first.x - 8, line.first.y + 5 }));
+
+    // Top 20 is horizontal at trunc(bottom - H * 0.2).
+    line = r.IsoLineEnds(AxisTop, 20);
+    EXPECT_EQ(line.first, (CPoint { 300, 289 }));
+    EXPECT_EQ(line.second, (CPoint { 156, 289 }));
+    EXPECT_EQ(r.LabelPosition(AxisTop, line.first, &align), (CPoint { 308, 294 }));
+}
+
+TEST(PlotRendererTest, TicksPointOutOrIn)
+{
+    Plot plot;
+    const PlotRenderer r = plot.Renderer();
+    const CPoint p { 100, 200 };
+    // L = 6: s = 5.196 and c = 3.0000000001 (pi/3 is taken a little short), so x - c truncates to 96.
+    EXPECT_EQ(r.TickEnd(AxisRight, p, false, 6, false), (CPoint { 96, 205 }));
+    EXPECT_EQ(r.TickEnd(AxisRight, p, false, 6, true), (CPoint { 103, 194 }));
+    EXPECT_EQ(r.TickEnd(AxisRight, p, true, 6, false), (CPoint { 103, 194 }));
+    EXPECT_EQ(r.TickEnd(AxisTop, p, false, 6, false), (CPoint { 106, 200 }));
+    EXPECT_EQ(r.TickEnd(AxisTop, p, true, 6, false), (CPoint { 94, 200 }));
+    EXPECT_EQ(r.TickEnd(AxisLeft, p, false, 6, false), (CPoint { 96, 194 }));
+    EXPECT_EQ(r.TickEnd(AxisLeft, p, true, 6, true), (CPoint { 96, 194 }));
+
+    plot.doc.m_drawTicks = 1;
+    plot.doc.m_drawGrids = 0;
+    plot.doc.m_drawLegend = 0;
+    const auto log = plot.Record();
+    // 9 values per axis, two ticks each; no grid lines; the samples draw no lines.
+    EXPECT_EQ(Count(log, "LineTo"), 3 * 9 * 2);
+}
+
+TEST(PlotRendererTest, LabelsAreDrawnWithoutGrids)
+{
+    Plot plot;
+    plot.doc.m_drawGrids = 0;
+    plot.doc.m_drawLegend = 0;
+    const auto log = plot.Record();
+    int labels = 0;
+    for (const char* text : { " 10", " 50", " 90" })
+        for (const std::string& line : log)
+            labels += line.rfind("TextOut", 0) == 0 && line.size() > 3 && line.substr(line.size() - 3) == text;
+    EXPECT_EQ(labels, 9);
+    EXPECT_EQ(Count(log, "LineTo"), 0);
+}
+
+TEST(PlotRendererTest, TitlesSitAtTheCornersOfTheirComponent)
+{
+    Plot plot;
+    PlotRenderer r = plot.Renderer();
+    CDC measure;
+    measure.SelectFont(ToLogicalFont(plot.doc.m_axisFont));
+    const int h = measure.GetTextExtent(QStringLiteral("Blank")).cy;
+    EXPECT_EQ(r.GetTitleRect(AxisTop).bottom, 50 - 10);
+    const CRect left = r.GetTitleRect(AxisLeft);
+    EXPECT_EQ(left.right, 50 - 10);
+    EXPECT_EQ(left.bottom, 349 + h);
+    EXPECT_EQ(r.GetTitleRect(AxisRight).left, 410 + 10);
+
+    plot.doc.m_topAxis.max = 80;
+    plot.Corners();
+    EXPECT_EQ(r.GetTitleRect(AxisTop).bottom, plot.geo.m_corners[3].y - h - 5);
+}
+
+TEST(PlotRendererTest, AutoHundredScalesACopyOfTheValues)
+{
+    Plot plot;
+    SampleRecord& s = plot.doc.GetSample(3);
+    s = { "odd", 20, 30, 49.9f, 2, 1, NOT_PLOTTED, NOT_PLOTTED, 3 };
+
+    plot.doc.m_autoBalance = 0;
+    plot.Record();
+    EXPECT_EQ(s.plotX, NOT_PLOTTED);
+    EXPECT_EQ(s.plotY, NOT_PLOTTED);
+
+    plot.doc.m_autoBalance = 1;
+    plot.Record();
+    const float k = 100 / (30 + 20 + 49.9f);
+    EXPECT_EQ(s.plotX, plot.geo.PlotX(20 * k, 49.9f * k));
+    EXPECT_EQ(s.plotY, plot.geo.PlotY(20 * k));
+    EXPECT_FLOAT_EQ(s.top, 20);
+    EXPECT_FLOAT_EQ(s.right, 49.9f);
+}
+
+TEST(PlotRendererTest, PlottedPositionBookkeeping)
+{
+    Plot plot;
+    SampleRecord& free = plot.doc.GetSample(4);
+    free.plotX = free.plotY = 77;
+    SampleRecord& partial = plot.doc.GetSample(5);
+    partial = { "p", 50, EMPTY_VALUE, 50, 1, 1, 123, 456, 5 };
+    SampleRecord& noSymbol = plot.doc.GetSample(6);
+    noSymbol = { "n", 50, 25, 25, 1, -1, 1, 1, 6 };
+    plot.Record();
+    EXPECT_EQ(free.plotX, NOT_PLOTTED);
+    EXPECT_EQ(partial.plotX, 123); // untouched
+    EXPECT_EQ(partial.plotY, 456);
+    EXPECT_EQ(noSymbol.plotX, NOT_PLOTTED);
+    EXPECT_EQ(plot.doc.GetSample(1).plotX, 264);
+    EXPECT_EQ(plot.doc.GetSample(1).plotY, 290);
+}
+
+TEST(PlotRendererTest, ColourAndSymbolIndexRules)
+{
+    EXPECT_EQ(SampleColor(17), RGB(245, 0, 0));
+    EXPECT_EQ(SampleColor(-4), RGB(0, 0, 0));
+    EXPECT_EQ(SampleColor(15), RGB(128, 0, 128));
+    EXPECT_EQ(SymbolIndex(16), 1);
+    EXPECT_EQ(SymbolIndex(31), 1);
+    EXPECT_EQ(SymbolIndex(30), 0);
+    EXPECT_EQ(SymbolIndex(15), 15);
+
+    // 17 draws colour 1; 16 draws symbol 1, a filled circle.
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    {
+        CDC dc(&painter);
+        DrawSampleSymbol(dc, 17, 16, 5, 10, 10, 1);
+        DrawSampleSymbol(dc, 17, 0, 5, 30, 30, 1);
+    }
+    painter.end();
+    EXPECT_EQ(image.pixel(10, 10), qRgb(245, 0, 0));
+    EXPECT_EQ(image.pixel(30, 30), qRgb(255, 255, 255)); // symbol 0 is open
+    EXPECT_EQ(image.pixel(35, 30), qRgb(245, 0, 0));
+}
+
+TEST(PlotRendererTest, SymbolShapesRestoreTheContext)
+{
+    std::vector<std::string> log;
+    CDC dc;
+    dc.SetRecorder(&log);
+    const CPen pen = dc.GetPen();
+    DrawSymbol(dc, RGB(1, 2, 3), 0, 5, 20, 20, 1);
+    DrawSymbol(dc, RGB(1, 2, 3), 3, 5, 20, 20, 1);
+    DrawSymbol(dc, RGB(1, 2, 3), 8, 4, 20, 20, 1);
+    DrawSymbol(dc, RGB(1, 2, 3), 14, 4, 20, 20, 1);
+    DrawSymbol(dc, RGB(1, 2, 3), -3, 4, 20, 20, 1);
+    ASSERT_EQ(log.size(), 6u);
+    EXPECT_EQ(log[0], "Ellipse 15 15 26 26");
+    EXPECT_EQ(log[1], "Rectangle 15 15 26 26");
+    EXPECT_EQ(log[2], "Polygon 20,16 24,24 16,24 20,16");
+    EXPECT_EQ(log[3], "Polyline 18,16 22,16 24,18 24,22 22,24 18,24 16,22 16,18 18,16");
+    EXPECT_EQ(log[4], "Polyline 18,20 20,18 22,20 20,22 18,20");
+    EXPECT_EQ(log[5], "LineTo 24 20 16 20");
+    EXPECT_EQ(dc.GetPen(), pen);
+    EXPECT_EQ(dc.GetCurrentPosition(), (CPoint { 20, 20 }));
+}
+
+TEST(PlotRendererTest, OutlineAndSamplePixels)
+{
+    Plot plot;
+    const QImage image = plot.Paint();
+    EXPECT_EQ(image.pixel(50, 349), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(222, 50), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(300, 349), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(139, 320), qRgb(245, 0, 0)); // sample 2, filled square
+    EXPECT_EQ(image.pixel(134, 320), qRgb(0, 0, 0)); // its black border
+    EXPECT_EQ(image.pixel(269, 290), qRgb(255, 153, 0)); // sample 1, open circle
+}
