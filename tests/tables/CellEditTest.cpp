@@ -1,0 +1,106 @@
+// The in-place editor opened by a double click.
+#include "TableViewTestSupport.h"
+
+#include "tables/CCellEdit.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CellEditing : ::testing::Test {
+    TestTable table;
+    void SetUp() override { table.SetTextCell(3, 2, QStringLiteral("old")); }
+    void DoubleClick(int row, int col)
+    {
+        const QPoint at = table.Centre(row, col);
+        QTest::mouseMove(table.viewport(), at);
+        QTest::mousePress(table.viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(table.viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
+    }
+    void Click(int row, int col)
+    {
+        const QPoint at = table.Centre(row, col);
+        QTest::mouseMove(table.viewport(), at);
+        QTest::mousePress(table.viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(table.viewport(), Qt::LeftButton, {}, at);
+    }
+};
+
+TEST_F(CellEditing, DoubleClickOpensTheEditorOnTheCellWithItsText)
+{
+    DoubleClick(3, 2);
+    CCellEdit* edit = table.GetCellEdit();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_EQ(edit->text(), QStringLiteral("old"));
+    EXPECT_EQ(edit->maxLength(), 64);
+    const CRect r = table.GetCellRect(3, 2);
+    EXPECT_EQ(edit->geometry(), QRect(r.left, r.top, r.Width(), r.Height()));
+    EXPECT_EQ(edit->font(), table.GetGridLogFont());
+    EXPECT_TRUE(table.IsEditing());
+}
+
+TEST_F(CellEditing, EnterAndTabCommitWithoutMovingTheCurrentCell)
+{
+    DoubleClick(3, 2);
+    CCellEdit* edit = table.GetCellEdit();
+    ASSERT_NE(edit, nullptr);
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("new"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(table.Text(3, 2), QStringLiteral("new"));
+    EXPECT_EQ(table.GetSelection(), CellRange(3, 2, 3, 2));
+    EXPECT_EQ(table.GetCellEdit(), nullptr);
+    EXPECT_FALSE(table.IsEditing());
+
+    DoubleClick(4, 1);
+    ASSERT_NE(table.GetCellEdit(), nullptr);
+    QTest::keyClicks(table.GetCellEdit(), QStringLiteral("t"));
+    QTest::keyClick(table.GetCellEdit(), Qt::Key_Tab);
+    EXPECT_EQ(table.Text(4, 1), QStringLiteral("t"));
+    EXPECT_EQ(table.GetSelection(), CellRange(4, 1, 4, 1));
+    Settle(); // the closed editor is deleted later
+}
+
+TEST_F(CellEditing, TheEditorTakesAtMost64Characters)
+{
+    DoubleClick(5, 1);
+    QTest::keyClicks(table.GetCellEdit(), QString(80, QLatin1Char('w')));
+    QTest::keyClick(table.GetCellEdit(), Qt::Key_Enter);
+    EXPECT_EQ(table.Text(5, 1), QString(64, QLatin1Char('w')));
+}
+
+TEST_F(CellEditing, EscKeepsTheOldTextAlsoAfterTheNextClick)
+{
+    DoubleClick(3, 2);
+    table.GetCellEdit()->selectAll();
+    QTest::keyClicks(table.GetCellEdit(), QStringLiteral("gone"));
+    QTest::keyClick(table.GetCellEdit(), Qt::Key_Escape);
+    ASSERT_NE(table.GetCellEdit(), nullptr);
+    EXPECT_FALSE(table.GetCellEdit()->isVisible());
+    Click(6, 3);
+    EXPECT_EQ(table.Text(3, 2), QStringLiteral("old"));
+    EXPECT_EQ(table.GetCellEdit(), nullptr);
+    EXPECT_EQ(table.GetSelection(), CellRange(6, 3, 6, 3));
+}
+
+TEST_F(CellEditing, AClickElsewhereCommitsTheEditIntoItsCell)
+{
+    DoubleClick(3, 2);
+    table.GetCellEdit()->setText(QStringLiteral("clicked"));
+    Click(7, 1);
+    EXPECT_EQ(table.Text(3, 2), QStringLiteral("clicked"));
+    EXPECT_EQ(table.Text(7, 1), QStringLiteral("<none>"));
+}
+
+TEST_F(CellEditing, ADoubleClickOnAHeaderOpensNoEditor)
+{
+    DoubleClick(0, 2);
+    EXPECT_EQ(table.GetCellEdit(), nullptr);
+    DoubleClick(4, 0);
+    EXPECT_EQ(table.GetCellEdit(), nullptr);
+    EXPECT_FALSE(table.IsEditing());
+}
+
+} // namespace
