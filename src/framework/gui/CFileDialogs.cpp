@@ -1,0 +1,14 @@
+#include "framework/gui/CFileDialogs.h"
+
+#include <QFileDialog>
+
+QString CFileDialogs::GetOpenFileName(const QString& filter)
+{
+    return QFileDialog::getOpenFileName(
+        m_parent, QStringLiteral("Open"), QString(), filter + QStringLiteral(";;All Files (*)"));
+}
+
+QString CFileDialogs::GetSaveFileName(const QString& suggestedPath, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(m_parent, QStringLiteral("Save As"), suggestedPath, filter);
+}

@@ -1,0 +1,6 @@
+#include "tables/CColorGrid.h"
+
+#include "framework/gui/CDC.h"
+#include "plot/ColorTable.h"
+
+void CColorGrid::PaintSwatch(CDC& dc, int k, const CRect& rect) { dc.FillRect(rect, SampleColor(k)); }

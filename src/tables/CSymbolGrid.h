@@ -1,0 +1,14 @@
+#pragma once
+
+#include "tables/CPaletteGrid.h"
+
+// The palette's Symbol page: symbol k in black, size 6, centred on swatch k,
+// drawn as samples are drawn on the plot.
+class CSymbolGrid : public CPaletteGrid {
+    Q_OBJECT
+public:
+    using CPaletteGrid::CPaletteGrid;
+
+protected:
+    void PaintSwatch(CDC& dc, int k, const CRect& rect) override;
+};

@@ -1,0 +1,403 @@
+#include "tables/CTernaryTable.h"
+
+#include "document/CTernaryDoc.h"
+#include "document/NumberFormat.h"
+#include "framework/core/CCmdUI.h"
+#include "framework/core/CommandIds.h"
+#include "framework/gui/CDC.h"
+#include "grid/CTextCell.h"
+#include "tables/CColorSymbolPalette.h"
+#include "tables/CSymbolCell.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string ToBytes(const QString& text) { return text.toUtf8().toStdString(); }
+QString FromBytes(const std::string& bytes) { return CDC::DisplayText(bytes); }
+
+// The pattern comparison the document's empty marker is defined by.
+bool IsEmptyValue(float v) { return v == EMPTY_VALUE; }
+
+} // namespace
+
+CTernaryTable::CTernaryTable(QWidget* parent)
+    : CTableView(parent)
+    , m_palette(new CColorSymbolPalette(this))
+{
+    setObjectName(QStringLiteral("SampleTable"));
+    RegisterCommands();
+}
+
+CTernaryTable::~CTernaryTable()
+{
+    if (CTernaryDoc* doc = GetDocument(); doc && doc->m_tableView == this)
+        doc->m_tableView = nullptr;
+}
+
+CTernaryDoc* CTernaryTable::GetDocument() const { return dynamic_cast<CTernaryDoc*>(CView::GetDocument()); }
+
+void CTernaryTable::RegisterCommands()
+{
+    OnCommand(ID_EDIT_COPY, [this] { OnEditCopy(); });
+    OnCommand(ID_EDIT_CUT, [this] { OnEditCut(); });
+    OnCommand(ID_EDIT_PASTE, [this] { OnEditPaste(); });
+    OnCommand(ID_EDIT_CLEAR, [this] { ClearSelection(); });
+    OnCommand(ID_EDIT_FILL_DOWN, [this] { OnFillDown(); });
+    OnCommand(ID_SHOW_COLOR_PALETTE, [this] { m_palette->Show(CColorSymbolPalette::ColorPage); });
+    OnCommand(ID_SHOW_SYMBOL_PALETTE, [this] { m_palette->Show(CColorSymbolPalette::SymbolPage); });
+    OnCommand(ID_TOGGLE_PALETTE, [this] {
+        if (m_palette->IsShown())
+            m_palette->Destroy();
+        else
+            m_palette->Show(CColorSymbolPalette::SymbolPage);
+    });
+    OnUpdateCommand(ID_TOGGLE_PALETTE, [this](CCmdUI& ui) { ui.SetCheck(m_palette->IsShown()); });
+}
+
+// ---- Initial update -----------------------------------------------------------
+
+void CTernaryTable::OnInitialUpdate()
+{
+    CTableView::OnInitialUpdate();
+    CTernaryDoc* doc = GetDocument();
+    if (doc)
+        doc->m_tableView = this;
+    SetEditEnabled(true);
+    SetColCount(kColumns);
+    SetRowCount(kRows);
+    SetFixedColWidth(30);
+    SetRowLabels();
+
+    SetTextCell(0, kNameCol, QStringLiteral("Sample"));
+    SetColWidth(kNameCol, 55);
+    SetColWidth(kTopCol, 45);
+    SetColWidth(kLeftCol, 45);
+    SetColWidth(kRightCol, 45);
+    RefreshAxisHeaders();
+    SetColWidth(kSymbolCol, 42);
+    SetTextCell(0, kSymbolCol, QStringLiteral("Symbol"));
+    SetColumnHeaderFormat(0x01);
+
+    EmptyDataCells();
+    if (doc) {
+        for (int i = 1; i < doc->m_sampleSlots && i < GetRowCount(); ++i) {
+            const SampleRecord& rec = doc->GetSample(i);
+            const int r = rec.row;
+            // A slot's row is its own index; anything else is not to be trusted.
+            if (r == -1 || r != i)
+                continue;
+            if (!IsEmptyValue(rec.top))
+                SetTextCell(r, kTopCol, FromBytes(FormatNumber(rec.top)));
+            if (!IsEmptyValue(rec.left))
+                SetTextCell(r, kLeftCol, FromBytes(FormatNumber(rec.left)));
+            if (!IsEmptyValue(rec.right))
+                SetTextCell(r, kRightCol, FromBytes(FormatNumber(rec.right)));
+            if (!rec.name.empty())
+                SetTextCell(r, kNameCol, FromBytes(rec.name));
+            if (rec.colorId != -1 && rec.symbolId != -1) {
+                SetRowColor(r, rec.colorId, false);
+                SetRowSymbol(r, rec.symbolId, false);
+            }
+        }
+    }
+    UpdateScrollRanges();
+    viewport()->update();
+    m_palette->SetOwner(this, [this](int message, int index) {
+        if (message == WM_TABLE_SETCOLOR)
+            OnTableSetColor(index);
+        else if (message == WM_TABLE_SETSYMBOL)
+            OnTableSetSymbol(index);
+    });
+}
+
+void CTernaryTable::RefreshAxisHeaders()
+{
+    const CTernaryDoc* doc = GetDocument();
+    if (!doc || GetColCount() <= kRightCol)
+        return;
+    SetTextCell(0, kTopCol, FromBytes(doc->m_topAxis.title));
+    SetTextCell(0, kLeftCol, FromBytes(doc->m_leftAxis.title));
+    SetTextCell(0, kRightCol, FromBytes(doc->m_rightAxis.title));
+    // New header cells start right-aligned; the table's headers are centred.
+    for (int col = kTopCol; col <= kRightCol; ++col) {
+        if (auto* cell = dynamic_cast<CTextCell*>(GetCell(0, col)))
+            cell->SetFormat(0x01);
+    }
+    InvalidateRange(CellRange(0, kTopCol, 0, kRightCol));
+}
+
+// ---- Cell texts -----------------------------------------------------------------
+
+void CTernaryTable::SetCellText(int row, int col, const QString& text)
+{
+    // Headers are the table's own; typing and pasting reach data cells only.
+    if (row < m_fixedRows || col < m_fixedCols || row >= GetRowCount() || col >= GetColCount())
+        return;
+    if (col == kSymbolCol) {
+        const int n = ParseInt(ToBytes(text));
+        SetRowSymbol(row, n & 15, true);
+        SetRowColor(row, n >> 4, true);
+    } else {
+        CTableView::SetCellText(row, col, text);
+    }
+    SyncRowToDocument(row, col);
+}
+
+QString CTernaryTable::GetCellText(int row, int col)
+{
+    if (col != kSymbolCol || row < m_fixedRows)
+        return CTableView::GetCellText(row, col);
+    const auto* cell = dynamic_cast<const CSymbolCell*>(GetCell(row, col));
+    if (!cell || !cell->HasSymbol())
+        return QString();
+    return FromBytes(FormatNumber(static_cast<float>(cell->GetColorId() * 16 + cell->GetSymbolId())));
+}
+
+void CTernaryTable::EndEdit(bool redraw)
+{
+    if (m_editing)
+        CTableView::EndEdit(redraw);
+}
+
+// ---- Symbol column ----------------------------------------------------------------
+
+void CTernaryTable::SetRowColor(int row, int colorId, bool redraw)
+{
+    const auto* old = dynamic_cast<const CSymbolCell*>(GetCell(row, kSymbolCol));
+    int symbolId = old ? old->GetSymbolId() : -1;
+    if (symbolId == -1 && colorId >= 0)
+        symbolId = 0;
+    SetCell(row, kSymbolCol, std::make_unique<CSymbolCell>(colorId, symbolId), redraw);
+}
+
+void CTernaryTable::SetRowSymbol(int row, int symbolId, bool redraw)
+{
+    const auto* old = dynamic_cast<const CSymbolCell*>(GetCell(row, kSymbolCol));
+    int colorId = old ? old->GetColorId() : -1;
+    if (colorId == -1 && symbolId >= 0)
+        colorId = 0;
+    SetCell(row, kSymbolCol, std::make_unique<CSymbolCell>(colorId, symbolId), redraw);
+}
+
+int CTernaryTable::GetRowColor(int row) const
+{
+    const auto* cell = dynamic_cast<const CSymbolCell*>(GetCell(row, kSymbolCol));
+    return cell ? cell->GetColorId() : -1;
+}
+
+int CTernaryTable::GetRowSymbol(int row) const
+{
+    const auto* cell = dynamic_cast<const CSymbolCell*>(GetCell(row, kSymbolCol));
+    return cell ? cell->GetSymbolId() : -1;
+}
+
+// ---- The row and the document -------------------------------------------------------
+
+void CTernaryTable::SyncRowToDocument(int row, int col)
+{
+    CTernaryDoc* doc = GetDocument();
+    if (row <= 0 || !doc || row >= doc->m_sampleSlots)
+        return;
+    doc->SetModifiedFlag(true);
+
+    // The cell keeps its commas; the document's copy has semicolons, which
+    // the plot file's comma-separated rows can carry.
+    std::string text = ToBytes(GetCellText(row, col));
+    std::replace(text.begin(), text.end(), ',', ';');
+
+    SampleRecord& rec = doc->GetSample(row);
+    switch (col) {
+    case kNameCol:
+        rec.name = text;
+        doc->m_legend.SetTextIfDefault(rec.symbolId, rec.colorId, rec.name, false);
+        break;
+    case kSymbolCol: {
+        const int oldColor = rec.colorId;
+        const int oldSymbol = rec.symbolId;
+        if (!text.empty()) {
+            rec.colorId = GetRowColor(row);
+            rec.symbolId = GetRowSymbol(row);
+        } else {
+            rec.colorId = rec.symbolId = -1;
+        }
+        doc->m_legend.UpdateForSample(rec.symbolId, rec.colorId, oldSymbol, oldColor, rec.name);
+        break;
+    }
+    case kTopCol:
+    case kLeftCol:
+    case kRightCol: {
+        float& value = col == kTopCol ? rec.top : col == kLeftCol ? rec.left : rec.right;
+        value = text.empty() ? EMPTY_VALUE : ParseFloat(text);
+        break;
+    }
+    default:
+        break;
+    }
+
+    const bool hasT = !IsEmptyValue(rec.top);
+    const bool hasL = !IsEmptyValue(rec.left);
+    const bool hasR = !IsEmptyValue(rec.right);
+    if (doc->m_autoAdd) {
+        int filledCol = -1;
+        float filled = 0;
+        if (!hasT && hasL && hasR && (col == kLeftCol || col == kRightCol)) {
+            filled = rec.top = static_cast<float>(100.0 - static_cast<double>(rec.right) - rec.left);
+            filledCol = kTopCol;
+        } else if (!hasL && hasT && hasR && (col == kTopCol || col == kRightCol)) {
+            filled = rec.left = static_cast<float>(100.0 - static_cast<double>(rec.right) - rec.top);
+            filledCol = kLeftCol;
+        } else if (!hasR && hasT && hasL && (col == kTopCol || col == kLeftCol)) {
+            filled = rec.right = static_cast<float>(100.0 - static_cast<double>(rec.top) - rec.left);
+            filledCol = kRightCol;
+        }
+        if (filledCol != -1)
+            SetTextCell(row, filledCol, FromBytes(FormatNumber(filled)), true);
+    }
+
+    const bool complete = !IsEmptyValue(rec.top) && !IsEmptyValue(rec.left) && !IsEmptyValue(rec.right);
+    const auto* symbol = dynamic_cast<const CSymbolCell*>(GetCell(row, kSymbolCol));
+    const bool hasSymbol = symbol && symbol->HasSymbol();
+    if (complete && !hasSymbol && col >= kTopCol && col <= kRightCol) {
+        SetRowColor(row, 0, true);
+        doc->m_legend.UpdateForSample(0, 0, -1, -1, rec.name);
+        rec.colorId = rec.symbolId = 0;
+    }
+
+    const bool anyValue = !IsEmptyValue(rec.top) || !IsEmptyValue(rec.left) || !IsEmptyValue(rec.right);
+    const bool symbolNow = !GetCellText(row, kSymbolCol).isEmpty();
+    rec.row = (anyValue || !rec.name.empty() || symbolNow) ? row : -1;
+
+    doc->UpdateAllViews(this, 0);
+}
+
+// ---- Block operations -----------------------------------------------------------------
+
+CellRange CTernaryTable::DataSelection() const
+{
+    const CellRange sel = GetSelection();
+    if (!sel.IsValid())
+        return CellRange();
+    // Header cells are never part of a block operation.
+    return sel.Intersect(CellRange(m_fixedRows, m_fixedCols, GetRowCount() - 1, GetColCount() - 1));
+}
+
+void CTernaryTable::ClearSelection()
+{
+    const CellRange sel = DataSelection();
+    if (!sel.IsValid())
+        return;
+    CTernaryDoc* doc = GetDocument();
+    const int savedAutoAdd = doc ? doc->m_autoAdd : 0;
+    if (doc)
+        doc->m_autoAdd = 0;
+    for (int row = sel.top; row <= sel.bottom; ++row) {
+        for (int col = sel.left; col <= sel.right; ++col) {
+            SetCell(row, col, nullptr, false);
+            SyncRowToDocument(row, col);
+        }
+    }
+    if (doc)
+        doc->m_autoAdd = savedAutoAdd;
+    InvalidateRange(sel);
+    if (doc)
+        doc->UpdateAllViews(this, 0);
+}
+
+void CTernaryTable::OnEditPaste()
+{
+    QString text;
+    if (!ReadClipboardText(text))
+        return;
+    const CellRange sel = DataSelection();
+    if (!sel.IsValid())
+        return;
+    EndEdit(false);
+
+    int row = sel.top;
+    int col = sel.left;
+    int maxCol = col;
+    QString field;
+    auto store = [&] {
+        // Fields right of the table are dropped; the line goes on.
+        if (!field.isEmpty() && col < GetColCount())
+            SetCellText(row, col, field);
+        field.clear();
+    };
+    for (qsizetype i = 0; row < GetRowCount(); ++i) {
+        const QChar c = i < text.size() ? text.at(i) : QChar(0);
+        if (c == QLatin1Char('\t')) {
+            store();
+            ++col;
+        } else if (c == QLatin1Char('\n')) {
+            store();
+            ++row;
+            col = sel.left;
+        } else if (c == QLatin1Char('\r')) {
+            // The LF of the pair ends the row.
+        } else if (c.isNull()) {
+            store();
+            break;
+        } else {
+            field += c;
+        }
+        if (col < GetColCount())
+            maxCol = std::max(maxCol, col);
+    }
+    InvalidateRange(CellRange(sel.top, sel.left, std::min(row, GetRowCount() - 1), maxCol));
+}
+
+void CTernaryTable::OnFillDown()
+{
+    const CellRange sel = DataSelection();
+    if (!sel.IsValid())
+        return;
+    for (int col = sel.left; col <= sel.right; ++col) {
+        const QString text = GetCellText(sel.top, col);
+        for (int row = sel.top + 1; row <= sel.bottom; ++row)
+            SetCellText(row, col, text);
+    }
+    InvalidateRange(sel);
+    if (CTernaryDoc* doc = GetDocument())
+        doc->UpdateAllViews(this, 0);
+}
+
+// ---- Palette ------------------------------------------------------------------------
+
+void CTernaryTable::OnTableSetColor(int colorId) { ApplyToSelectedRows(true, colorId); }
+
+void CTernaryTable::OnTableSetSymbol(int symbolId) { ApplyToSelectedRows(false, symbolId); }
+
+void CTernaryTable::ApplyToSelectedRows(bool color, int id)
+{
+    const CellRange sel = DataSelection();
+    if (!sel.IsValid())
+        return;
+    for (int row = sel.top; row <= sel.bottom; ++row) {
+        if (color)
+            SetRowColor(row, id, true);
+        else
+            SetRowSymbol(row, id, true);
+        SyncRowToDocument(row, kSymbolCol);
+    }
+    InvalidateRange(CellRange(sel.top, kSymbolCol, sel.bottom, kSymbolCol));
+    if (CTernaryDoc* doc = GetDocument())
+        doc->UpdateAllViews(this, 0);
+}
+
+void CTernaryTable::OnLButtonDblClk(CPoint point)
+{
+    const CellCoord hit = HitTest(point);
+    if (hit.IsValid() && hit.col == kSymbolCol && hit.row >= m_fixedRows) {
+        m_palette->Show(CColorSymbolPalette::ColorPage);
+        return;
+    }
+    CTableView::OnLButtonDblClk(point);
+}
+
+void CTernaryTable::OnRButtonDown(Qt::KeyboardModifiers, CPoint point)
+{
+    const CellCoord hit = HitTest(point);
+    if (hit.IsValid() && hit.col == kSymbolCol && hit.row >= m_fixedRows)
+        m_palette->Show(CColorSymbolPalette::SymbolPage);
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "framework/core/CCmdTarget.h"
+#include "tables/CCellEdit.h" // CTableView.h needs it complete
+#include "tables/CTableView.h"
+
+class CColorSymbolPalette;
+class CTernaryDoc;
+
+// The sample table: one row per sample slot of the document (rows 1 to 2000),
+// with the columns Sample, the three axis values and Symbol. Every change of
+// a cell goes at once into the document's SampleRecord of the same row
+// (SyncRowToDocument), which also fills in a missing third value, gives a
+// complete row the default colour and symbol, keeps the legend's counts and
+// marks the document modified; the other views then hear of it through
+// UpdateAllViews. The symbol column holds CSymbolCells whose text form is
+// colorId * 16 + symbolId. The table owns the colour and symbol palette.
+class CTernaryTable : public CTableView, public CCmdTarget {
+    Q_OBJECT
+public:
+    static constexpr int kNameCol = 1;
+    static constexpr int kTopCol = 2;
+    static constexpr int kLeftCol = 3;
+    static constexpr int kRightCol = 4;
+    static constexpr int kSymbolCol = 5;
+    static constexpr int kColumns = 6;
+    static constexpr int kRows = 2001;
+
+    explicit CTernaryTable(QWidget* parent = nullptr);
+    ~CTernaryTable() override;
+
+    CTernaryDoc* GetDocument() const;
+
+    // Builds every cell from the document (after New and Open).
+    void OnInitialUpdate() override;
+
+    // Ignored outside the table. The symbol column reads the number
+    // colorId * 16 + symbolId (0 for a text that is no number); other
+    // columns store the text. Then the row goes to the document.
+    void SetCellText(int row, int col, const QString& text) override;
+    // The symbol column's number, empty for a cell without a symbol.
+    QString GetCellText(int row, int col) override;
+    // Ends a running type-over edit; nothing when none runs.
+    void EndEdit(bool redraw) override;
+    // Empties the selected cells and takes them out of the document, with
+    // auto-add switched off meanwhile.
+    void ClearSelection() override;
+    // Pastes tab-separated text through SetCellText, so that every field
+    // reaches the document.
+    void OnEditPaste() override;
+    // Copies the top row of the selection into the rows below it.
+    void OnFillDown();
+
+    // The row's symbol cell with this colour (or symbol) and the old symbol
+    // (colour); a row that had none gets symbol (colour) 0.
+    void SetRowColor(int row, int colorId, bool redraw);
+    void SetRowSymbol(int row, int symbolId, bool redraw);
+    // -1 when the row has no symbol cell.
+    int GetRowColor(int row) const;
+    int GetRowSymbol(int row) const;
+
+    // The document's axis titles as the headers of the value columns.
+    void RefreshAxisHeaders();
+
+    // Copies the row's cell of column col into the document, then updates
+    // the other views.
+    void SyncRowToDocument(int row, int col);
+
+    // The palette's messages: every selected row gets the colour (symbol).
+    void OnTableSetColor(int colorId);
+    void OnTableSetSymbol(int symbolId);
+
+    CColorSymbolPalette* Palette() const { return m_palette; }
+
+    // Double click and right click in the symbol column open the palette.
+    void OnLButtonDblClk(CPoint point) override;
+    void OnRButtonDown(Qt::KeyboardModifiers modifiers, CPoint point) override;
+
+private:
+    void RegisterCommands();
+    void ApplyToSelectedRows(bool color, int id);
+    // The selection cut to the data cells; not valid when nothing is left.
+    CellRange DataSelection() const;
+
+    CColorSymbolPalette* m_palette;
+};

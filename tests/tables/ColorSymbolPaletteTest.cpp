@@ -1,0 +1,128 @@
+#include "tables/TernaryTableFixture.h"
+
+#include "framework/core/CCmdUI.h"
+#include "framework/core/CommandIds.h"
+#include "tables/CColorGrid.h"
+#include "tables/CColorSymbolPalette.h"
+#include "tables/CSymbolGrid.h"
+
+#include <QImage>
+#include <QTabWidget>
+
+TEST(PaletteGeometry, SwatchesLieAtAPitchOf22WithAMarginOf6)
+{
+    EXPECT_EQ(CPaletteGrid::SwatchRect(0), (CRect { 6, 6, 24, 24 }));
+    EXPECT_EQ(CPaletteGrid::SwatchRect(5), (CRect { 28, 28, 46, 46 }));
+    EXPECT_EQ(CPaletteGrid::SwatchRect(15), (CRect { 72, 72, 90, 90 }));
+}
+
+TEST(PaletteGeometry, GapsBelongToTheSwatchUpperLeftAndTheMarginPicksNothing)
+{
+    const int w = 100, h = 100;
+    EXPECT_EQ(CPaletteGrid::IndexAt(6, 6, w, h), 0);
+    EXPECT_EQ(CPaletteGrid::IndexAt(25, 10, w, h), 0) << "gap right of swatch 0";
+    EXPECT_EQ(CPaletteGrid::IndexAt(27, 27, w, h), 0) << "gap corner";
+    EXPECT_EQ(CPaletteGrid::IndexAt(28, 6, w, h), 1);
+    EXPECT_EQ(CPaletteGrid::IndexAt(6, 28, w, h), 4);
+    EXPECT_EQ(CPaletteGrid::IndexAt(89, 89, w, h), 15);
+    EXPECT_EQ(CPaletteGrid::IndexAt(5, 10, w, h), -1);
+    EXPECT_EQ(CPaletteGrid::IndexAt(10, 5, w, h), -1);
+    EXPECT_EQ(CPaletteGrid::IndexAt(94, 10, w, h), -1) << "right margin";
+    EXPECT_EQ(CPaletteGrid::IndexAt(10, 94, w, h), -1) << "bottom margin";
+    EXPECT_EQ(CPaletteGrid::IndexAt(93, 10, 200, 200), 3) << "gap right of swatch 3";
+    EXPECT_EQ(CPaletteGrid::IndexAt(95, 10, 200, 200), -1) << "beyond the 16 swatches";
+}
+
+TEST(PaletteGeometry, ColourPagePaintsTheColourTableAndTheHoverFrame)
+{
+    CColorGrid grid;
+    grid.resize(100, 100);
+    grid.show();
+    (void)QTest::qWaitForWindowExposed(&grid);
+    QTest::mouseMove(&grid, QPoint(30, 10)); // swatch 1
+    QImage image(grid.size(), QImage::Format_RGB32);
+    grid.render(&image);
+    EXPECT_EQ(image.pixelColor(2, 2), QColor(200, 200, 200));
+    EXPECT_EQ(image.pixelColor(15, 15), QColor(0, 0, 0)) << "colour 0";
+    EXPECT_EQ(image.pixelColor(37, 37), QColor(0, 128, 0)) << "colour 5 in swatch 5";
+    EXPECT_EQ(grid.HoverIndex(), 1);
+    EXPECT_EQ(image.pixelColor(28, 6), QColor(255, 255, 200)) << "frame of the hovered swatch";
+    EXPECT_EQ(image.pixelColor(37, 15), QColor(245, 0, 0)) << "inside of swatch 1";
+}
+
+class PaletteTest : public TernaryTableTest {
+protected:
+    void TearDown() override
+    {
+        table.Palette()->Destroy();
+        TernaryTableTest::TearDown();
+    }
+    QPoint CellCentre(int row, int col)
+    {
+        const CRect r = table.GetCellRect(row, col);
+        return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    }
+    CColorSymbolPalette* palette() { return table.Palette(); }
+};
+
+TEST_F(PaletteTest, APickColoursEverySelectedRow)
+{
+    Select(3, 1, 5, 3);
+    palette()->Show(CColorSymbolPalette::ColorPage);
+    ASSERT_TRUE(palette()->IsShown());
+    EXPECT_EQ(palette()->Window()->windowTitle(), "Color & Symbol");
+    EXPECT_EQ(palette()->Tabs()->tabText(0), "Color");
+    EXPECT_EQ(palette()->Tabs()->tabText(1), "Symbol");
+    EXPECT_EQ(palette()->Tabs()->tabPosition(), QTabWidget::South);
+    QTest::mouseClick(palette()->ColorGrid(), Qt::LeftButton, {}, QPoint(50, 30)); // swatch 6
+    QCoreApplication::processEvents();
+    for (int row = 3; row <= 5; ++row) {
+        EXPECT_EQ(table.GetRowColor(row), 6) << row;
+        EXPECT_EQ(Rec(row).colorId, 6);
+    }
+    EXPECT_TRUE(palette()->IsShown()) << "the palette stays open";
+
+    palette()->Show(CColorSymbolPalette::SymbolPage);
+    QTest::mouseClick(palette()->SymbolGrid(), Qt::LeftButton, {}, QPoint(8, 30)); // swatch 4
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table.GetRowSymbol(4), 4);
+    EXPECT_EQ(table.GetRowColor(4), 6);
+    QTest::mouseClick(palette()->SymbolGrid(), Qt::LeftButton, {}, QPoint(3, 30)); // margin
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table.GetRowSymbol(4), 4);
+}
+
+TEST_F(PaletteTest, RightClickAndDoubleClickInTheSymbolColumnOpenTheirPages)
+{
+    QTest::mouseClick(table.viewport(), Qt::RightButton, {}, CellCentre(3, 2));
+    EXPECT_FALSE(palette()->IsShown()) << "other columns do nothing";
+    QTest::mouseClick(table.viewport(), Qt::RightButton, {}, CellCentre(3, 5));
+    ASSERT_TRUE(palette()->IsShown());
+    EXPECT_EQ(palette()->Tabs()->currentIndex(), CColorSymbolPalette::SymbolPage);
+    QWidget* window = palette()->Window();
+    const QPoint where = window->pos();
+    QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, CellCentre(4, 5));
+    EXPECT_EQ(palette()->Window(), window) << "an open palette only switches its page";
+    EXPECT_EQ(window->pos(), where);
+    EXPECT_EQ(palette()->Tabs()->currentIndex(), CColorSymbolPalette::ColorPage);
+}
+
+TEST_F(PaletteTest, TheToggleCommandShowsTheSymbolPageAndDestroysTheWindow)
+{
+    CCmdUI ui(ID_TOGGLE_PALETTE);
+    ASSERT_TRUE(table.OnUpdateCmdUI(ui));
+    EXPECT_FALSE(ui.m_checked);
+    table.OnCmdMsg(ID_TOGGLE_PALETTE);
+    ASSERT_TRUE(palette()->IsShown());
+    EXPECT_EQ(palette()->CurrentPage(), CColorSymbolPalette::SymbolPage);
+    CCmdUI ui2(ID_TOGGLE_PALETTE);
+    table.OnUpdateCmdUI(ui2);
+    EXPECT_TRUE(ui2.m_checked);
+    table.OnCmdMsg(ID_TOGGLE_PALETTE);
+    EXPECT_FALSE(palette()->IsShown());
+    table.OnCmdMsg(ID_SHOW_COLOR_PALETTE);
+    EXPECT_EQ(palette()->Tabs()->currentIndex(), CColorSymbolPalette::ColorPage);
+    palette()->Window()->close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(palette()->IsShown()) << "closing the window destroys it";
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "document/CTernaryDoc.h"
+#include "framework/core/CView.h"
+#include "support/TestSupport.h"
+#include "tables/CTernaryTable.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// Counts the updates another view of the document receives.
+struct UpdateCounter : CView {
+    int updates = 0;
+    void OnUpdate(CView*, long, void*) override { ++updates; }
+};
+
+// A real sample table on a real new document, shown so that events reach it.
+class TernaryTableTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        doc.AddView(&table);
+        doc.AddView(&plot);
+        ASSERT_TRUE(doc.OnNewDocument());
+        doc.SendInitialUpdate();
+        doc.SetModifiedFlag(false);
+        table.resize(400, 400);
+        table.show();
+        (void)QTest::qWaitForWindowExposed(&table);
+    }
+    void TearDown() override
+    {
+        doc.RemoveView(&table);
+        doc.RemoveView(&plot);
+    }
+
+    void Type(int row, int col, const QString& text) { table.SetCellText(row, col, text); }
+    QString Text(int row, int col) { return table.GetCellText(row, col); }
+    const SampleRecord& Rec(int row) { return doc.GetSample(row); }
+    void Select(int top, int left, int bottom, int right)
+    {
+        table.GetSelection() = CellRange(top, left, bottom, right);
+    }
+
+    MessageBoxRecorder boxes;
+    CTernaryDoc doc;
+    CTernaryTable table;
+    UpdateCounter plot;
+};
