@@ -1,0 +1,233 @@
+// The legend box and the annotations on a real plot view: layout numbers,
+// the empty legend, the shadow, dragging, and both in-place editors driven
+// by mouse and key events.
+#include "document/CTernaryDoc.h"
+#include "framework/gui/CDC.h"
+#include "plot/AnnotationLayer.h"
+#include "plot/CAnnotationEdit.h"
+#include "plot/CLegendEdit.h"
+#include "plot/CTernaryView.h"
+#include "plot/LegendBox.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ViewFixture : ::testing::Test {
+    CTernaryDoc doc;
+    CTernaryView view;
+    void SetUp() override
+    {
+        doc.OnNewDocument();
+        view.SetDocument(&doc);
+        view.resize(600, 500);
+        view.show();
+        view.OnInitialUpdate();
+        Paint(); // lays the legend out
+    }
+    void Paint()
+    {
+        CDC dc;
+        view.OnDraw(&dc);
+    }
+    QWidget* Viewport() { return view.viewport(); }
+    void Click(CPoint p) { QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(p.x, p.y)); }
+    CPoint Centre(const CRect& r) { return { (r.left + r.right) / 2, (r.top + r.bottom) / 2 }; }
+};
+
+int TextHeight(CTernaryDoc& doc)
+{
+    CDC dc;
+    dc.SelectFont({ doc.m_legendFont.height, 400, false, false, false, doc.m_legendFont.faceName });
+    return dc.GetTextExtent(QStringLiteral("Blank")).cy;
+}
+
+} // namespace
+
+TEST_F(ViewFixture, LegendLayoutNumbers)
+{
+    const int h = TextHeight(doc);
+    CDC dc;
+    dc.SelectFont({ doc.m_legendFont.height, 400, false, false, false, doc.m_legendFont.faceName });
+    const int width
+        = std::max(dc.GetTextExtent(QStringLiteral("sample #1")).cx, dc.GetTextExtent(QStringLiteral("sample #2")).cx)
+        + 6;
+    const LegendItem& first = doc.m_legend.Item(0);
+    const LegendItem& second = doc.m_legend.Item(1);
+    EXPECT_EQ(first.rect, (CRect { 380, 70, 380 + width, 70 + h + 4 }));
+    EXPECT_EQ(second.rect.top, 70 + h + 4);
+    EXPECT_EQ(doc.m_legend.m_position, (CRect { 350, 60, 350 + 44 + width, 60 + 20 + 2 * (h + 4) }));
+}
+
+TEST_F(ViewFixture, EmptyLegendDrawsNothingAndShadowIsTwoLines)
+{
+    std::vector<std::string> log;
+    CDC dc;
+    dc.SetRecorder(&log);
+    view.Legend()->Draw(dc);
+    const CRect box = doc.m_legend.m_position;
+    const std::vector<std::string> shadow {
+        "LineTo " + std::to_string(box.right) + " " + std::to_string(box.top + 2) + " " + std::to_string(box.right)
+            + " " + std::to_string(box.bottom),
+        "LineTo " + std::to_string(box.right) + " " + std::to_string(box.bottom) + " " + std::to_string(box.left + 2)
+            + " " + std::to_string(box.bottom),
+    };
+    EXPECT_NE(std::find(log.begin(), log.end(), shadow[0]), log.end());
+    EXPECT_NE(std::find(log.begin(), log.end(), shadow[1]), log.end());
+    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](auto& l) { return l.rfind("LineTo", 0) == 0; }), 4);
+
+    doc.m_legend.Clear();
+    log.clear();
+    view.Legend()->Draw(dc);
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(ViewFixture, LegendClickSelectsAndDragsThenEditsASelectedEntry)
+{
+    LegendItem& first = doc.m_legend.Item(0);
+    const CPoint p = Centre(first.rect);
+    QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(p.x, p.y));
+    EXPECT_EQ(first.selected, 1);
+    QTest::mouseMove(Viewport(), QPoint(p.x + 15, p.y + 5));
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(p.x + 15, p.y + 5));
+    EXPECT_EQ(doc.m_legend.m_position.left, 365);
+    EXPECT_EQ(doc.m_legend.m_position.top, 65);
+    EXPECT_EQ(doc.m_legend.m_position.right - doc.m_legend.m_position.left > 0, true);
+
+    Paint();
+    Click(Centre(first.rect)); // a second click on the selected entry edits it
+    CLegendEdit* editor = view.Legend()->Editor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->IsEditing());
+    EXPECT_EQ(editor->text(), QStringLiteral("sample #1"));
+    const int before = editor->width();
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClicks(editor, QStringLiteral(";a;b long text that widens the editor"));
+    EXPECT_EQ(editor->text(), QStringLiteral("sample #1ab long text that widens the editor"));
+    EXPECT_GT(editor->width(), before);
+    QTest::keyClick(editor, Qt::Key_Escape); // Esc keeps the text too
+    EXPECT_EQ(first.text, "sample #1ab long text that widens the editor");
+    EXPECT_EQ(first.selected, 0);
+    EXPECT_FALSE(view.Legend()->IsEditing());
+}
+
+TEST_F(ViewFixture, LegendUpdateForSampleEndsARunningEdit)
+{
+    Paint();
+    const CPoint p = Centre(doc.m_legend.Item(1).rect);
+    QTest::mouseDClick(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(p.x, p.y));
+    CLegendEdit* editor = view.Legend()->Editor();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("renamed"));
+    // The sample table moves sample 2 to a new pair while the entry is edited.
+    doc.m_legend.UpdateForSample(5, 5, 3, 1, "Spl#2");
+    EXPECT_FALSE(view.Legend()->IsEditing());
+    ASSERT_EQ(doc.m_legend.Count(), 2);
+    EXPECT_EQ(doc.m_legend.Item(1).text, "renamed");
+}
+
+TEST_F(ViewFixture, AnnotationEnterWithoutTextCreatesNothing)
+{
+    doc.m_textTool = 1;
+    Click({ 100, 420 });
+    CAnnotationEdit* editor = view.Annotations()->Editor();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(doc.m_annotations.Count(), 0);
+    EXPECT_EQ(doc.m_textTool, 0);
+    EXPECT_EQ(view.Annotations()->Editor(), nullptr);
+}
+
+TEST_F(ViewFixture, NewAnnotationKeepsTheClicksLeftAndBottom)
+{
+    doc.m_textTool = 1;
+    Click({ 100, 420 });
+    CAnnotationEdit* editor = view.Annotations()->Editor();
+    ASSERT_NE(editor, nullptr);
+    const int width0 = editor->width();
+    const int top0 = editor->y();
+    QTest::keyClicks(editor, QStringLiteral("Basalt; field"));
+    EXPECT_EQ(editor->text(), QStringLiteral("Basalt field")); // ';' refused silently
+    EXPECT_GT(editor->width(), width0); // grows to the right
+    EXPECT_LE(editor->y(), top0); // and upward, never down
+    EXPECT_EQ(editor->x(), 100);
+    EXPECT_EQ(editor->y() + editor->height(), 428);
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_EQ(doc.m_annotations.Count(), 1);
+    const Annotation& a = doc.m_annotations.Item(0);
+    EXPECT_EQ(a.text, "Basalt field");
+    EXPECT_EQ(a.rect.left, 100);
+    EXPECT_EQ(a.rect.bottom, 428);
+    EXPECT_EQ(doc.m_textTool, 0);
+}
+
+TEST_F(ViewFixture, EmptiedAnnotationKeepsItsOldTextAndEditorIsLimited)
+{
+    auto a = std::make_unique<Annotation>();
+    a->text = "old";
+    a->rect = { 100, 400, 160, 420 };
+    doc.m_annotations.Add(std::move(a));
+    doc.m_textTool = 1;
+    Click({ 110, 410 });
+    CAnnotationEdit* editor = view.Annotations()->Editor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), QStringLiteral("old"));
+    editor->clear();
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_EQ(doc.m_annotations.Count(), 1);
+    EXPECT_EQ(doc.m_annotations.Item(0).text, "old");
+
+    doc.m_textTool = 1;
+    Click({ 110, 410 });
+    editor = view.Annotations()->Editor();
+    ASSERT_NE(editor, nullptr);
+    editor->clear();
+    QTest::keyClicks(editor, QString(300, QLatin1Char('x')));
+    EXPECT_EQ(editor->text().size(), CAnnotationEdit::kMaxLength);
+}
+
+TEST_F(ViewFixture, DraggedAnnotationMovesAndIsSelectedThenDeleted)
+{
+    auto a = std::make_unique<Annotation>();
+    a->text = "move me";
+    a->rect = { 100, 400, 180, 420 };
+    doc.m_annotations.Add(std::move(a));
+    QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(110, 410));
+    QTest::mouseMove(Viewport(), QPoint(130, 400));
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(130, 400));
+    const Annotation& moved = doc.m_annotations.Item(0);
+    EXPECT_EQ(moved.rect, (CRect { 120, 390, 200, 410 }));
+    EXPECT_EQ(moved.selected, 1);
+    QTest::keyClick(&view, Qt::Key_Delete);
+    EXPECT_EQ(doc.m_annotations.Count(), 0);
+}
+
+TEST_F(ViewFixture, ScrollingKeepsCanvasPositions)
+{
+    view.Scroll(Qt::Vertical, PlotGeometry::LineDown);
+    EXPECT_EQ(view.ScrollPos().y, 48);
+    EXPECT_EQ(view.Geometry().m_plotRect.top, 2);
+    // The legend keeps its canvas place: a click at its device position minus the scroll hits it.
+    Paint();
+    const CRect box = doc.m_legend.m_position;
+    QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(box.left + 3, box.top + 3 - 48));
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(box.left + 3, box.top + 3 - 48));
+    EXPECT_EQ(doc.m_legend.m_position, box);
+    view.Scroll(Qt::Vertical, PlotGeometry::Bottom);
+    EXPECT_EQ(view.ScrollPos().y, 960);
+}
+
+TEST_F(ViewFixture, ZoomIsClampedAndOnlyTheViewChanges)
+{
+    for (int i = 0; i < 30; ++i)
+        view.ZoomIn();
+    EXPECT_FLOAT_EQ(view.Scale(), 4.0f);
+    EXPECT_FALSE(view.CanZoomIn());
+    for (int i = 0; i < 30; ++i)
+        view.ZoomOut();
+    EXPECT_NEAR(view.Scale(), 0.4f, 1e-5);
+    EXPECT_FALSE(view.CanZoomOut());
+    EXPECT_FALSE(doc.IsModified());
+}
