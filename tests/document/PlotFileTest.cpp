@@ -187,7 +187,6 @@ TEST(PlotFileTest, SecondKeywordFormWithCrLf)
 {
     MessageBoxRecorder boxes;
     auto doc = std::make_unique<CTernaryDoc>();
-    doc->m_autoAdd = 0; // not in the file: kept
     LoadBytes(*doc, DataFile("second-form.tpf"));
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_EQ(doc->GetSample(1).name, "Quartz");
@@ -201,10 +200,50 @@ TEST(PlotFileTest, SecondKeywordFormWithCrLf)
     EXPECT_EQ(doc->m_drawGrids, 0);
     EXPECT_EQ(doc->m_symbolSize, 7);
     EXPECT_EQ(doc->m_lineColor, 255u);
-    EXPECT_EQ(doc->m_autoAdd, 0);
     ASSERT_EQ(doc->m_legend.Count(), 2);
     EXPECT_EQ(doc->m_legend.ItemText(5, 2), "Quartz samples");
     ExpectGolden(SaveBytes(*doc), "second-form.saved.tpf");
+}
+
+TEST(PlotFileTest, OpenKeepsWhatTheFileDoesNotCarry)
+{
+    auto doc = NewDoc();
+    doc->m_symbolSize = 7;
+    doc->m_autoAdd = 0;
+    doc->m_autoBalance = 0;
+    doc->m_drawLegend = 0;
+    doc->m_textTool = 1;
+    doc->m_showId = 1;
+    doc->m_tickLength = 11;
+    doc->m_legend.m_position = { 1, 2, 3, 4 };
+    doc->m_legend.m_lineColor = RGB(9, 9, 9);
+    doc->m_customColors[3] = RGB(7, 7, 7);
+    doc->m_topAxis.increment = 4;
+    doc->m_rightAxis.labelGap = 2;
+    doc->m_legendFont.weight = 700;
+    LoadBytes(*doc,
+        "TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;row]\nROW=a;1\n"
+        "TABLE=AxisData\nDELIMITER=;\nCOLUMNS=[which;title;min]\nROW=top;T;5\n"
+        "TABLE=PlotOptions\nDELIMITER=;\nCOLUMNS=[name;value]\nROW=m_drawGrids;0\n");
+    EXPECT_EQ(doc->m_symbolSize, 7);
+    EXPECT_EQ(doc->m_autoAdd, 0);
+    EXPECT_EQ(doc->m_autoBalance, 0);
+    EXPECT_EQ(doc->m_drawLegend, 0);
+    EXPECT_EQ(doc->m_textTool, 1);
+    EXPECT_EQ(doc->m_legend.m_position, (CRect { 1, 2, 3, 4 }));
+    EXPECT_EQ(doc->m_legend.m_lineColor, RGB(9, 9, 9));
+    EXPECT_EQ(doc->m_customColors[3], RGB(7, 7, 7));
+    EXPECT_EQ(doc->m_topAxis.increment, 4.0f);
+    EXPECT_EQ(doc->m_rightAxis.labelGap, 2);
+    // Reset by the load: names off, defaults for options and fonts not in the file.
+    EXPECT_EQ(doc->m_showId, 0);
+    EXPECT_EQ(doc->m_tickLength, 6);
+    EXPECT_EQ(doc->m_legendFont.weight, 400);
+    EXPECT_EQ(doc->m_topAxis.min, 5.0f);
+    EXPECT_EQ(doc->m_topAxis.max, 100.0f);
+    EXPECT_EQ(doc->m_drawGrids, 0);
+    // Legend rebuilt from the samples: this one has no symbol, so none.
+    EXPECT_EQ(doc->m_legend.Count(), 0);
 }
 
 TEST(PlotFileTest, OddCasesFollowTheReaderRules)

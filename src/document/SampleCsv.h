@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+class CTernaryDoc;
+
+// The samples as comma-separated values (RFC 4180 quoting, UTF-8, LF line
+// ends): a header "Sample,<top title>,<left title>,<right title>,Color,Symbol",
+// then one line per sample in use in row order. Components appear as the
+// sample table shows them ("%g", empty when not given); Color and Symbol
+// are the colorId and symbolId, empty when the sample has none (-1).
+std::string SamplesToCsv(const CTernaryDoc& doc);
