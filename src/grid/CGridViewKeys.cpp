@@ -160,7 +160,11 @@ void CGridView::OnChar(int code)
 
     switch (code) {
     case kBackspace:
-        if (!m_editText.isEmpty())
+        // One character back; a character outside the basic plane is two units.
+        if (m_editText.size() >= 2 && m_editText.back().isLowSurrogate()
+            && m_editText.at(m_editText.size() - 2).isHighSurrogate())
+            m_editText.chop(2);
+        else if (!m_editText.isEmpty())
             m_editText.chop(1);
         break;
     case kTab:
@@ -302,8 +306,10 @@ void CGridView::OnHScroll(int code, int thumbPos)
         break;
     case SB_PAGERIGHT:
         if (p != m_maxHScroll) {
+            // At least one column, as paging down moves at least one row.
             const CellRange visible = GetVisibleRange();
-            SetScrollPos(Qt::Horizontal, std::min(p + (visible.right - visible.left), m_maxHScroll));
+            const int step = std::max(visible.right - visible.left, 1);
+            SetScrollPos(Qt::Horizontal, std::min(p + step, m_maxHScroll));
         }
         break;
     case SB_THUMBPOSITION:

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 CTableView::CTableView(QWidget* parent)
     : CGridView(2, 2, 1, 1, parent)
     , m_cells(2, 2)
@@ -131,6 +133,9 @@ void CTableView::OpenCellEdit(int row, int col)
     if (!m_cellEdit)
         m_cellEdit = new CCellEdit(this, viewport());
     m_cellEdit->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    // Typing stops at 64 characters, but a longer text already in the cell
+    // (pasted, say) must come back whole when the edit is committed.
+    m_cellEdit->setMaxLength(std::max<int>(CCellEdit::kMaxLength, static_cast<int>(m_editText.size())));
     m_cellEdit->setText(m_editText);
     m_cellEdit->show();
     m_cellEdit->setFocus(Qt::OtherFocusReason);

@@ -106,6 +106,13 @@ TEST_F(GridKeys, TypingReplacesTheTextBackspaceEscAndEnter)
     EXPECT_FALSE(grid.IsEditing());
     EXPECT_EQ(grid.GetCellText(3, 2), QStringLiteral("1"));
     EXPECT_EQ(grid.GetSelection(), CellRange(4, 2, 4, 2));
+
+    // Backspace takes back a whole character, also one outside the basic plane.
+    QTest::keyClicks(&grid, QStringLiteral("x"));
+    Key(grid, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\U0001F600"));
+    EXPECT_EQ(grid.GetEditText().size(), 3);
+    QTest::keyClick(&grid, Qt::Key_Backspace);
+    EXPECT_EQ(grid.GetEditText(), QStringLiteral("x"));
 }
 
 TEST_F(GridKeys, WhatStartsAnEditAndWhatDoesNot)
@@ -227,6 +234,10 @@ TEST_F(GridKeys, ScrollBarActionsFollowTheScrollCodes)
     EXPECT_EQ(wide.GetHScrollPos(), 3);
     wide.OnHScroll(CGridView::SB_PAGELEFT);
     EXPECT_EQ(wide.GetHScrollPos(), 0);
+
+    TestGrid narrow(5, 6, 100, 300); // one column on screen, cut: paging still moves
+    narrow.OnHScroll(CGridView::SB_PAGERIGHT);
+    EXPECT_EQ(narrow.GetHScrollPos(), 1);
 }
 
 TEST_F(GridKeys, SelectRowAndScrollRowIntoView)

@@ -71,6 +71,16 @@ TEST_F(CellEditing, TheEditorTakesAtMost64Characters)
     EXPECT_EQ(table.Text(5, 1), QString(64, QLatin1Char('w')));
 }
 
+TEST_F(CellEditing, ALongerTextAlreadyInTheCellSurvivesAnEdit)
+{
+    const QString pasted(100, QLatin1Char('p'));
+    table.SetTextCell(5, 1, pasted);
+    DoubleClick(5, 1);
+    EXPECT_EQ(table.GetCellEdit()->text(), pasted);
+    QTest::keyClick(table.GetCellEdit(), Qt::Key_Return);
+    EXPECT_EQ(table.Text(5, 1), pasted);
+}
+
 TEST_F(CellEditing, EscKeepsTheOldTextAlsoAfterTheNextClick)
 {
     DoubleClick(3, 2);
