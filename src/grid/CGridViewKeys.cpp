@@ -59,6 +59,12 @@ void CGridView::OnKeyDown(int key, Qt::KeyboardModifiers modifiers)
     const bool shift = modifiers & Qt::ShiftModifier;
     int row = row0;
     int col = col0;
+    // Shift reported with a key but never pressed on its own (a Shift held
+    // before the grid got the focus): the corners start from the selection.
+    if (shift && key != Qt::Key_Shift && (!m_shiftAnchor.IsValid() || !m_shiftEnd.IsValid())) {
+        m_shiftAnchor = CellCoord(m_selection.top, m_selection.left);
+        m_shiftEnd = CellCoord(m_selection.bottom, m_selection.right);
+    }
 
     switch (key) {
     case Qt::Key_Shift:

@@ -205,6 +205,10 @@ void CGridView::OnLButtonDown(Qt::KeyboardModifiers modifiers, CPoint point)
         }
     }
     InvalidateRange(m_selection);
+    // A drag compares each cell with the one before it; starting from the
+    // pressed cell, not from wherever the previous drag ended, a first move
+    // onto that old cell is not taken for no move at all.
+    m_lastCell = HitTest(point);
     m_lastPoint = point;
 }
 

@@ -85,6 +85,13 @@ TEST_F(GridKeys, ShiftHeldExtendsABlockFromTheStartingCell)
     EXPECT_EQ(grid.GetSelection(), CellRange(3, 1, 3, 1));
 }
 
+TEST_F(GridKeys, ShiftWithoutItsOwnPressStartsFromTheSelection)
+{
+    Select(3, 2);
+    Key(grid, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(grid.GetSelection(), CellRange(3, 2, 4, 2));
+}
+
 TEST_F(GridKeys, TypingReplacesTheTextBackspaceEscAndEnter)
 {
     grid.texts[{ 3, 2 }] = QStringLiteral("old");

@@ -140,6 +140,19 @@ TEST_F(GridMouse, DraggingBelowTheWindowScrollsOneRowPerMoveButNeverUp)
     EXPECT_EQ(grid.GetSelection(), CellRange(2, 2, 3, 2));
 }
 
+TEST_F(GridMouse, ANewDragOntoTheCellWhereTheLastOneEndedExtends)
+{
+    Move(grid, 150, 110);
+    Press(grid, 150, 110); // (5, 2)
+    Move(grid, 250, 150);  // (7, 3)
+    Release(grid, 250, 150);
+    Move(grid, 60, 70);
+    Press(grid, 60, 70); // (3, 1)
+    Move(grid, 250, 150);
+    EXPECT_EQ(grid.GetSelection(), CellRange(3, 1, 7, 3));
+    Release(grid, 250, 150);
+}
+
 TEST_F(GridMouse, ClicksOnCellsNotifyTheParent)
 {
     QSignalSpy clicked(&grid, &CGridView::GridClicked);
