@@ -2,8 +2,8 @@
 
 CGridCell::~CGridCell() = default;
 
-void CGridCell::Draw(QPainter&, int, int) {}
+void CGridCell::Draw(QPainter&, int, int) { }
 
-void CGridCell::DrawInRect(QPainter&, int, int, int, int) {}
+void CGridCell::DrawInRect(QPainter&, int, int, int, int) { }
 
 CSize CGridCell::GetExtent(QPainter&) { return CSize {}; }

@@ -227,8 +227,8 @@ CellCoord CGridView::HitTest(CPoint point) const
 
 CellRange CGridView::GetVisibleRange() const
 {
-    return CellRange(m_fixedRows + GetVScrollPos(), m_fixedCols + GetHScrollPos(), GetLastVisibleRow(),
-        GetLastVisibleCol());
+    return CellRange(
+        m_fixedRows + GetVScrollPos(), m_fixedCols + GetHScrollPos(), GetLastVisibleRow(), GetLastVisibleCol());
 }
 
 int CGridView::GetLastVisibleRow() const

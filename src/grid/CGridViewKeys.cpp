@@ -208,7 +208,7 @@ void CGridView::EndEdit(bool redraw)
         InvalidateRange(m_selection);
 }
 
-void CGridView::SetCellText(int, int, const QString&) {}
+void CGridView::SetCellText(int, int, const QString&) { }
 
 QString CGridView::GetCellText(int, int) { return QStringLiteral("grid view"); }
 

@@ -50,7 +50,7 @@ void CGridView::mouseDoubleClickEvent(QMouseEvent* event)
         OnLButtonDblClk(ToCPoint(event->position()));
 }
 
-void CGridView::OnRButtonDown(Qt::KeyboardModifiers, CPoint) {}
+void CGridView::OnRButtonDown(Qt::KeyboardModifiers, CPoint) { }
 
 void CGridView::OnMouseMove(CPoint point)
 {

@@ -178,8 +178,7 @@ void CGridView::paintEvent(QPaintEvent*)
     if (!m_trackLine.IsRectEmpty()) {
         // The resize tracking line inverts what lies under it.
         dc.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        dc.fillRect(QRect(m_trackLine.left, m_trackLine.top, m_trackLine.Width(), m_trackLine.Height()),
-            Qt::white);
+        dc.fillRect(QRect(m_trackLine.left, m_trackLine.top, m_trackLine.Width(), m_trackLine.Height()), Qt::white);
     }
 }
 

@@ -24,8 +24,8 @@ struct CellRange {
     // The block spanned by two corner cells given in any order.
     static CellRange Spanning(CellCoord a, CellCoord b)
     {
-        return CellRange(std::min(a.row, b.row), std::min(a.col, b.col), std::max(a.row, b.row),
-            std::max(a.col, b.col));
+        return CellRange(
+            std::min(a.row, b.row), std::min(a.col, b.col), std::max(a.row, b.row), std::max(a.col, b.col));
     }
 
     bool IsValid() const
@@ -38,14 +38,14 @@ struct CellRange {
     // Smallest block holding both (computed on the bounds, valid or not).
     CellRange Union(const CellRange& o) const
     {
-        return CellRange(std::min(top, o.top), std::min(left, o.left), std::max(bottom, o.bottom),
-            std::max(right, o.right));
+        return CellRange(
+            std::min(top, o.top), std::min(left, o.left), std::max(bottom, o.bottom), std::max(right, o.right));
     }
     // The common part; not valid when the two do not overlap.
     CellRange Intersect(const CellRange& o) const
     {
-        return CellRange(std::max(top, o.top), std::max(left, o.left), std::min(bottom, o.bottom),
-            std::min(right, o.right));
+        return CellRange(
+            std::max(top, o.top), std::max(left, o.left), std::min(bottom, o.bottom), std::min(right, o.right));
     }
 
     friend bool operator==(const CellRange&, const CellRange&) = default;

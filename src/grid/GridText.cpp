@@ -42,8 +42,8 @@ void GridDrawText(QPainter& painter, const QString& text, const CRect& rect, uns
             top = rect.bottom - fm.height();
         else if (singleLine && (format & DT_VCENTER))
             top = rect.top + (rect.Height() - fm.height()) / 2;
-        const bool overflows = x < rect.left || top < rect.top || x + width > rect.right
-            || top + fm.height() > rect.bottom;
+        const bool overflows
+            = x < rect.left || top < rect.top || x + width > rect.right || top + fm.height() > rect.bottom;
         if (overflows && !(format & DT_NOCLIP)) {
             painter.save();
             painter.setClipRect(box, Qt::IntersectClip);

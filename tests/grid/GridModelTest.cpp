@@ -139,7 +139,8 @@ TEST(TextCell, NullTextIsEmptyAndExtentCoversEveryLine)
     QPainter dc2(&image);
     CTextCell twoLines(QStringLiteral("ab\nc"));
     const CSize extent = twoLines.GetExtent(dc2);
-    EXPECT_EQ(extent.cx, std::max(fm.horizontalAdvance(QStringLiteral("ab")), fm.horizontalAdvance(QStringLiteral("c"))));
+    EXPECT_EQ(
+        extent.cx, std::max(fm.horizontalAdvance(QStringLiteral("ab")), fm.horizontalAdvance(QStringLiteral("c"))));
     EXPECT_EQ(extent.cy, 2 * fm.height());
     EXPECT_EQ(twoLines.GetFormat(), 0x2Au);
 }

@@ -63,7 +63,7 @@ TEST_F(GridMouse, AColumnCannotBeDraggedNarrowerThanNothing)
 {
     Move(grid, 205, 10);
     Press(grid, 205, 10); // column 2's right edge
-    Move(grid, 40, 10);   // far left of column 2's left edge (118)
+    Move(grid, 40, 10); // far left of column 2's left edge (118)
     EXPECT_EQ(grid.m_trackLine.left, 118);
     Release(grid, 20, 10);
     EXPECT_EQ(grid.GetColWidth(2), 0);
@@ -144,7 +144,7 @@ TEST_F(GridMouse, ANewDragOntoTheCellWhereTheLastOneEndedExtends)
 {
     Move(grid, 150, 110);
     Press(grid, 150, 110); // (5, 2)
-    Move(grid, 250, 150);  // (7, 3)
+    Move(grid, 250, 150); // (7, 3)
     Release(grid, 250, 150);
     Move(grid, 60, 70);
     Press(grid, 60, 70); // (3, 1)
