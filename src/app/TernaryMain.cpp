@@ -1,11 +1,12 @@
 #include "app/TernaryMain.h"
 
 #include "app/Batch.h"
+#include "app/CTernaryApp.h"
 #include "app/CommandLine.h"
+#include "framework/gui/GuiMessageBox.h"
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QLabel>
 
 #include <cstdio>
 #include <memory>
@@ -31,12 +32,21 @@ int RunBatch(const CommandLine& cmd, int argc, char* argv[])
     return RunExport(cmd.inputFile, cmd.outputFile, cmd.scale);
 }
 
-int RunWindow(const CommandLine&, int argc, char* argv[])
+int RunWindow(const CommandLine& cmd, int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Ternary"));
-    label.resize(780, 550);
-    label.show();
+    QApplication::setOrganizationName(QStringLiteral("Kestrova"));
+    QApplication::setApplicationName(QStringLiteral("Ternary"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ternary"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("ternary"));
+    // On a display nobody looks at (offscreen, minimal) a box would wait for
+    // ever; there the messages go to standard error, as in batch mode.
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
+        InstallGuiMessageBoxHandler();
+    CTernaryApp theApp;
+    if (!theApp.InitInstance(cmd))
+        return ExitFailure;
     return app.exec();
 }
 
@@ -51,7 +61,7 @@ int TernaryMain(int argc, char* argv[])
         return ExitOk;
     case CommandLine::Action::Error:
         std::fprintf(stderr, "ternary: %s\n%s", cmd.error.toLocal8Bit().constData(),
-                     "Try 'ternary --help' for more information.\n");
+            "Try 'ternary --help' for more information.\n");
         return ExitUsage;
     case CommandLine::Action::SaveAs:
     case CommandLine::Action::Export:

@@ -5,20 +5,7 @@
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CCommandRouter.h"
 #include "framework/gui/CStatusBar.h"
-#if __has_include("plot/CTernaryView.h")
 #include "plot/CTernaryView.h"
-#else
-#include "framework/core/CView.h"
-// Stand-in until the plot view exists.
-class CTernaryView : public QWidget, public CView {
-public:
-    explicit CTernaryView(QWidget* parent)
-        : QWidget(parent)
-    {
-        setFocusPolicy(Qt::StrongFocus);
-    }
-};
-#endif
 #include "tables/CTernaryTable.h"
 
 #include <QApplication>

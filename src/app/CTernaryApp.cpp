@@ -1,0 +1,170 @@
+#include "app/CTernaryApp.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CommandLine.h"
+#include "app/DesktopRegistration.h"
+#include "document/CTernaryDoc.h"
+#include "framework/core/CCmdUI.h"
+#include "framework/core/CDocManager.h"
+#include "framework/core/CProfile.h"
+#include "framework/core/CRecentFileList.h"
+#include "framework/core/CommandIds.h"
+#include "framework/core/MessageBox.h"
+#include "framework/gui/CCommandRouter.h"
+#include "framework/gui/CFileDialogs.h"
+#include "tables/CMainFrame.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace {
+
+// Hands the manager's dialog requests to the real dialogs or to the ones a
+// test put in their place.
+class DialogProxy : public IFileDialogs {
+public:
+    DialogProxy(IFileDialogs& real, IFileDialogs*& override)
+        : m_real(real)
+        , m_override(override)
+    {
+    }
+    QString GetOpenFileName(const QString& filter) override
+    {
+        return (m_override ? *m_override : m_real).GetOpenFileName(filter);
+    }
+    QString GetSaveFileName(const QString& suggestedPath, const QString& filter) override
+    {
+        return (m_override ? *m_override : m_real).GetSaveFileName(suggestedPath, filter);
+    }
+
+private:
+    IFileDialogs& m_real;
+    IFileDialogs*& m_override;
+};
+
+} // namespace
+
+CTernaryApp::CTernaryApp()
+    : CTernaryApp(Options {})
+{
+}
+
+CTernaryApp::CTernaryApp(const Options& options)
+    : m_options(options)
+{
+}
+
+CTernaryApp::~CTernaryApp()
+{
+    // The manager refers to the dialogs and the document; the frame's views to the document.
+    m_docManager.reset();
+    m_frame.reset();
+}
+
+bool CTernaryApp::InitInstance(const CommandLine& commandLine)
+{
+    // Profile storage: Kestrova / Ternary, four recent files.
+    m_profile = m_options.profilePath.isEmpty() ? std::make_unique<CProfile>()
+                                                : std::make_unique<CProfile>(m_options.profilePath);
+    m_recentFiles = std::make_unique<CRecentFileList>(*m_profile, CRecentFileList::kDefaultSize);
+
+    // The document template: one document, one frame with the table and the plot.
+    m_doc = std::make_unique<CTernaryDoc>();
+    m_frame = std::make_unique<CMainFrame>(m_doc.get());
+    m_fileDialogs = std::make_unique<CFileDialogs>(m_frame.get());
+    m_dialogProxy = std::make_unique<DialogProxy>(*m_fileDialogs, m_dialogsOverride);
+    m_docManager = std::make_unique<CDocManager>(*m_doc, *m_dialogProxy, m_recentFiles.get());
+    m_docManager->SetTitleChangedCallback([this] { m_frame->UpdateFrameTitle(); });
+    m_frame->SetAppTarget(this);
+    m_frame->SetCloseQuery([this] { return CanClose(); });
+    m_frame->SetDropHandler([this](const QString& path) { OpenDroppedFile(path); });
+    RegisterCommands();
+
+    if (m_options.registerDesktop)
+        RegisterShellFileTypes(QCoreApplication::applicationFilePath(), m_options.dataHome);
+
+    if (commandLine.printSwitch) {
+        MessageBox(
+            QStringLiteral("Printing from the command line is not available in this version."), MsgIcon::Exclamation);
+        return false;
+    }
+
+    bool ok = false;
+    if (!commandLine.inputFile.isEmpty()) {
+        // The file system's own name for the file, with its folder, so that the
+        // title and the recent-file list show it as it is stored.
+        QString path = commandLine.inputFile;
+        const QFileInfo info(path);
+        if (info.exists())
+            path = info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
+        ok = m_docManager->OpenDocumentFile(path);
+    } else {
+        ok = m_docManager->OnFileNew();
+    }
+    if (!ok)
+        return false;
+
+    m_frame->UpdateFrameTitle();
+    // Table edits mark the document modified without telling the frame; the
+    // title follows on idle, as the toolbar does.
+    m_titleTimer = new QTimer(this);
+    connect(m_titleTimer, &QTimer::timeout, this, [this] { m_frame->UpdateFrameTitle(); });
+    m_titleTimer->start(200);
+    if (m_options.showWindow) {
+        m_frame->show();
+        m_frame->raise();
+        m_frame->activateWindow();
+    }
+    return true;
+}
+
+void CTernaryApp::RegisterCommands()
+{
+    OnCommand(ID_FILE_NEW, [this] { m_docManager->OnFileNew(); });
+    OnCommand(ID_FILE_OPEN, [this] { m_docManager->OnFileOpen(); });
+    OnCommand(ID_FILE_SAVE, [this] { m_docManager->OnFileSave(); });
+    OnCommand(ID_FILE_SAVE_AS, [this] { m_docManager->OnFileSaveAs(); });
+    // One document in one window: closing the document closes the window.
+    OnCommand(ID_FILE_CLOSE, [this] { m_frame->close(); });
+    OnCommand(ID_APP_EXIT, [this] { m_frame->close(); });
+    OnCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    for (int i = 0; i < ID_FILE_MRU_COUNT; ++i) {
+        OnCommand(ID_FILE_MRU_FILE1 + i, [this, i] { m_docManager->OnFileMruFile(i); });
+        OnUpdateCommand(ID_FILE_MRU_FILE1 + i, [this, i](CCmdUI& ui) {
+            // The first item stands for the list; it updates all four.
+            if (i == 0)
+                UpdateRecentFileMenu();
+            ui.Enable(i < m_recentFiles->Count());
+            if (i < m_recentFiles->Count())
+                ui.SetText(m_recentFiles->GetDisplayName(i));
+            else if (i == 0)
+                ui.SetText(QStringLiteral("Recent File"));
+        });
+    }
+}
+
+void CTernaryApp::UpdateRecentFileMenu()
+{
+    // Without recent files the menu shows one disabled "Recent File" item.
+    CCommandRouter* router = m_frame->Router();
+    for (int i = 0; i < ID_FILE_MRU_COUNT; ++i)
+        router->Action(ID_FILE_MRU_FILE1 + i)->setVisible(i == 0 || i < m_recentFiles->Count());
+}
+
+bool CTernaryApp::CanClose() { return m_docManager->SaveModified(); }
+
+bool CTernaryApp::OpenDroppedFile(const QString& path)
+{
+    m_frame->activateWindow();
+    return m_docManager->OpenDocumentFile(path);
+}
+
+void CTernaryApp::SetFileDialogs(IFileDialogs* dialogs) { m_dialogsOverride = dialogs; }
+
+void CTernaryApp::OnAppAbout()
+{
+    CAboutDlg dialog(m_frame.get());
+    dialog.exec();
+}
