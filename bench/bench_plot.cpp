@@ -1,0 +1,69 @@
+// Painting the plot: a full document (2,000 samples, grids, ticks, labels
+// and a legend of 16 entries) onto an image of the 96 dpi canvas.
+#include "document/CTernaryDoc.h"
+#include "framework/gui/CDC.h"
+#include "plot/AnnotationLayer.h"
+#include "plot/LegendBox.h"
+#include "plot/PlotGeometry.h"
+#include "plot/PlotRenderer.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+
+namespace {
+
+// count samples spread over the triangle, 16 colour and symbol pairs in the legend.
+std::unique_ptr<CTernaryDoc> MakeBigDocument(int count)
+{
+    auto doc = std::make_unique<CTernaryDoc>();
+    doc->OnNewDocument();
+    doc->m_legend.Clear();
+    doc->m_drawGrids = 1;
+    doc->m_drawTicks = 1;
+    doc->m_showId = 0;
+    std::mt19937 random(42);
+    std::uniform_real_distribution<float> share(0, 100);
+    for (int slot = 1; slot <= count && slot < doc->m_sampleSlots; ++slot) {
+        const float top = share(random);
+        const float right = (100 - top) * share(random) / 100;
+        SampleRecord& s = doc->GetSample(slot);
+        s = { "S" + std::to_string(slot), top, 100 - top - right, right, slot % 16, (slot / 16) % 16, NOT_PLOTTED,
+            NOT_PLOTTED, slot };
+        // 100 - top - right may round: keep the sum exact as typed values would be.
+        s.left = 100 - s.top - s.right;
+    }
+    for (int i = 0; i < 16; ++i)
+        doc->m_legend.AddItem(i % 16, i, "Group " + std::to_string(i + 1));
+    return doc;
+}
+
+void BM_PaintPlot(benchmark::State& state)
+{
+    auto doc = MakeBigDocument(static_cast<int>(state.range(0)));
+    PlotGeometry geo;
+    geo.SetCanvasFromDpi(96);
+    geo.LayoutPlot();
+    geo.ComputeCorners(doc->m_topAxis, doc->m_leftAxis, doc->m_rightAxis);
+    QImage image(768, 960, QImage::Format_RGB32);
+    LegendBox legend(doc->m_legend);
+    AnnotationLayer annotations(doc->m_annotations);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        CDC dc(&painter);
+        PlotRenderer(*doc, geo).OnDraw(dc, annotations, legend);
+    }
+    int plotted = 0;
+    for (const SampleRecord& s : doc->m_samples)
+        plotted += s.plotX != NOT_PLOTTED;
+    state.counters["plotted"] = plotted;
+}
+
+} // namespace
+
+BENCHMARK(BM_PaintPlot)->Arg(2000)->Unit(benchmark::kMillisecond);
