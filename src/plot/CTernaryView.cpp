@@ -83,7 +83,8 @@ void CTernaryView::OnInitialUpdate()
     LayoutPlot();
     ComputeCorners();
     if (!m_fontsCreated) {
-        RebuildFonts();
+        m_legend->SetFont(ToLogicalFont(doc->m_legendFont));
+        m_annotations->SetFont(ToLogicalFont(doc->m_annotFont));
         m_fontsCreated = true;
     }
     viewport()->update();

@@ -69,8 +69,10 @@ public:
     // Applies a scroll request to one bar as the view's scroll steps define.
     void Scroll(Qt::Orientation bar, PlotGeometry::ScrollCode code, int thumb = 0);
 
-    // The three plot fonts from the document: rebuilt after the options
-    // change them (annotation rectangles are fitted to the new font).
+    // After the options changed the fonts: the legend and annotation fonts
+    // are rebuilt from the document and every annotation's rectangle is
+    // fitted to its text. (Each paint takes the axis font, and the legend
+    // and annotation fonts, from the document, so a file's fonts show at once.)
     void RebuildFonts();
 
     LegendBox* Legend() const { return m_legend.get(); }

@@ -9,6 +9,7 @@
 #include "plot/CTernaryView.h"
 #include "plot/LegendBox.h"
 
+#include <QImage>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -230,4 +231,31 @@ TEST_F(ViewFixture, ZoomIsClampedAndOnlyTheViewChanges)
     EXPECT_NEAR(view.Scale(), 0.4f, 1e-5);
     EXPECT_FALSE(view.CanZoomOut());
     EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ViewFixture, TheWindowShowsWhatThePictureShows)
+{
+    const QImage shown = Viewport()->grab().toImage();
+    // Sample 2 of a new document: the filled square of colour 1 at (139, 320), unscrolled.
+    EXPECT_EQ(shown.pixel(139, 320), qRgb(245, 0, 0));
+    EXPECT_EQ(shown.pixel(50, 349), qRgb(0, 0, 0));
+    EXPECT_EQ(doc.GetSample(2).plotX, 139);
+    EXPECT_EQ(doc.m_plotView, &view);
+}
+
+TEST_F(ViewFixture, AnnotationLayoutFitsRectanglesToTheirTexts)
+{
+    for (const char* text : { "abc", "" }) {
+        auto a = std::make_unique<Annotation>();
+        a->text = text;
+        a->rect = { 100, 400, 110, 420 };
+        doc.m_annotations.Add(std::move(a));
+    }
+    doc.m_annotFont.height = 20;
+    view.RebuildFonts();
+    CDC dc;
+    dc.SelectFont({ 20, 400, false, false, false, doc.m_annotFont.faceName });
+    const CSize extent = dc.GetTextExtent(QStringLiteral("abcWW"));
+    EXPECT_EQ(doc.m_annotations.Item(0).rect, (CRect { 100, 420 - extent.cy - 4, 100 + extent.cx + 4, 420 }));
+    EXPECT_EQ(doc.m_annotations.Item(1).rect, (CRect { 100, 400, 110, 420 }));
 }
