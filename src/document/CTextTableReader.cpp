@@ -4,6 +4,8 @@
 #include "framework/core/CArchive.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -111,23 +113,23 @@ void ParseColumns(CTextTable& table, std::string_view line)
     }
 }
 
-// Splits text into as many values as the table has columns; missing
-// trailing values are empty, extra ones are dropped.
-void ParseRow(CTextTable& table, std::string_view text)
+// Splits text (found at offset in the file text) into as many values as
+// the table has columns; missing trailing values are empty, extra ones are
+// dropped.
+void ParseRow(CTextTable& table, std::string_view text, std::size_t offset)
 {
+    table.BeginRow();
     const std::size_t count = table.columnNames.size();
-    std::vector<std::string> values(count);
     std::size_t start = 0;
-    for (std::size_t v = 0; v < count && start <= text.size(); ++v) {
+    for (std::size_t v = 0; v < count; ++v) {
         std::size_t end = start;
         while (end < text.size() && text[end] != table.delimiter && text[end] != '\n')
             ++end;
-        values[v] = Cut(text.substr(start, end - start), CTextTable::kMaxValue);
+        table.AddValue(offset + start, end - start);
         if (end >= text.size() || text[end] == '\n')
             break;
         start = end + 1;
     }
-    table.rows.push_back(std::move(values));
 }
 
 } // namespace
@@ -140,25 +142,39 @@ void CTextTableReader::Reset()
     m_filling = nullptr;
 }
 
-bool CTextTableReader::ReadArchive(CArchive& archive, const std::string& path)
+CTextTableReader::File& CTextTableReader::AddFile(const std::string& path)
 {
     m_files.push_back(std::make_unique<File>());
     m_currentFile = m_files.back().get();
     m_currentFile->path = path;
-    m_filling = nullptr;
+    return *m_currentFile;
+}
+
+// Table values are 32-bit offsets into the file text: text beyond 4 GiB
+// is not read.
+void CTextTableReader::AddLine(std::string_view line)
+{
+    std::string& text = m_currentFile->text;
+    if (text.size() + line.size() + 1 >= UINT32_MAX)
+        return;
+    text += line;
+    text += '\n';
+}
+
+bool CTextTableReader::ReadArchive(CArchive& archive, const std::string& path)
+{
+    AddFile(path);
     std::string line;
     while (archive.ReadString(line))
-        ParseLine(line);
-    m_filling = nullptr;
+        AddLine(line);
+    Parse();
     return true;
 }
 
 bool CTextTableReader::ReadText(std::string_view text, const std::string& path)
 {
-    m_files.push_back(std::make_unique<File>());
-    m_currentFile = m_files.back().get();
-    m_currentFile->path = path;
-    m_filling = nullptr;
+    AddFile(path);
+    m_currentFile->text.reserve(text.size() + 1);
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t end = text.find('\n', pos);
@@ -168,18 +184,31 @@ bool CTextTableReader::ReadText(std::string_view text, const std::string& path)
         std::size_t len = end - pos;
         if (end < text.size() && len > 0 && text[end - 1] == '\r')
             --len;
-        ParseLine(text.substr(pos, len));
+        AddLine(text.substr(pos, len));
         pos = next;
     }
-    m_filling = nullptr;
+    Parse();
     return true;
 }
 
-void CTextTableReader::ParseLine(std::string_view line)
+void CTextTableReader::Parse()
+{
+    const std::string& text = m_currentFile->text;
+    m_filling = nullptr;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = text.find('\n', pos); // every line ends with LF here
+        ParseLine(std::string_view(text).substr(pos, end - pos), pos);
+        pos = end + 1;
+    }
+    m_filling = nullptr;
+}
+
+void CTextTableReader::ParseLine(std::string_view line, std::size_t offset)
 {
     const LineKind kind = ClassifyLine(line);
     if (kind == LineKind::Table) {
-        auto table = std::make_unique<CTextTable>();
+        auto table = std::make_unique<CTextTable>(m_currentFile->text);
         table->name = Cut(AfterEquals(line), CTextTable::kMaxName);
         m_filling = table.get();
         m_currentFile->tables.push_back(std::move(table));
@@ -197,11 +226,13 @@ void CTextTableReader::ParseLine(std::string_view line)
     case LineKind::Columns:
         ParseColumns(*m_filling, line);
         break;
-    case LineKind::Row:
-        ParseRow(*m_filling, AfterEquals(line));
+    case LineKind::Row: {
+        const std::string_view rest = AfterEquals(line);
+        ParseRow(*m_filling, rest, offset + static_cast<std::size_t>(rest.data() - line.data()));
         break;
+    }
     case LineKind::Data:
-        ParseRow(*m_filling, line);
+        ParseRow(*m_filling, line, offset);
         break;
     default:
         break; // values, grid, end, comment and blank lines carry nothing
@@ -223,73 +254,80 @@ bool CTextTableReader::FindTable(const std::string& name)
 
 int CTextTableReader::GetRowCount() const { return m_currentTable ? m_currentTable->RowCount() : 0; }
 
-const std::string* CTextTableReader::Cell(int row, const std::string& column) const
+int CTextTableReader::ColumnIndex(std::string_view column) const
 {
-    if (!m_currentTable || row < 0 || row >= m_currentTable->RowCount())
-        return nullptr;
-    const int index = m_currentTable->FindColumn(column);
-    if (index < 0)
-        return nullptr;
-    const std::vector<std::string>& values = m_currentTable->rows[static_cast<std::size_t>(row)];
-    if (static_cast<std::size_t>(index) >= values.size())
-        return nullptr;
-    return &values[static_cast<std::size_t>(index)];
+    return m_currentTable ? m_currentTable->FindColumn(column) : -1;
 }
 
-bool CTextTableReader::GetValue(int row, const std::string& column, std::string& value) const
+bool CTextTableReader::GetValueAt(int row, int column, std::string_view& value) const
 {
-    const std::string* cell = Cell(row, column);
-    value = cell ? *cell : std::string();
-    return cell != nullptr;
-}
-
-bool CTextTableReader::GetInt(int row, const std::string& column, int& value) const
-{
-    const std::string* cell = Cell(row, column);
-    if (!cell)
+    value = {};
+    if (!m_currentTable || row < 0 || row >= m_currentTable->RowCount() || column < 0
+        || column >= m_currentTable->ValueCount(row))
         return false;
-    ScanInt(*cell, value);
+    value = m_currentTable->Value(row, column);
     return true;
 }
 
-bool CTextTableReader::GetFloat(int row, const std::string& column, float& value) const
+bool CTextTableReader::GetValue(int row, std::string_view column, std::string& value) const
 {
-    const std::string* cell = Cell(row, column);
-    if (!cell)
+    std::string_view cell;
+    const bool found = GetValueAt(row, ColumnIndex(column), cell);
+    value.assign(cell);
+    return found;
+}
+
+bool CTextTableReader::GetInt(int row, std::string_view column, int& value) const
+{
+    std::string_view cell;
+    if (!GetValueAt(row, ColumnIndex(column), cell))
         return false;
-    ScanFloat(*cell, value);
+    ScanInt(cell, value);
     return true;
 }
 
-const std::string* CTextTableReader::NamedValue(const std::string& key) const
+bool CTextTableReader::GetFloat(int row, std::string_view column, float& value) const
 {
-    static const std::string empty;
+    std::string_view cell;
+    if (!GetValueAt(row, ColumnIndex(column), cell))
+        return false;
+    ScanFloat(cell, value);
+    return true;
+}
+
+// The "value" cell of the first row whose "name" cell (empty when missing)
+// equals the key; empty when that row has no value cell.
+bool CTextTableReader::NamedValue(std::string_view key, std::string_view& value) const
+{
+    const int nameColumn = ColumnIndex("name");
+    const int valueColumn = ColumnIndex("value");
     for (int row = 0; row < GetRowCount(); ++row) {
-        const std::string* name = Cell(row, "name");
-        if ((name ? *name : empty) == key) {
-            const std::string* value = Cell(row, "value");
-            return value ? value : &empty;
+        std::string_view name;
+        GetValueAt(row, nameColumn, name);
+        if (name == key) {
+            GetValueAt(row, valueColumn, value);
+            return true;
         }
     }
-    return nullptr;
+    return false;
 }
 
-bool CTextTableReader::GetNamedInt(const std::string& key, int& value) const
+bool CTextTableReader::GetNamedInt(std::string_view key, int& value) const
 {
-    const std::string* text = NamedValue(key);
-    if (!text)
+    std::string_view text;
+    if (!NamedValue(key, text))
         return false;
-    ScanInt(*text, value, 0);
+    ScanInt(text, value, 0);
     return true;
 }
 
-bool CTextTableReader::GetNamedColor(const std::string& key, COLORREF& value) const
+bool CTextTableReader::GetNamedColor(std::string_view key, COLORREF& value) const
 {
-    const std::string* text = NamedValue(key);
-    if (!text)
+    std::string_view text;
+    if (!NamedValue(key, text))
         return false;
     int number = 0;
-    if (ScanInt(*text, number, 0) || ScanInt(*text, number, 16))
+    if (ScanInt(text, number, 0) || ScanInt(text, number, 16))
         value = static_cast<COLORREF>(number);
     return true;
 }

@@ -21,6 +21,7 @@ public:
     // The tables of one file, in file order.
     struct File {
         std::string path; // informational only
+        std::string text; // every line, each ended by LF; the tables' values point into it
         std::vector<std::unique_ptr<CTextTable>> tables;
     };
 
@@ -39,23 +40,30 @@ public:
 
     // The cell at row (from 0) and column; false (and value empty) when there
     // is no current table, column or row, or the row is too short.
-    bool GetValue(int row, const std::string& column, std::string& value) const;
+    bool GetValue(int row, std::string_view column, std::string& value) const;
     // GetValue, then "%d" / "%f". False only when the cell is missing; when it
     // holds no number the output keeps its value and the result is true.
-    bool GetInt(int row, const std::string& column, int& value) const;
-    bool GetFloat(int row, const std::string& column, float& value) const;
+    bool GetInt(int row, std::string_view column, int& value) const;
+    bool GetFloat(int row, std::string_view column, float& value) const;
     // For name/value tables: the "value" of the first row whose "name" is key,
     // read with "%i" (GetNamedColor retries with "%x"). False when no row matches.
-    bool GetNamedInt(const std::string& key, int& value) const;
-    bool GetNamedColor(const std::string& key, COLORREF& value) const;
+    bool GetNamedInt(std::string_view key, int& value) const;
+    bool GetNamedColor(std::string_view key, COLORREF& value) const;
+
+    // The same lookups for callers that read many rows: resolve the column
+    // once, then read cells by index without copying.
+    int ColumnIndex(std::string_view column) const;
+    bool GetValueAt(int row, int column, std::string_view& value) const;
 
     int FileCount() const { return static_cast<int>(m_files.size()); }
     const CTextTable* CurrentTable() const { return m_currentTable; }
 
 private:
-    void ParseLine(std::string_view line);
-    const std::string* Cell(int row, const std::string& column) const;
-    const std::string* NamedValue(const std::string& key) const;
+    File& AddFile(const std::string& path);
+    void AddLine(std::string_view line);
+    void Parse();
+    void ParseLine(std::string_view line, std::size_t offset);
+    bool NamedValue(std::string_view key, std::string_view& value) const;
 
     std::vector<std::unique_ptr<File>> m_files;
     File* m_currentFile = nullptr;

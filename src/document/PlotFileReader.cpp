@@ -18,26 +18,40 @@ void ReportMissing(const char* table)
         MsgButtons::Ok);
 }
 
+// Columns are looked up once: files hold up to 2,000 rows here.
 void ReadPlotData(CTernaryDoc& doc, const CTextTableReader& reader)
 {
-    std::string text;
+    const int rowColumn = reader.ColumnIndex(kRowColumn);
+    const int nameColumn = reader.ColumnIndex(kSampleId);
+    const int topColumn = reader.ColumnIndex(kTop);
+    const int leftColumn = reader.ColumnIndex(kLeft);
+    const int rightColumn = reader.ColumnIndex(kRight);
+    const int colorColumn = reader.ColumnIndex(kColorId);
+    const int symbolColumn = reader.ColumnIndex(kSymbolId);
+    std::string_view cell;
     for (int i = 0; i < reader.GetRowCount() && i < doc.m_sampleSlots; ++i) {
         int slot = i + 1;
         // A row cell that holds no number, or names a slot that does not
         // exist, makes the row unusable.
-        if (reader.GetValue(i, kRowColumn, text) && !ScanInt(text, slot))
+        if (reader.GetValueAt(i, rowColumn, cell) && !ScanInt(cell, slot))
             continue;
         if (slot < 1 || slot >= doc.m_sampleSlots)
             continue;
         SampleRecord& sample = doc.GetSample(slot);
         sample.row = slot;
-        if (reader.GetValue(i, kSampleId, text))
-            sample.name = text;
-        reader.GetFloat(i, kTop, sample.top);
-        reader.GetFloat(i, kLeft, sample.left);
-        reader.GetFloat(i, kRight, sample.right);
-        reader.GetInt(i, kColorId, sample.colorId);
-        reader.GetInt(i, kSymbolId, sample.symbolId);
+        if (reader.GetValueAt(i, nameColumn, cell))
+            sample.name.assign(cell);
+        // A missing cell, or one that holds no number, leaves the value empty.
+        if (reader.GetValueAt(i, topColumn, cell))
+            ScanFloat(cell, sample.top);
+        if (reader.GetValueAt(i, leftColumn, cell))
+            ScanFloat(cell, sample.left);
+        if (reader.GetValueAt(i, rightColumn, cell))
+            ScanFloat(cell, sample.right);
+        if (reader.GetValueAt(i, colorColumn, cell))
+            ScanInt(cell, sample.colorId);
+        if (reader.GetValueAt(i, symbolColumn, cell))
+            ScanInt(cell, sample.symbolId);
     }
 }
 
