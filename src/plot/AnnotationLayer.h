@@ -30,6 +30,8 @@ public:
     // Connects the layer to its view; the list then ends a running edit or
     // move through this object before annotations are removed.
     void SetView(CTernaryView* view);
+    // The document is gone: the destructor must not touch its list.
+    void Orphan() { m_view = nullptr; }
     void SetFont(const LogicalFont& font);
     void SetScroll(CPoint scroll) { m_scroll = scroll; }
     void SetRefusedCharacters(const QString& refused) { m_refused = refused; }

@@ -40,7 +40,12 @@ CTernaryView::CTernaryView(QWidget* parent)
 
 CTernaryView::~CTernaryView()
 {
-    // The layers unhook themselves from the document's lists.
+    // The layers unhook themselves from the document's lists, unless the
+    // document has already gone.
+    if (!GetDocument() && m_legend) {
+        m_legend->Orphan();
+        m_annotations->Orphan();
+    }
     m_legend.reset();
     m_annotations.reset();
     if (CTernaryDoc* doc = GetDocument()) {

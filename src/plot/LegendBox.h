@@ -35,6 +35,8 @@ public:
     // viewport, and the document's legend ends a running edit through this
     // object before its entries change.
     void SetView(CTernaryView* view);
+    // The document is gone: the destructor must not touch its list.
+    void Orphan() { m_view = nullptr; }
     void SetFont(const LogicalFont& font);
     void SetSymbolSize(int size) { m_symbolSize = size; }
     void SetScroll(CPoint scroll) { m_scroll = scroll; }

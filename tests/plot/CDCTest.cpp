@@ -80,6 +80,7 @@ TEST(CDCTest, LinesKeepACurrentPositionAndAreOnePixelWide)
     EXPECT_TRUE(IsBlack(img, 30, 12));
     EXPECT_TRUE(IsBlack(img, 12, 30));
     EXPECT_TRUE(IsWhite(img, 12, 31));
+    EXPECT_TRUE(IsWhite(img, 20, 30)); // the end point is not drawn
 }
 
 TEST(CDCTest, DottedPenLeavesGaps)

@@ -259,3 +259,21 @@ TEST_F(ViewFixture, AnnotationLayoutFitsRectanglesToTheirTexts)
     EXPECT_EQ(doc.m_annotations.Item(0).rect, (CRect { 100, 420 - extent.cy - 4, 100 + extent.cx + 4, 420 }));
     EXPECT_EQ(doc.m_annotations.Item(1).rect, (CRect { 100, 400, 110, 420 }));
 }
+
+TEST(CTernaryViewLifetime, EitherTheViewOrTheDocumentMayGoFirst)
+{
+    auto doc = std::make_unique<CTernaryDoc>();
+    doc->OnNewDocument();
+    {
+        CTernaryView view;
+        view.SetDocument(doc.get());
+        view.OnInitialUpdate();
+    }
+    EXPECT_EQ(doc->m_plotView, nullptr);
+    doc->m_legend.UpdateForSample(1, 1, 0, 3, "x"); // no hook of the dead view runs
+    auto view = std::make_unique<CTernaryView>();
+    view->SetDocument(doc.get());
+    view->OnInitialUpdate();
+    doc.reset();
+    view.reset();
+}
