@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -93,12 +94,12 @@ bool CTernaryApp::InitInstance(const CommandLine& commandLine)
 
     bool ok = false;
     if (!commandLine.inputFile.isEmpty()) {
-        // The file system's own name for the file, with its folder, so that the
-        // title and the recent-file list show it as it is stored.
+        // The file's full name with its folder (symbolic links kept as
+        // named), so that the recent-file list opens it from anywhere.
         QString path = commandLine.inputFile;
         const QFileInfo info(path);
         if (info.exists())
-            path = info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
+            path = QDir::cleanPath(info.absoluteFilePath());
         ok = m_docManager->OpenDocumentFile(path);
     } else {
         ok = m_docManager->OnFileNew();

@@ -32,6 +32,20 @@ struct RecordingApp : CCmdTarget {
     }
 };
 
+// A document that handles one of the Options commands, as the plot document does.
+struct CommandDoc : CTernaryDoc, CCmdTarget {
+    int toggles = 0;
+    CommandDoc()
+    {
+        OnCommand(ID_TOGGLE_GRID, [this] { ++toggles; });
+        OnUpdateCommand(ID_TOGGLE_GRID, [this](CCmdUI& ui) {
+            if (toggles > 0)
+                ui.SetText(QStringLiteral("Hide grids"));
+        });
+        OnCommand(ID_EDIT_COPY, [this] { ++toggles; });
+    }
+};
+
 QStringList Texts(QMenu* menu)
 {
     QStringList texts;
@@ -53,7 +67,7 @@ protected:
     CCommandRouter& router() { return *frame.Router(); }
 
     MessageBoxRecorder boxes;
-    CTernaryDoc doc;
+    CommandDoc doc;
     CMainFrame frame { &doc };
     RecordingApp app;
 };
@@ -129,15 +143,34 @@ TEST_F(MainFrameTest, CommandsNobodyHandlesAreDisabledAndTheRouteStartsAtTheActi
 
     // With the plot active the table's commands are not on the route.
     EXPECT_FALSE(router().QueryState(ID_EDIT_FILL_DOWN).m_enabled);
-    router().Route(ID_EDIT_COPY);
-    EXPECT_EQ(app.received, std::vector<int>({ ID_EDIT_COPY }));
+    router().Route(ID_FILE_NEW);
+    EXPECT_EQ(app.received, std::vector<int>({ ID_FILE_NEW }));
 
     frame.Table()->setFocus();
     QApplication::processEvents();
     EXPECT_EQ(frame.GetActiveView(), static_cast<CView*>(frame.Table()));
     EXPECT_TRUE(router().QueryState(ID_EDIT_FILL_DOWN).m_enabled);
     EXPECT_TRUE(router().Route(ID_EDIT_COPY));
-    EXPECT_EQ(app.received.size(), 1u) << "the table took Copy first";
+    EXPECT_EQ(app.received.size(), 1u) << "the table took Copy";
+}
+
+TEST_F(MainFrameTest, TheDocumentComesAfterTheViewAndBeforeTheApplication)
+{
+    QAction* grid = router().Action(ID_TOGGLE_GRID);
+    EXPECT_EQ(grid->text(), "Show grid");
+    emit frame.FindMenu("&Options")->aboutToShow();
+    EXPECT_TRUE(grid->isEnabled()) << "the document handles it";
+    grid->trigger();
+    EXPECT_EQ(doc.toggles, 1);
+    EXPECT_EQ(grid->text(), "Hide grids") << "the state is refreshed after the command";
+
+    router().Route(ID_EDIT_COPY);
+    EXPECT_EQ(doc.toggles, 2) << "the plot does not take Copy here, the document does";
+    EXPECT_TRUE(app.received.empty());
+    frame.Table()->setFocus();
+    QApplication::processEvents();
+    router().Route(ID_EDIT_COPY);
+    EXPECT_EQ(doc.toggles, 2) << "the active table comes first";
 }
 
 TEST_F(MainFrameTest, UpdateHandlersRunBeforeAMenuOpens)
