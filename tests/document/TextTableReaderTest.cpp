@@ -163,3 +163,23 @@ TEST(TextTableReaderTest, FindTableFindsTheFirstAndKeepsTheCurrentOnFailure)
     EXPECT_EQ(reader.GetRowCount(), 0);
     EXPECT_FALSE(reader.FindTable("B"));
 }
+
+TEST(TextTableReaderTest, AWideTableOfShortRowsStaysSmall)
+{
+    // 200,000 columns times 200,000 rows: a row holds only the values its
+    // line gives, so this reads in a moment instead of exhausting memory.
+    const int n = 200000;
+    std::string text = "TABLE=T\nCOLUMNS=[" + std::string(n - 1, ';') + "]\n";
+    text.reserve(text.size() + 2 * static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        text += "x\n";
+    Table t(text);
+    ASSERT_EQ(t.reader.GetRowCount(), n);
+    EXPECT_EQ(t.reader.CurrentTable()->ColumnCount(), n);
+    std::string_view value;
+    EXPECT_TRUE(t.reader.GetValueAt(n - 1, 0, value));
+    EXPECT_EQ(value, "x");
+    EXPECT_TRUE(t.reader.GetValueAt(n - 1, n - 1, value));
+    EXPECT_EQ(value, "");
+    EXPECT_FALSE(t.reader.GetValueAt(n - 1, n, value));
+}
