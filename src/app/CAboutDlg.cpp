@@ -72,7 +72,10 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     QueryMemory(total, available);
     m_memory->setObjectName(QStringLiteral("MemoryStatus"));
     m_memory->setText(MemoryStatusText(total, available));
-    m_memory->setGeometry(Dlu(40, 83, 159, 10).adjusted(0, 0, 0, 2));
+    // The numbers of a large machine need more room than the box's layout
+    // gave them; the line may run to the right edge.
+    const QRect memory = Dlu(40, 83, 159, 10).adjusted(0, 0, 0, 2);
+    m_memory->setGeometry(memory.x(), memory.y(), width() - memory.x() - 6, memory.height());
 }
 
 QString CAboutDlg::ProjectUrl() { return QStringLiteral("https://ternary.example.org/"); }
