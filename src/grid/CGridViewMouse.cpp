@@ -172,8 +172,12 @@ void CGridView::OnLButtonDown(Qt::KeyboardModifiers modifiers, CPoint point)
     EndEdit(false);
     m_anchor = HitTest(point);
 
-    // The pointer shape tells a resize press from a selection press. A stale
-    // shape over no cell cannot start a resize.
+    // The pointer shape tells a resize press from a selection press. It is
+    // brought up to date for the press point first: the pointer may arrive
+    // with the press, without a move before it (a touch pad tap, a synthetic
+    // event). A shape over no cell cannot start a resize.
+    if (m_dragMode == DRAG_NONE)
+        OnMouseMove(point);
     const Qt::CursorShape shape = ReapplyGridCursor();
     if (m_anchor.IsValid() && (shape == Qt::SizeHorCursor || shape == Qt::SizeVerCursor)) {
         StartResize(shape == Qt::SizeHorCursor, point);

@@ -19,7 +19,9 @@ void CTextCell::Draw(QPainter& dc, int x, int y) { GridTextOut(dc, x, y, m_text)
 
 void CTextCell::DrawInRect(QPainter& dc, int x, int y, int width, int height)
 {
-    GridDrawText(dc, m_text, CRect { x, y, x + width, y + height }, m_format);
+    if (!m_line)
+        m_line = std::make_unique<GridTextLine>();
+    GridDrawText(dc, m_text, CRect { x, y, x + width, y + height }, m_format, m_line.get());
 }
 
 CSize CTextCell::GetExtent(QPainter& dc)

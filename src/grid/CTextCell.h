@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <memory>
+
 // A cell holding a text, drawn with GridDrawText format flags.
 // The default format puts one line right-aligned on the bottom of the cell.
 class CTextCell : public CGridCell {
@@ -27,4 +29,6 @@ public:
 private:
     QString m_text;
     unsigned m_format = kDefaultFormat;
+    // Glyphs of the last draw, made on the first one.
+    std::unique_ptr<GridTextLine> m_line;
 };

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRect>
+#include <QtMath>
 
 namespace {
 
@@ -17,21 +18,37 @@ Qt::Alignment HorizontalAlignment(unsigned format)
 
 } // namespace
 
-void GridDrawText(QPainter& painter, const QString& text, const CRect& rect, unsigned format)
+const QStaticText& GridTextLine::Get(const QString& line, const QFont& font)
+{
+    if (!m_ready || m_text.text() != line || !(m_font == font)) {
+        m_text.setText(line);
+        m_text.setTextFormat(Qt::PlainText);
+        m_text.prepare(QTransform(), font);
+        m_font = font;
+        m_height = QFontMetrics(font).height();
+        m_ready = true;
+    }
+    return m_text;
+}
+
+void GridDrawText(QPainter& painter, const QString& text, const CRect& rect, unsigned format, GridTextLine* cache)
 {
     if (text.isEmpty() || rect.IsRectEmpty())
         return;
     const QRect box(rect.left, rect.top, rect.Width(), rect.Height());
     const bool singleLine = (format & DT_SINGLELINE) != 0;
 
-    // Cells are painted by the thousand: one line of text is placed by hand,
-    // which costs far less than a laid-out drawText.
+    // Cells are painted by the thousand: one line of text is placed by hand
+    // from its measured size, which costs far less than a laid-out drawText.
     if (singleLine || !text.contains(QLatin1Char('\n'))) {
         QString line = text;
         if (singleLine)
             line.replace(QLatin1Char('\n'), QLatin1Char(' ')).remove(QLatin1Char('\r'));
-        const QFontMetrics fm = painter.fontMetrics();
-        const int width = fm.horizontalAdvance(line);
+        GridTextLine local;
+        GridTextLine& layout = cache ? *cache : local;
+        const QStaticText& glyphs = layout.Get(line, painter.font());
+        const int width = qCeil(glyphs.size().width());
+        const int height = layout.Height();
         int x = rect.left;
         if (format & DT_CENTER)
             x = rect.left + (rect.Width() - width) / 2;
@@ -39,18 +56,17 @@ void GridDrawText(QPainter& painter, const QString& text, const CRect& rect, uns
             x = rect.right - width;
         int top = rect.top;
         if (singleLine && (format & DT_BOTTOM))
-            top = rect.bottom - fm.height();
+            top = rect.bottom - height;
         else if (singleLine && (format & DT_VCENTER))
-            top = rect.top + (rect.Height() - fm.height()) / 2;
-        const bool overflows
-            = x < rect.left || top < rect.top || x + width > rect.right || top + fm.height() > rect.bottom;
+            top = rect.top + (rect.Height() - height) / 2;
+        const bool overflows = x < rect.left || top < rect.top || x + width > rect.right || top + height > rect.bottom;
         if (overflows && !(format & DT_NOCLIP)) {
             painter.save();
             painter.setClipRect(box, Qt::IntersectClip);
-            painter.drawText(QPoint(x, top + fm.ascent()), line);
+            painter.drawStaticText(QPoint(x, top), glyphs);
             painter.restore();
         } else {
-            painter.drawText(QPoint(x, top + fm.ascent()), line);
+            painter.drawStaticText(QPoint(x, top), glyphs);
         }
         return;
     }

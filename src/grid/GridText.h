@@ -2,6 +2,8 @@
 
 #include "framework/core/WinTypes.h"
 
+#include <QFont>
+#include <QStaticText>
 #include <QString>
 
 class QPainter;
@@ -19,11 +21,29 @@ enum : unsigned {
     DT_NOCLIP = 0x100,
 };
 
+// The laid-out glyphs of one line of text, kept by a cell between paints so
+// that a repaint does not shape the same text again. It is laid out anew
+// when the painter's font differs from the one it was made with.
+class GridTextLine {
+public:
+    // The line for text (DrawText's single-line form), prepared for font.
+    const QStaticText& Get(const QString& line, const QFont& font);
+    int Height() const { return m_height; }
+
+private:
+    QStaticText m_text;
+    QFont m_font;
+    int m_height = 0;
+    bool m_ready = false;
+};
+
 // Writes text into rect (right and bottom excluded) with the painter's font
 // and pen. Without DT_SINGLELINE the text breaks at line feeds and starts at
 // the top; DT_VCENTER and DT_BOTTOM apply to single lines only. The text is
-// clipped to the rectangle unless DT_NOCLIP is given.
-void GridDrawText(QPainter& painter, const QString& text, const CRect& rect, unsigned format);
+// clipped to the rectangle unless DT_NOCLIP is given. A caller that draws
+// the same text again and again may pass a cache for it.
+void GridDrawText(
+    QPainter& painter, const QString& text, const CRect& rect, unsigned format, GridTextLine* cache = nullptr);
 
 // Writes text with its top-left corner at (x, y).
 void GridTextOut(QPainter& painter, int x, int y, const QString& text);

@@ -59,6 +59,15 @@ TEST_F(GridMouse, DraggingAColumnEdgeResizesItAndRecomputesTheScrollRange)
     EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 1, 1)); // a resize selects nothing
 }
 
+TEST_F(GridMouse, APressWithoutAMoveBeforeItStillFindsTheEdge)
+{
+    Move(grid, 60, 60);
+    Press(grid, 118, 10);
+    EXPECT_EQ(grid.GetDragMode(), CGridView::DRAG_COLUMN_WIDTH);
+    Release(grid, 128, 10);
+    EXPECT_EQ(grid.GetColWidth(1), 98);
+}
+
 TEST_F(GridMouse, AColumnCannotBeDraggedNarrowerThanNothing)
 {
     Move(grid, 205, 10);
