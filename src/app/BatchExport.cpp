@@ -2,6 +2,8 @@
 #include "app/CommandLine.h"
 
 #include "document/CTernaryDoc.h"
+#include "framework/core/CDocManager.h"
+#include "framework/core/IFileDialogs.h"
 #include "framework/core/MessageBox.h"
 #include "plot/PlotPicture.h"
 
@@ -10,7 +12,42 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include <cstdio>
+
 namespace {
+
+// Batch mode has nobody to ask: the dialogs are always cancelled.
+class NoFileDialogs : public IFileDialogs {
+public:
+    QString GetOpenFileName(const QString&) override { return {}; }
+    QString GetSaveFileName(const QString&, const QString&) override { return {}; }
+};
+
+// While it lives, and unless someone (a test) already answers the boxes,
+// every message box goes to standard error as one line.
+class BatchMessages {
+public:
+    BatchMessages()
+    {
+        m_previous = SetMessageBoxHandler(nullptr);
+        if (m_previous) {
+            SetMessageBoxHandler(m_previous);
+            return;
+        }
+        SetMessageBoxHandler([](const QString& text, MsgIcon, MsgButtons buttons) {
+            QString line = text;
+            line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+            return DefaultAnswer(buttons);
+        });
+    }
+    ~BatchMessages() { SetMessageBoxHandler(m_previous); }
+    BatchMessages(const BatchMessages&) = delete;
+    BatchMessages& operator=(const BatchMessages&) = delete;
+
+private:
+    MessageBoxHandler m_previous;
+};
 
 enum class PictureType { Png, Svg, Pdf, Unknown };
 
@@ -42,6 +79,7 @@ bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error)
 
 int RunExport(const QString& input, const QString& output, double scale)
 {
+    BatchMessages messages;
     const PictureType type = TypeOf(output);
     if (type == PictureType::Unknown) {
         MessageBox(QStringLiteral("Cannot export to \"%1\": the name must end in .png, .svg or .pdf.").arg(output));
@@ -53,9 +91,11 @@ int RunExport(const QString& input, const QString& output, double scale)
     }
 
     CTernaryDoc doc;
-    const bool loaded = input.isEmpty() ? doc.OnNewDocument() : doc.OnOpenDocument(input);
+    NoFileDialogs dialogs;
+    CDocManager manager(doc, dialogs);
+    const bool loaded = input.isEmpty() ? manager.OnFileNew() : manager.OpenDocumentFile(input);
     if (!loaded)
-        return ExitFailure; // the document has said why
+        return ExitFailure; // the document manager has said why
 
     PlotPicture picture(doc);
     QByteArray bytes;
