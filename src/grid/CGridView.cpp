@@ -21,9 +21,8 @@ CGridView::CGridView(int rows, int cols, int fixedRows, int fixedCols, QWidget* 
     : QAbstractScrollArea(parent)
 {
     Construct(rows, cols, fixedRows, fixedCols);
-    // The grid font: the desktop's small sans serif face. A cell-height of 8
-    // pixels is unreadable on today's screens, so the size is the desktop
-    // font's; the face asked for falls back to the desktop's sans serif.
+    // The grid font: the desktop's sans serif face at the desktop's size (a
+    // cell height of 8 pixels would be unreadable on today's screens).
     m_font = QApplication::font();
     m_font.setStyleHint(QFont::SansSerif);
 }

@@ -68,6 +68,24 @@ TEST(GridModel, ShrinkingCutsOrResetsTheSelection)
     EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 1, 1));
 }
 
+TEST(GridModel, AnEmptyGridPaintsAndAnswersWithoutCells)
+{
+    TestGrid grid(5, 3);
+    grid.SetRowCount(0);
+    EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 1, 1));
+    grid.Render();
+    Move(grid, 40, 30);
+    Press(grid, 40, 30);
+    Release(grid, 40, 30);
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QTest::keyClick(&grid, Qt::Key_End);
+    QTest::keyClicks(&grid, QStringLiteral("x"));
+    EXPECT_FALSE(grid.IsEditing());
+    grid.SetColCount(0);
+    grid.Render();
+    EXPECT_EQ(grid.HitTest(CPoint { 5, 5 }), CellCoord(-1, -1));
+}
+
 TEST(GridModel, RangesCompareAndCombine)
 {
     EXPECT_TRUE(CellRange(1, 1, 1, 1).IsValid());
