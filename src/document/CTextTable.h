@@ -48,7 +48,7 @@ public:
     // line costs no memory for the columns it lacks.
     void BeginRow();
     // Adds the next value of the row begun last; offset and length lie in
-    // the file text. Values longer than kMaxValue are cut.
+    // the file text. Callers cut values to kMaxValue (see TextCut.h).
     void AddValue(std::size_t offset, std::size_t length);
 
 private:

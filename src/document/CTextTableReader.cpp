@@ -1,6 +1,7 @@
 #include "document/CTextTableReader.h"
 
 #include "document/NumberFormat.h"
+#include "document/TextCut.h"
 #include "framework/core/CArchive.h"
 
 #include <algorithm>
@@ -69,7 +70,7 @@ std::string_view AfterEquals(std::string_view line)
     return eq == std::string_view::npos ? std::string_view() : line.substr(eq + 1);
 }
 
-std::string Cut(std::string_view text, std::size_t limit) { return std::string(text.substr(0, limit)); }
+std::string Cut(std::string_view text, std::size_t limit) { return std::string(CutText(text, limit)); }
 
 // Declares the table's columns from a line holding "[a;b(note);c]". A line
 // without '[' declares nothing and is ignored.
@@ -125,7 +126,7 @@ void ParseRow(CTextTable& table, std::string_view text, std::size_t offset)
         std::size_t end = start;
         while (end < text.size() && text[end] != table.delimiter && text[end] != '\n')
             ++end;
-        table.AddValue(offset + start, end - start);
+        table.AddValue(offset + start, CutLength(text.substr(start, end - start), CTextTable::kMaxValue));
         if (end >= text.size() || text[end] == '\n')
             break;
         start = end + 1;

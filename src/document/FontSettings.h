@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/TextCut.h"
 #include "framework/core/WinTypes.h"
 
 #include <cstdint>
@@ -25,10 +26,10 @@ struct FontSettings {
     std::uint8_t clipPrecision = 0;
     std::uint8_t quality = 0;
     std::uint8_t pitchAndFamily = 0;
-    std::string faceName; // at most kMaxFaceName bytes; SetFaceName cuts longer names
+    std::string faceName; // at most kMaxFaceName bytes; SetFaceName cuts longer names between characters
     COLORREF color = 0;
 
-    void SetFaceName(const std::string& name) { faceName = name.substr(0, kMaxFaceName); }
+    void SetFaceName(const std::string& name) { faceName = std::string(CutText(name, kMaxFaceName)); }
     // Every field 0 and the face name empty.
     void Clear() { *this = FontSettings(); }
 

@@ -1,4 +1,5 @@
 #include "document/CTextTableReader.h"
+#include "document/FontSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -182,4 +183,17 @@ TEST(TextTableReaderTest, AWideTableOfShortRowsStaysSmall)
     EXPECT_TRUE(t.reader.GetValueAt(n - 1, n - 1, value));
     EXPECT_EQ(value, "");
     EXPECT_FALSE(t.reader.GetValueAt(n - 1, n, value));
+}
+
+TEST(TextTableReaderTest, CutsFallBetweenUtf8Characters)
+{
+    // 1,022 bytes, then a two-byte character that would straddle the limit.
+    const std::string value = std::string(1022, 'v') + "\xc3\xa9" + "tail";
+    Table t("TABLE=T\nCOLUMNS=[a]\nROW=" + value + "\n");
+    EXPECT_EQ(t.Value(0, "a"), std::string(1022, 'v'));
+    FontSettings font;
+    font.SetFaceName(std::string(30, 'f') + "\xe2\x82\xac"); // the euro sign would straddle 31
+    EXPECT_EQ(font.faceName, std::string(30, 'f'));
+    font.SetFaceName(std::string(28, 'f') + "\xe2\x82\xac" + "x");
+    EXPECT_EQ(font.faceName.size(), 31u);
 }
