@@ -1,11 +1,50 @@
 #include "framework/gui/CStatusBar.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibrary>
+#include <QTimer>
 
 namespace {
+
 const char* const kIndicatorNames[3] = { "CAPS", "NUM", "SCRL" };
+
+// XkbGetIndicatorState from libX11, looked up at run time so that the
+// program neither links nor needs X11 elsewhere.
+using XkbGetIndicatorStateFn = int (*)(void* display, unsigned deviceSpec, unsigned* state);
+constexpr unsigned kXkbUseCoreKbd = 0x0100;
+
+XkbGetIndicatorStateFn IndicatorStateFunction()
+{
+    static XkbGetIndicatorStateFn fn = [] {
+        QLibrary x11(QStringLiteral("X11"), 6);
+        return reinterpret_cast<XkbGetIndicatorStateFn>(x11.resolve("XkbGetIndicatorState"));
+    }();
+    return fn;
+}
+
+} // namespace
+
+bool CStatusBar::QueryLockStates(bool states[3])
+{
+#if QT_CONFIG(xcb)
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->display())
+        return false;
+    XkbGetIndicatorStateFn fn = IndicatorStateFunction();
+    unsigned state = 0;
+    if (!fn || fn(x11->display(), kXkbUseCoreKbd, &state) != 0)
+        return false;
+    // The core keyboard's indicators: Caps Lock, Num Lock, Scroll Lock.
+    for (int i = 0; i < 3; ++i)
+        states[i] = (state >> i) & 1;
+    return true;
+#else
+    Q_UNUSED(states);
+    return false;
+#endif
 }
 
 CStatusBar::CStatusBar(QWidget* parent)
@@ -27,6 +66,25 @@ CStatusBar::CStatusBar(QWidget* parent)
     }
     ShowIdleMessage();
     qApp->installEventFilter(this);
+    bool states[3];
+    if (QueryLockStates(states)) {
+        m_polling = true;
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, &CStatusBar::PollLockStates);
+        timer->start(250);
+        PollLockStates();
+    }
+}
+
+void CStatusBar::PollLockStates()
+{
+    bool states[3];
+    if (!QueryLockStates(states))
+        return;
+    for (int i = 0; i < 3; ++i) {
+        if (states[i] != m_locks[i])
+            SetLockState(i + 1, states[i]);
+    }
 }
 
 CStatusBar::~CStatusBar()
@@ -64,7 +122,7 @@ bool CStatusBar::eventFilter(QObject* watched, QEvent* event)
 {
     // A key reaches the filter once per receiver it is offered to; only the
     // event sent to a widget of this window counts.
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
+    if (!m_polling && event->type() == QEvent::KeyPress && watched->isWidgetType()
         && static_cast<QWidget*>(watched)->window() == window()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat() && watched == QApplication::focusWidget()) {

@@ -8,8 +8,9 @@ class QLabel;
 // and shows "Ready" when idle, then the Caps Lock, Num Lock and Scroll Lock
 // indicators "CAPS", "NUM" and "SCRL", each shown while its lock is on.
 //
-// Qt cannot ask the keyboard for its lock states, so the indicators follow
-// the lock keys pressed while the program runs, starting from off.
+// Under X11 the indicators show the keyboard's lock states, read a few times
+// a second; elsewhere Qt cannot ask for them, and the indicators follow the
+// lock keys pressed while the program runs, starting from off.
 class CStatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -27,11 +28,18 @@ public:
     QString IndicatorText(int pane) const;
     void SetLockState(int pane, bool on);
 
+    // The keyboard's Caps, Num and Scroll Lock states; false when the
+    // platform cannot tell.
+    static bool QueryLockStates(bool states[3]);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void PollLockStates();
+
     QLabel* m_message;
     QLabel* m_indicators[3];
     bool m_locks[3] = { false, false, false };
+    bool m_polling = false; // the states come from the keyboard, not from key presses
 };
