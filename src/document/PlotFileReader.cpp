@@ -56,9 +56,9 @@ void ReadPlotData(CTernaryDoc& doc, const CTextTableReader& reader)
 }
 
 // The top and left axes take 0 for a cell that holds no number; the right
-// axis keeps its value. Files rely on neither, but both are kept as they
-// were. An increment that is not positive is ignored: the grid could never
-// be drawn with it.
+// axis keeps its value. The difference is old behaviour that files written
+// by hand may meet, so it stays. (An increment that is not positive is
+// ignored by the caller: the grid could never be drawn with it.)
 void ReadAxisNumber(const CTextTableReader& reader, int row, const char* column, bool zeroWhenNoNumber, float& value)
 {
     std::string text;
