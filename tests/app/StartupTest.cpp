@@ -215,6 +215,11 @@ TEST(UrlLabel, ColoursFollowVisitedAndHoverAndFailuresAreReported)
     QApplication::sendEvent(&label, &enter);
     EXPECT_EQ(label.CurrentColor(), label.m_hoverColor);
 
+    CUrlLabel plain;
+    plain.setText("https://ternary.example.org/news");
+    plain.OpenUrl();
+    EXPECT_EQ(opened.last(), "https://ternary.example.org/news") << "a label without a URL links to its text";
+
     CUrlLabel::SetOpener([](const QString&) { return false; });
     CUrlLabel other;
     other.SetUrl("https://ternary.example.org/help");

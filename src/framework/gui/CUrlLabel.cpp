@@ -89,7 +89,8 @@ void CUrlLabel::SetOpener(Opener opener) { CurrentOpener() = std::move(opener); 
 void CUrlLabel::OpenUrl()
 {
     const Opener& opener = CurrentOpener();
-    const bool ok = opener ? opener(m_url) : QDesktopServices::openUrl(QUrl(m_url));
+    const QString url = GetUrl();
+    const bool ok = opener ? opener(url) : QDesktopServices::openUrl(QUrl(url));
     if (ok) {
         MarkVisited(true);
         return;

@@ -22,7 +22,9 @@ public:
     // Stores the URL, shows it when the label has no text of its own, fits
     // the label to its text and updates the tooltip.
     void SetUrl(const QString& url);
-    QString GetUrl() const { return m_url; }
+    // The URL, or the label's text when no URL was set (a label made from a
+    // text alone links to that text).
+    QString GetUrl() const { return m_url.isEmpty() ? text() : m_url; }
 
     void MarkVisited(bool visited = true);
     bool IsVisited() const { return m_visited; }
