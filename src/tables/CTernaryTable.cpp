@@ -385,6 +385,13 @@ void CTernaryTable::ApplyToSelectedRows(bool color, int id)
         doc->UpdateAllViews(this, 0);
 }
 
+void CTernaryTable::ShowSampleRow(int row)
+{
+    CommitCellEdit();
+    SelectRow(row);
+    ScrollRowIntoView(row);
+}
+
 void CTernaryTable::OnLButtonDblClk(CPoint point)
 {
     const CellCoord hit = HitTest(point);

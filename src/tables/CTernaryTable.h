@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/core/CCmdTarget.h"
+#include "framework/core/ISampleTable.h"
 #include "tables/CCellEdit.h" // CTableView.h needs it complete
 #include "tables/CTableView.h"
 
@@ -15,7 +16,7 @@ class CTernaryDoc;
 // marks the document modified; the other views then hear of it through
 // UpdateAllViews. The symbol column holds CSymbolCells whose text form is
 // colorId * 16 + symbolId. The table owns the colour and symbol palette.
-class CTernaryTable : public CTableView, public CCmdTarget {
+class CTernaryTable : public CTableView, public CCmdTarget, public ISampleTable {
     Q_OBJECT
 public:
     static constexpr int kNameCol = 1;
@@ -71,6 +72,9 @@ public:
     void OnTableSetSymbol(int symbolId);
 
     CColorSymbolPalette* Palette() const { return m_palette; }
+
+    // ISampleTable: commits the in-place editor, selects the row, scrolls to it.
+    void ShowSampleRow(int row) override;
 
     // Double click and right click in the symbol column open the palette.
     void OnLButtonDblClk(CPoint point) override;

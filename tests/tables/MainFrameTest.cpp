@@ -199,6 +199,8 @@ TEST_F(MainFrameTest, StatusBarShowsReadyPromptsAndTexts)
     EXPECT_EQ(bar->MessageText(), "Ready");
     frame.SetStatusText("T: 20  L: 30  R: 50");
     EXPECT_EQ(bar->MessageText(), "T: 20  L: 30  R: 50");
+    CStatusBar::SetWindowStatusText(frame.Splitter(), "from a pane");
+    EXPECT_EQ(bar->MessageText(), "from a pane");
     EXPECT_EQ(bar->IndicatorText(1), "");
     bar->SetLockState(1, true);
     bar->SetLockState(2, true);

@@ -260,3 +260,20 @@ TEST_F(TernaryTableTest, CommandsOfTheTable)
     EXPECT_TRUE(table.OnCmdMsg(ID_EDIT_FILL_DOWN));
     EXPECT_EQ(Text(61, 2), "5");
 }
+
+TEST_F(TernaryTableTest, ThePlotShowsASampleRowThroughTheTableInterface)
+{
+    ISampleTable* sampleTable = nullptr;
+    for (CView* view : doc.GetViews()) {
+        if (auto* t = dynamic_cast<ISampleTable*>(view))
+            sampleTable = t;
+    }
+    ASSERT_EQ(sampleTable, static_cast<ISampleTable*>(&table));
+    Select(3, 1, 3, 1);
+    table.OpenCellEdit(3, 1);
+    table.GetCellEdit()->setText("typed");
+    sampleTable->ShowSampleRow(500);
+    EXPECT_EQ(Text(3, 1), "typed") << "the running edit is committed first";
+    EXPECT_EQ(table.GetSelection(), CellRange(500, 1, 500, 5));
+    EXPECT_TRUE(table.IsRowVisible(500));
+}

@@ -99,6 +99,14 @@ void CStatusBar::SetMessageText(const QString& text)
     m_message->repaint();
 }
 
+void CStatusBar::SetWindowStatusText(QWidget* widget, const QString& text)
+{
+    if (!widget)
+        return;
+    if (auto* bar = widget->window()->findChild<CStatusBar*>())
+        bar->SetMessageText(text);
+}
+
 QString CStatusBar::MessageText() const { return m_message->text(); }
 
 void CStatusBar::ShowIdleMessage() { SetMessageText(QStringLiteral("Ready")); }

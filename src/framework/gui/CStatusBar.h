@@ -20,6 +20,9 @@ public:
     // Puts text into the message pane and repaints it at once.
     void SetMessageText(const QString& text);
     QString MessageText() const;
+    // Puts text into the message pane of the status bar of widget's window;
+    // nothing when that window has none. Views use it without knowing the frame.
+    static void SetWindowStatusText(QWidget* widget, const QString& text);
     // Shows the idle message "Ready".
     void ShowIdleMessage();
 
