@@ -61,8 +61,7 @@ public:
     // Title "name - Ternary", with the modified mark while doc is modified.
     void UpdateFrameTitle();
 
-    // The menu actions in order (separators included) of the top-level menu
-    // whose title is title, for inspection.
+    // The top-level menu titled title ("&File"), or nullptr.
     QMenu* FindMenu(const QString& title) const;
 
 protected:
