@@ -87,26 +87,29 @@ QString MimeTypeText()
 
 int RegisterShellFileTypes(const QString& executable, const QString& dataHome)
 {
-    QString home = dataHome;
-    if (home.isEmpty())
-        home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    // With the user's data folder, a copy anywhere the desktop looks (an
+    // installed one in /usr/local/share, say) counts: a per-user copy would
+    // only hide it. With a folder of the caller's, only that folder counts.
+    const bool userHome = dataHome.isEmpty();
+    const QString home = userHome ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) : dataHome;
     if (home.isEmpty())
         return 0;
     const QDir dir(home);
-    int written = 0;
-    const bool mime
-        = WriteIfMissing(dir.filePath(QStringLiteral("mime/packages/ternary-tpf.xml")), MimeTypeText().toUtf8());
-    const bool entry = WriteIfMissing(
-        dir.filePath(QStringLiteral("applications/ternary.desktop")), DesktopEntryText(executable).toUtf8());
+    auto write = [&](const QString& relative, const QByteArray& bytes) {
+        if (userHome && !QStandardPaths::locate(QStandardPaths::GenericDataLocation, relative).isEmpty())
+            return false;
+        return WriteIfMissing(dir.filePath(relative), bytes);
+    };
+    const bool mime = write(QStringLiteral("mime/packages/ternary-tpf.xml"), MimeTypeText().toUtf8());
+    const bool entry = write(QStringLiteral("applications/ternary.desktop"), DesktopEntryText(executable).toUtf8());
+    int written = mime + entry;
     QFile icon(QStringLiteral(":/icons/ternary.svg"));
     if (icon.open(QIODevice::ReadOnly))
-        written
-            += WriteIfMissing(dir.filePath(QStringLiteral("icons/hicolor/scalable/apps/ternary.svg")), icon.readAll());
-    written += mime + entry;
+        written += write(QStringLiteral("icons/hicolor/scalable/apps/ternary.svg"), icon.readAll());
     // The desktop reads the MIME packages and entries through caches; refresh
     // them in the background when this run added something to the user's own
     // data folder (another folder is no business of the desktop's).
-    if (!dataHome.isEmpty())
+    if (!userHome)
         return written;
     if (mime)
         RunIfPresent(QStringLiteral("update-mime-database"), { dir.filePath(QStringLiteral("mime")) });
