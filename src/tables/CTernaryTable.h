@@ -2,7 +2,6 @@
 
 #include "framework/core/CCmdTarget.h"
 #include "framework/core/ISampleTable.h"
-#include "tables/CCellEdit.h" // CTableView.h needs it complete
 #include "tables/CTableView.h"
 
 class CColorSymbolPalette;
