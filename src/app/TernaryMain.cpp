@@ -21,11 +21,21 @@ QStringList Arguments(int argc, char* argv[])
     return args;
 }
 
+// Batch mode's standard error carries the program's own messages, one per
+// line, for scripts to read; Qt's notes about the environment (a missing
+// runtime folder, fonts) would mix into them, so only its errors pass.
+void BatchQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
 int RunBatch(const CommandLine& cmd, int argc, char* argv[])
 {
     // Batch mode draws with fonts but never shows a window: it needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(BatchQtMessages);
     QGuiApplication app(argc, argv);
     if (cmd.action == CommandLine::Action::SaveAs)
         return RunSaveAs(cmd.inputFile, cmd.outputFile);

@@ -18,6 +18,10 @@ struct ProgramRun {
 ProgramRun RunProgram(const QStringList& args)
 {
     QProcess process;
+    // As under cron or a bare shell: no runtime folder, which Qt remarks on.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    process.setProcessEnvironment(env);
     process.start(QStringLiteral(TERNARY_EXECUTABLE), args);
     process.closeWriteChannel();
     ProgramRun run;
@@ -63,4 +67,14 @@ TEST(ProgramExitTest, AMissingInputFailsWithOneAndWritesNothing)
         EXPECT_FALSE(run.err.isEmpty());
         EXPECT_FALSE(QFile::exists(out)) << ext;
     }
+}
+
+TEST(ProgramExitTest, ASuccessfulConversionSaysNothing)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath("new.tpf");
+    const ProgramRun run = RunProgram({ "--save-as", out });
+    EXPECT_EQ(run.exitCode, ExitOk);
+    EXPECT_EQ(run.err, QString()) << "standard error is for the program's own messages";
+    EXPECT_TRUE(QFile::exists(out));
 }
