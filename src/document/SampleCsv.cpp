@@ -2,7 +2,7 @@
 
 #include "document/CTernaryDoc.h"
 #include "document/NumberFormat.h"
-#include "document/TextEncoding.h"
+#include "framework/core/TextEncoding.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "DocTestHelpers.h"
 
 #include "document/SampleCsv.h"
-#include "document/TextEncoding.h"
+#include "framework/core/TextEncoding.h"
 
 #include <gtest/gtest.h>
 

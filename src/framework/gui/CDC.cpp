@@ -1,10 +1,11 @@
 #include "framework/gui/CDC.h"
 
+#include "framework/core/TextEncoding.h"
+
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <climits>
@@ -21,42 +22,6 @@ const QPaintDevice* MeasureDevice()
     static const QImage reference(1, 1, QImage::Format_RGB32);
     return &reference;
 }
-
-// Windows-1252 code points of bytes 0x80 to 0x9F; the rest are Latin-1.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC,
-    0x0081,
-    0x201A,
-    0x0192,
-    0x201E,
-    0x2026,
-    0x2020,
-    0x2021,
-    0x02C6,
-    0x2030,
-    0x0160,
-    0x2039,
-    0x0152,
-    0x008D,
-    0x017D,
-    0x008F,
-    0x0090,
-    0x2018,
-    0x2019,
-    0x201C,
-    0x201D,
-    0x2022,
-    0x2013,
-    0x2014,
-    0x02DC,
-    0x2122,
-    0x0161,
-    0x203A,
-    0x0153,
-    0x009D,
-    0x017E,
-    0x0178,
-};
 
 std::string Join(const char* name, std::initializer_list<int> values)
 {
@@ -349,20 +314,7 @@ TextMetrics CDC::GetTextMetrics() const
     return { metrics.ascent(), metrics.descent(), metrics.ascent() + metrics.descent() };
 }
 
-QString CDC::DisplayText(std::string_view bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!utf8.hasError())
-        return text;
-    text.clear();
-    text.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        text.append(b >= 0x80 && b < 0xA0 ? QChar(kCp1252High[b - 0x80]) : QChar(b));
-    }
-    return text;
-}
+QString CDC::DisplayText(std::string_view bytes) { return DecodeText(bytes); }
 
 void CDC::ResetBounds()
 {

@@ -127,8 +127,7 @@ public:
     CSize GetTextExtent(std::string_view bytes) const { return GetTextExtent(DisplayText(bytes)); }
     TextMetrics GetTextMetrics() const;
 
-    // Text of the program's data (bytes) as shown: UTF-8 when the bytes are
-    // valid UTF-8, otherwise Windows-1252, so older files read sensibly.
+    // Text of the program's data (bytes) as shown; see DecodeText.
     static QString DisplayText(std::string_view bytes);
 
     // Bounds of everything drawn since the last reset, in logical units

@@ -1,4 +1,4 @@
-#include "document/TextEncoding.h"
+#include "framework/core/TextEncoding.h"
 
 #include <QStringDecoder>
 
