@@ -1,5 +1,6 @@
 // The block operations of CTableView on the clipboard.
 #include "tables/CTableView.h"
+#include "tables/ClipboardFields.h"
 
 #include "framework/core/MessageBox.h"
 #include "grid/CTextCell.h"
@@ -71,37 +72,20 @@ void CTableView::OnEditPaste()
         return;
     EndEdit(false);
 
-    // Fields of any length are kept whole; an empty field leaves its cell as
-    // it was but still takes a column. Nothing beyond the table is stored.
-    int row = sel.top;
-    int col = sel.left;
-    int maxCol = col;
-    QString field;
-    auto store = [&] {
+    // An empty field leaves its cell as it was but still takes a column.
+    // The paste ends where the block leaves the table.
+    int lastRow = sel.top;
+    int maxCol = sel.left;
+    ForEachClipboardField(text, [&](int blockRow, int blockCol, const QString& field) {
+        const int row = sel.top + blockRow;
+        const int col = sel.left + blockCol;
+        if (row >= m_rowCount || col >= m_colCount)
+            return false;
         if (!field.isEmpty())
             m_cells.SetCell(row, col, std::make_unique<CTextCell>(field));
-        field.clear();
-    };
-    bool inside = row < m_rowCount && col < m_colCount;
-    for (qsizetype i = 0; inside; ++i) {
-        const QChar c = i < text.size() ? text.at(i) : QChar(0);
-        if (c == QLatin1Char('\t')) {
-            store();
-            ++col;
-        } else if (c == QLatin1Char('\n')) {
-            store();
-            ++row;
-            col = sel.left;
-        } else if (c == QLatin1Char('\r')) {
-            // CR of a CR LF pair: the LF ends the row.
-        } else if (c.isNull()) {
-            store();
-            break;
-        } else {
-            field += c;
-        }
+        lastRow = row;
         maxCol = std::max(maxCol, col);
-        inside = row < m_rowCount && col < m_colCount;
-    }
-    InvalidateRange(CellRange(sel.top, sel.left, row, maxCol));
+        return true;
+    });
+    InvalidateRange(CellRange(sel.top, sel.left, lastRow, maxCol));
 }

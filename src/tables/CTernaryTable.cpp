@@ -6,6 +6,7 @@
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CDC.h"
 #include "grid/CTextCell.h"
+#include "tables/ClipboardFields.h"
 #include "tables/CColorSymbolPalette.h"
 #include "tables/CSymbolCell.h"
 
@@ -314,37 +315,24 @@ void CTernaryTable::OnEditPaste()
         return;
     EndEdit(false);
 
-    int row = sel.top;
-    int col = sel.left;
-    int maxCol = col;
-    QString field;
-    auto store = [&] {
-        // Fields right of the table are dropped; the line goes on.
-        if (!field.isEmpty() && col < GetColCount())
-            SetCellText(row, col, field);
-        field.clear();
-    };
-    for (qsizetype i = 0; row < GetRowCount(); ++i) {
-        const QChar c = i < text.size() ? text.at(i) : QChar(0);
-        if (c == QLatin1Char('\t')) {
-            store();
-            ++col;
-        } else if (c == QLatin1Char('\n')) {
-            store();
-            ++row;
-            col = sel.left;
-        } else if (c == QLatin1Char('\r')) {
-            // The LF of the pair ends the row.
-        } else if (c.isNull()) {
-            store();
-            break;
-        } else {
-            field += c;
-        }
-        if (col < GetColCount())
+    // Fields right of the table are dropped and the line goes on; the paste
+    // ends below the last row.
+    int lastRow = sel.top;
+    int maxCol = sel.left;
+    ForEachClipboardField(text, [&](int blockRow, int blockCol, const QString& field) {
+        const int row = sel.top + blockRow;
+        const int col = sel.left + blockCol;
+        if (row >= GetRowCount())
+            return false;
+        if (col < GetColCount()) {
+            if (!field.isEmpty())
+                SetCellText(row, col, field);
             maxCol = std::max(maxCol, col);
-    }
-    InvalidateRange(CellRange(sel.top, sel.left, std::min(row, GetRowCount() - 1), maxCol));
+        }
+        lastRow = row;
+        return true;
+    });
+    InvalidateRange(CellRange(sel.top, sel.left, lastRow, maxCol));
 }
 
 void CTernaryTable::OnFillDown()
