@@ -6,6 +6,7 @@
 #include "framework/core/CView.h"
 #include "framework/core/IFileDialogs.h"
 
+#include "LinesDocument.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -16,31 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// A document of text lines; New gives the single line "new".
-class TextDocument : public CDocument {
-public:
-    std::vector<std::string> lines;
-    void DeleteContents() override { lines.clear(); }
-    bool OnNewDocument() override
-    {
-        if (!CDocument::OnNewDocument())
-            return false;
-        lines = { "new" };
-        return true;
-    }
-    void Serialize(CArchive& ar) override
-    {
-        if (ar.IsStoring()) {
-            for (const std::string& line : lines)
-                ar.WriteString(line + "\n");
-        } else {
-            std::string line;
-            while (ar.ReadString(line))
-                lines.push_back(line);
-        }
-    }
-};
 
 class InitialUpdateCounter : public CView {
 public:
@@ -98,7 +74,7 @@ protected:
     QTemporaryDir dir;
     CProfile profile;
     CRecentFileList recent;
-    TextDocument doc;
+    LinesDocument doc;
     InitialUpdateCounter view;
     ScriptedDialogs dialogs;
     CDocManager manager;

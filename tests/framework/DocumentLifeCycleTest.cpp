@@ -2,6 +2,7 @@
 #include "framework/core/CDocument.h"
 #include "framework/core/CView.h"
 
+#include "LinesDocument.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -11,30 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// A document whose contents are its lines of text.
-class LinesDocument : public CDocument {
-public:
-    std::vector<std::string> lines;
-    int deleteCount = 0;
-
-    void DeleteContents() override
-    {
-        ++deleteCount;
-        lines.clear();
-    }
-    void Serialize(CArchive& ar) override
-    {
-        if (ar.IsStoring()) {
-            for (const std::string& line : lines)
-                ar.WriteString(line + "\n");
-        } else {
-            std::string line;
-            while (ar.ReadString(line))
-                lines.push_back(line);
-        }
-    }
-};
 
 class CountingView : public CView {
 public:
@@ -76,27 +53,6 @@ TEST(DocumentLifeCycleTest, OpeningAMissingFileReportsItAndKeepsTheContents)
     EXPECT_TRUE(boxes.Boxes()[0].text.contains("x.tpf"));
     EXPECT_EQ(doc.deleteCount, 0);
     EXPECT_EQ(doc.lines, (std::vector<std::string> { "kept" }));
-}
-
-TEST(DocumentLifeCycleTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("keep.txt");
-    ASSERT_TRUE(WriteFileBytes(path, "previous\n"));
-    // A folder that cannot take the temporary file makes the save fail.
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (QFile(dir.filePath("probe")).open(QIODevice::WriteOnly))
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
-
-    MessageBoxRecorder boxes;
-    LinesDocument doc;
-    doc.lines = { "new" };
-    doc.SetModifiedFlag();
-    EXPECT_FALSE(doc.OnSaveDocument(path));
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(ReadFileBytes(path), "previous\n");
 }
 
 TEST(DocumentLifeCycleTest, UpdateAllViewsSkipsTheSender)
