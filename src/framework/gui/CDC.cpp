@@ -3,7 +3,6 @@
 #include "framework/core/TextEncoding.h"
 
 #include <QFontMetrics>
-#include <QImage>
 #include <QPainter>
 #include <QPolygon>
 
@@ -15,20 +14,28 @@ namespace {
 
 QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
-// Text is measured on one reference device so that the layout is the same
-// on the screen, in an image, an SVG or a PDF.
-const QPaintDevice* MeasureDevice()
-{
-    static const QImage reference(1, 1, QImage::Format_RGB32);
-    return &reference;
-}
-
 std::string Join(const char* name, std::initializer_list<int> values)
 {
     std::string line(name);
     for (int v : values)
         line += ' ' + std::to_string(v);
     return line;
+}
+
+std::string PointsLine(const char* name, const CPoint* points, int count)
+{
+    std::string line(name);
+    for (int i = 0; i < count; ++i)
+        line += ' ' + std::to_string(points[i].x) + ',' + std::to_string(points[i].y);
+    return line;
+}
+
+QPolygon ToQPolygon(const CPoint* points, int count)
+{
+    QPolygon polygon(count);
+    for (int i = 0; i < count; ++i)
+        polygon.setPoint(i, points[i].x, points[i].y);
+    return polygon;
 }
 
 } // namespace
@@ -191,34 +198,20 @@ void CDC::Polyline(const CPoint* points, int count)
 {
     if (count < 2)
         return;
-    std::string line = "Polyline";
-    for (int i = 0; i < count; ++i)
-        line += ' ' + std::to_string(points[i].x) + ',' + std::to_string(points[i].y);
-    Record(line);
+    Record(PointsLine("Polyline", points, count));
     AddPointsBounds(points, count);
-    if (!m_painter || m_pen.style == PS_NULL)
-        return;
-    QPolygon polygon(count);
-    for (int i = 0; i < count; ++i)
-        polygon.setPoint(i, points[i].x, points[i].y);
-    m_painter->drawPolyline(polygon);
+    if (m_painter && m_pen.style != PS_NULL)
+        m_painter->drawPolyline(ToQPolygon(points, count));
 }
 
 void CDC::Polygon(const CPoint* points, int count)
 {
     if (count < 2)
         return;
-    std::string line = "Polygon";
-    for (int i = 0; i < count; ++i)
-        line += ' ' + std::to_string(points[i].x) + ',' + std::to_string(points[i].y);
-    Record(line);
+    Record(PointsLine("Polygon", points, count));
     AddPointsBounds(points, count);
-    if (!m_painter)
-        return;
-    QPolygon polygon(count);
-    for (int i = 0; i < count; ++i)
-        polygon.setPoint(i, points[i].x, points[i].y);
-    m_painter->drawPolygon(polygon, Qt::OddEvenFill);
+    if (m_painter)
+        m_painter->drawPolygon(ToQPolygon(points, count), Qt::OddEvenFill);
 }
 
 void CDC::Rectangle(int left, int top, int right, int bottom)
@@ -269,7 +262,7 @@ void CDC::TextOut(int x, int y, const QString& text)
     Record("TextOut " + std::to_string(x) + ' ' + std::to_string(y) + ' ' + text.toStdString());
     if (text.isEmpty())
         return;
-    const QFontMetrics metrics(m_qfont, MeasureDevice());
+    const QFontMetrics metrics(m_qfont, FontMeasureDevice());
     const int width = metrics.horizontalAdvance(text);
     const int ascent = metrics.ascent();
     const int descent = metrics.descent();
@@ -304,13 +297,13 @@ void CDC::TextOut(int x, int y, const QString& text)
 
 CSize CDC::GetTextExtent(const QString& text) const
 {
-    const QFontMetrics metrics(m_qfont, MeasureDevice());
+    const QFontMetrics metrics(m_qfont, FontMeasureDevice());
     return { metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent() };
 }
 
 TextMetrics CDC::GetTextMetrics() const
 {
-    const QFontMetrics metrics(m_qfont, MeasureDevice());
+    const QFontMetrics metrics(m_qfont, FontMeasureDevice());
     return { metrics.ascent(), metrics.descent(), metrics.ascent() + metrics.descent() };
 }
 

@@ -7,6 +7,12 @@
 #include <algorithm>
 #include <cmath>
 
+const QPaintDevice* FontMeasureDevice()
+{
+    static const QImage reference(1, 1, QImage::Format_RGB32);
+    return &reference;
+}
+
 namespace {
 
 constexpr int kMaxPixelSize = 1000;
@@ -23,8 +29,7 @@ double CellPerEm(const QFont& font)
         return *it;
     QFont probe(font);
     probe.setPixelSize(1000);
-    static const QImage reference(1, 1, QImage::Format_RGB32);
-    const QFontMetricsF metrics(probe, &reference);
+    const QFontMetricsF metrics(probe, FontMeasureDevice());
     double ratio = (metrics.ascent() + metrics.descent()) / 1000.0;
     if (!(ratio > 0.5 && ratio < 3.0))
         ratio = 1.15;

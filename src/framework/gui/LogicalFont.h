@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+class QPaintDevice;
+
 #include <string>
 
 // A font described the way the plot's documents store it. height > 0 is the
@@ -22,3 +24,7 @@ struct LogicalFont {
 // The Qt font of that description, sized in pixels. Absurd heights from a
 // file are held to 1..1000 pixels so that text never becomes a hang.
 QFont MakeQFont(const LogicalFont& font);
+
+// The one device all text is measured on, so that a layout is the same on
+// the screen, in an image, an SVG or a PDF.
+const QPaintDevice* FontMeasureDevice();
