@@ -68,54 +68,34 @@ void DrawSymbol(CDC& dc, COLORREF color, int symbolId, int size, int x, int y, i
         Line(dc, x + r, y, x - r, y);
     } else {
         const int l = x - r, t = y - r, rr = x + r + 1, b = y + r + 1;
+        // 1, 3, 5, 7 and 9 are the filled shapes; all but the filled circle
+        // take the outline pen.
+        const bool filled = symbol <= 9 && symbol % 2 == 1;
+        dc.SelectPen(filled && symbol != 1 ? outlinePen : colorPen);
+        if (filled)
+            dc.SelectBrush(colorBrush);
         switch (symbol) {
         case 0: // circle
-            dc.SelectPen(colorPen);
-            dc.Ellipse(l, t, rr, b);
-            break;
-        case 1: // filled circle
-            dc.SelectPen(colorPen);
-            dc.SelectBrush(colorBrush);
+        case 1:
             dc.Ellipse(l, t, rr, b);
             break;
         case 2: // square
-            dc.SelectPen(colorPen);
-            dc.Rectangle(l, t, rr, b);
-            break;
-        case 3: // filled square
-            dc.SelectPen(outlinePen);
-            dc.SelectBrush(colorBrush);
+        case 3:
             dc.Rectangle(l, t, rr, b);
             break;
         case 4: // diamond
-            dc.SelectPen(colorPen);
-            dc.Polygon(Diamond(x, y, r));
-            break;
-        case 5: // filled diamond
-            dc.SelectPen(outlinePen);
-            dc.SelectBrush(colorBrush);
+        case 5:
             dc.Polygon(Diamond(x, y, r));
             break;
         case 6: // triangle pointing down
-            dc.SelectPen(colorPen);
-            dc.Polygon(DownTriangle(x, y, r));
-            break;
         case 7:
-            dc.SelectPen(outlinePen);
-            dc.SelectBrush(colorBrush);
             dc.Polygon(DownTriangle(x, y, r));
             break;
         case 8: // triangle pointing up
-            dc.SelectPen(colorPen);
-            dc.Polygon(UpTriangle(x, y, r));
-            break;
         case 9:
-            dc.SelectPen(outlinePen);
-            dc.SelectBrush(colorBrush);
             dc.Polygon(UpTriangle(x, y, r));
             break;
         case 10: { // diagonal cross outline
-            dc.SelectPen(colorPen);
             const std::vector<CPoint> cross { { x, y - 2 }, { x + r - 2, y - r }, { x + r, y - r + 2 }, { x + 2, y },
                 { x + r, y + r - 2 }, { x + r - 2, y + r }, { x, y + 2 }, { x - r + 2, y + r }, { x - r, y + r - 2 },
                 { x - 2, y }, { x - r, y - r + 2 }, { x - r + 2, y - r }, { x, y - 2 } };
@@ -123,22 +103,18 @@ void DrawSymbol(CDC& dc, COLORREF color, int symbolId, int size, int x, int y, i
             break;
         }
         case 11: // circle with a plus
-            dc.SelectPen(colorPen);
             dc.Ellipse(l, t, rr, b);
             Plus(dc, x, y, r);
             break;
         case 12: // circle with a horizontal bar
-            dc.SelectPen(colorPen);
             dc.Ellipse(l, t, rr, b);
             Line(dc, x - r, y, x + r, y);
             break;
         case 13: // square with a plus
-            dc.SelectPen(colorPen);
             dc.Rectangle(l, t, rr, b);
             Plus(dc, x, y, r);
             break;
         case 14: { // octagon with an inner diamond, lines only
-            dc.SelectPen(colorPen);
             const int h = r / 2;
             dc.Polyline(std::vector<CPoint> { { x - h, y - r }, { x + h, y - r }, { x + r, y - h }, { x + r, y + h },
                 { x + h, y + r }, { x - h, y + r }, { x - r, y + h }, { x - r, y - h }, { x - h, y - r } });
@@ -147,7 +123,6 @@ void DrawSymbol(CDC& dc, COLORREF color, int symbolId, int size, int x, int y, i
             break;
         }
         default: // 15: diamond with a plus
-            dc.SelectPen(colorPen);
             dc.Polygon(Diamond(x, y, r));
             Line(dc, x - r, y, x + r, y);
             Line(dc, x, y - r, x, y + r);
