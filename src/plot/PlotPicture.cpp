@@ -13,6 +13,24 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// Paints the picture on a vector device; false when the device took less
+// than everything.
+bool PaintOnDevice(PlotPicture& picture, QPaintDevice* device)
+{
+    QPainter painter;
+    if (!painter.begin(device))
+        return false;
+    {
+        CDC dc(&painter);
+        picture.Paint(dc);
+    }
+    return painter.end();
+}
+
+} // namespace
+
 PlotPicture::PlotPicture(CTernaryDoc& doc)
     : m_doc(doc)
 {
@@ -72,14 +90,7 @@ bool PlotPicture::WriteSvg(QIODevice* device)
     svg.setViewBox(QRect(0, 0, extent.cx, extent.cy));
     svg.setResolution(kDpi);
     svg.setTitle(QStringLiteral("TPlot Graph"));
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    {
-        CDC dc(&painter);
-        Paint(dc);
-    }
-    return painter.end();
+    return PaintOnDevice(*this, &svg);
 }
 
 bool PlotPicture::WritePdf(QIODevice* device)
@@ -93,12 +104,5 @@ bool PlotPicture::WritePdf(QIODevice* device)
     pdf.setPageSize(
         QPageSize(QSizeF(extent.cx * 0.75, extent.cy * 0.75), QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    {
-        CDC dc(&painter);
-        Paint(dc);
-    }
-    return painter.end();
+    return PaintOnDevice(*this, &pdf);
 }

@@ -51,6 +51,15 @@ CPoint End(const std::array<PlotCorner, 6>& c, int axis, double v, int a, int s,
     return OnEdge(c[s], c[b], axis, v, horizontal(s, b));
 }
 
+// The polygon the axis ranges cut from the triangle, corner by corner.
+std::vector<CPoint> CornerPoints(const PlotGeometry& geo)
+{
+    std::vector<CPoint> points;
+    for (const PlotCorner& c : geo.m_corners)
+        points.push_back({ c.x, c.y });
+    return points;
+}
+
 } // namespace
 
 LogicalFont ToLogicalFont(const FontSettings& font)
@@ -219,10 +228,7 @@ void PlotRenderer::DrawBackgroundAndGrids(CDC& dc)
     const CPen gridPen { m_doc.m_lineStyle ? PS_DOT : PS_SOLID, dc.IsPrinting() ? 0 : 1, m_doc.m_lineColor };
     const CPen oldPen = dc.SelectPen(gridPen);
     const CBrush oldBrush = dc.SelectBrush({ BS_SOLID, m_doc.m_bgColor });
-    std::vector<CPoint> polygon;
-    for (const PlotCorner& c : m_geo.m_corners)
-        polygon.push_back({ c.x, c.y });
-    dc.Polygon(polygon);
+    dc.Polygon(CornerPoints(m_geo));
 
     for (int axis : { AxisRight, AxisTop, AxisLeft }) {
         for (double v : GridValues(Axis(axis), true)) {
@@ -267,9 +273,7 @@ void PlotRenderer::DrawOutline(CDC& dc)
     if (m_geo.m_plotRect.IsRectEmpty())
         return;
     const CPen oldPen = dc.SelectPen({ PS_SOLID, 1, RGB(0, 0, 0) });
-    std::vector<CPoint> outline;
-    for (const PlotCorner& c : m_geo.m_corners)
-        outline.push_back({ c.x, c.y });
+    std::vector<CPoint> outline = CornerPoints(m_geo);
     outline.push_back(outline.front());
     dc.Polyline(outline);
     dc.SelectPen(oldPen);
