@@ -1,6 +1,7 @@
 #include "plot/AnnotationLayer.h"
 
 #include "document/AnnotationList.h"
+#include "framework/core/TextEncoding.h"
 #include "framework/gui/CDC.h"
 #include "plot/CAnnotationEdit.h"
 #include "plot/CTernaryView.h"
@@ -92,10 +93,7 @@ bool AnnotationLayer::OnLButtonDown(CPoint p, bool tool)
     const CPoint canvas { p.x + m_scroll.x, p.y + m_scroll.y };
     if (Annotation* hit = HitTest(canvas)) {
         if (tool) {
-            CRect r = hit->rect;
-            r.OffsetRect(-m_scroll.x, -m_scroll.y);
-            OpenEditor(r, CDC::DisplayText(hit->text));
-            m_editingItem = hit;
+            EditAnnotation(*hit);
         } else {
             m_lastDragPoint = canvas;
             m_draggedItem = hit;
@@ -121,11 +119,16 @@ bool AnnotationLayer::OnLButtonDblClk(CPoint p, bool tool)
     Annotation* hit = HitTest({ p.x + m_scroll.x, p.y + m_scroll.y });
     if (!hit)
         return false;
-    CRect r = hit->rect;
-    r.OffsetRect(-m_scroll.x, -m_scroll.y);
-    OpenEditor(r, CDC::DisplayText(hit->text));
-    m_editingItem = hit;
+    EditAnnotation(*hit);
     return true;
+}
+
+void AnnotationLayer::EditAnnotation(Annotation& a)
+{
+    CRect r = a.rect;
+    r.OffsetRect(-m_scroll.x, -m_scroll.y);
+    OpenEditor(r, CDC::DisplayText(a.text));
+    m_editingItem = &a;
 }
 
 bool AnnotationLayer::OnMouseMove(CPoint p)
@@ -173,7 +176,7 @@ void AnnotationLayer::EndEdit()
             const QRect g = m_editor->geometry();
             if (!m_editingItem)
                 m_editingItem = m_list.Add(std::make_unique<Annotation>());
-            m_editingItem->text = text.toStdString();
+            m_editingItem->text = EncodeText(text);
             m_editingItem->rect = { g.left() + m_scroll.x, g.top() + m_scroll.y, g.left() + g.width() + m_scroll.x,
                 g.top() + g.height() + m_scroll.y };
         }

@@ -9,7 +9,6 @@
 #include <QString>
 
 class AnnotationList;
-class CAnnotationEdit;
 class CDC;
 class CTernaryView;
 struct Annotation;
@@ -60,6 +59,8 @@ public:
 private:
     Annotation* HitTest(CPoint canvas) const;
     void OpenEditor(const CRect& deviceRect, const QString& text);
+    // Opens the editor over an existing annotation with its text.
+    void EditAnnotation(Annotation& a);
     void Repaint() const;
 
     AnnotationList& m_list;

@@ -1,6 +1,7 @@
 #include "plot/LegendBox.h"
 
 #include "document/PlotLegend.h"
+#include "framework/core/TextEncoding.h"
 #include "framework/gui/CDC.h"
 #include "plot/CLegendEdit.h"
 #include "plot/CTernaryView.h"
@@ -208,7 +209,7 @@ void LegendBox::EndEdit()
     if (m_editor->IsEditing())
         m_editor->EndEditing(); // emits the end-of-edit message, which comes back here
     if (m_editingItem) {
-        m_editingItem->text = m_editor->FinalText().toStdString();
+        m_editingItem->text = EncodeText(m_editor->FinalText());
         m_editingItem = nullptr;
     }
     m_legend.ClearSelection();
