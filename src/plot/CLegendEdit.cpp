@@ -13,7 +13,6 @@ CLegendEdit::CLegendEdit(QWidget* parent)
 
 void CLegendEdit::SetTextLimit(int limit)
 {
-    m_textLimit = limit;
     if (limit >= 1)
         setMaxLength(limit);
 }

@@ -41,5 +41,4 @@ private:
     QString m_refused;
     QString m_finalText;
     bool m_editing = false;
-    int m_textLimit = -1;
 };

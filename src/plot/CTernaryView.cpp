@@ -81,7 +81,6 @@ void CTernaryView::OnInitialUpdate()
     m_geo.m_panOffset = {};
     m_geo.m_scale = 1.0f;
     m_hitState = kHitNothing;
-    m_dragging = 0;
     m_geo.SetCanvasFromDpi(logicalDpiX());
     m_geo.m_scrollPos = {};
     UpdateScrollBars();
@@ -299,7 +298,6 @@ void CTernaryView::mouseReleaseEvent(QMouseEvent* event)
         m_legend->OnLButtonUp(p);
     m_annotations->OnLButtonUp(p);
     m_hitState = kHitNothing;
-    m_dragging = 0;
     ComputeCorners();
     viewport()->update();
 }

@@ -41,7 +41,7 @@ public:
     // Paints the whole diagram on dc with the current geometry.
     void OnDraw(CDC* dc);
 
-    // Geometry (Part of every drawing and hit test).
+    // The geometry every drawing and hit test uses.
     const PlotGeometry& Geometry() const { return m_geo; }
     CRect ComputeBaseRect() const { return m_geo.ComputeBaseRect(); }
     void LayoutPlot();
@@ -108,7 +108,6 @@ private:
     std::unique_ptr<LegendBox> m_legend;
     std::unique_ptr<AnnotationLayer> m_annotations;
     int m_hitState = 0;
-    int m_dragging = 0;
     bool m_fontsCreated = false;
     bool m_settingBars = false;
 };

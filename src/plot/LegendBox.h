@@ -8,7 +8,6 @@
 #include <QPointer>
 
 class CDC;
-class CLegendEdit;
 class CTernaryView;
 class PlotLegend;
 struct LegendItem;
