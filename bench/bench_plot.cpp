@@ -38,7 +38,7 @@ std::unique_ptr<CTernaryDoc> MakeBigDocument(int count)
         s.left = 100 - s.top - s.right;
     }
     for (int i = 0; i < 16; ++i)
-        doc->m_legend.AddItem(i % 16, i, "Group " + std::to_string(i + 1));
+        doc->m_legend.AddItem(i, i, "Group " + std::to_string(i + 1));
     return doc;
 }
 
