@@ -36,22 +36,35 @@ struct ViewFixture : ::testing::Test {
     QWidget* Viewport() { return view.viewport(); }
     void Click(CPoint p) { QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(p.x, p.y)); }
     CPoint Centre(const CRect& r) { return { (r.left + r.right) / 2, (r.top + r.bottom) / 2 }; }
+    // Turns the text tool on and clicks: the annotation editor opens there.
+    CAnnotationEdit* TextToolClick(CPoint p)
+    {
+        doc.m_textTool = 1;
+        Click(p);
+        return view.Annotations()->Editor();
+    }
+    void AddAnnotation(const char* text, const CRect& rect)
+    {
+        auto a = std::make_unique<Annotation>();
+        a->text = text;
+        a->rect = rect;
+        doc.m_annotations.Add(std::move(a));
+    }
 };
 
-int TextHeight(CTernaryDoc& doc)
+std::string LineTo(int x1, int y1, int x2, int y2)
 {
-    CDC dc;
-    dc.SelectFont({ doc.m_legendFont.height, 400, false, false, false, doc.m_legendFont.faceName });
-    return dc.GetTextExtent(QStringLiteral("Blank")).cy;
+    return "LineTo " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) + " "
+        + std::to_string(y2);
 }
 
 } // namespace
 
 TEST_F(ViewFixture, LegendLayoutNumbers)
 {
-    const int h = TextHeight(doc);
     CDC dc;
     dc.SelectFont({ doc.m_legendFont.height, 400, false, false, false, doc.m_legendFont.faceName });
+    const int h = dc.GetTextExtent(QStringLiteral("Blank")).cy;
     const int width
         = std::max(dc.GetTextExtent(QStringLiteral("sample #1")).cx, dc.GetTextExtent(QStringLiteral("sample #2")).cx)
         + 6;
@@ -69,14 +82,9 @@ TEST_F(ViewFixture, EmptyLegendDrawsNothingAndShadowIsTwoLines)
     dc.SetRecorder(&log);
     view.Legend()->Draw(dc);
     const CRect box = doc.m_legend.m_position;
-    const std::vector<std::string> shadow {
-        "LineTo " + std::to_string(box.right) + " " + std::to_string(box.top + 2) + " " + std::to_string(box.right)
-            + " " + std::to_string(box.bottom),
-        "LineTo " + std::to_string(box.right) + " " + std::to_string(box.bottom) + " " + std::to_string(box.left + 2)
-            + " " + std::to_string(box.bottom),
-    };
-    EXPECT_NE(std::find(log.begin(), log.end(), shadow[0]), log.end());
-    EXPECT_NE(std::find(log.begin(), log.end(), shadow[1]), log.end());
+    for (const std::string& shadow : { LineTo(box.right, box.top + 2, box.right, box.bottom),
+             LineTo(box.right, box.bottom, box.left + 2, box.bottom) })
+        EXPECT_NE(std::find(log.begin(), log.end(), shadow), log.end()) << shadow;
     EXPECT_EQ(std::count_if(log.begin(), log.end(), [](auto& l) { return l.rfind("LineTo", 0) == 0; }), 4);
 
     doc.m_legend.Clear();
@@ -95,7 +103,7 @@ TEST_F(ViewFixture, LegendClickSelectsAndDragsThenEditsASelectedEntry)
     QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(p.x + 15, p.y + 5));
     EXPECT_EQ(doc.m_legend.m_position.left, 365);
     EXPECT_EQ(doc.m_legend.m_position.top, 65);
-    EXPECT_EQ(doc.m_legend.m_position.right - doc.m_legend.m_position.left > 0, true);
+    EXPECT_GT(doc.m_legend.m_position.right, doc.m_legend.m_position.left);
 
     Paint();
     Click(Centre(first.rect)); // a second click on the selected entry edits it
@@ -129,23 +137,16 @@ TEST_F(ViewFixture, LegendUpdateForSampleEndsARunningEdit)
     EXPECT_EQ(doc.m_legend.Item(1).text, "renamed");
 }
 
-TEST_F(ViewFixture, AnnotationEnterWithoutTextCreatesNothing)
+TEST_F(ViewFixture, NewAnnotationNeedsATextAndKeepsTheClicksLeftAndBottom)
 {
-    doc.m_textTool = 1;
-    Click({ 100, 420 });
-    CAnnotationEdit* editor = view.Annotations()->Editor();
+    CAnnotationEdit* editor = TextToolClick({ 100, 420 });
     ASSERT_NE(editor, nullptr);
-    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClick(editor, Qt::Key_Return); // Enter without a text creates nothing
     EXPECT_EQ(doc.m_annotations.Count(), 0);
     EXPECT_EQ(doc.m_textTool, 0);
     EXPECT_EQ(view.Annotations()->Editor(), nullptr);
-}
 
-TEST_F(ViewFixture, NewAnnotationKeepsTheClicksLeftAndBottom)
-{
-    doc.m_textTool = 1;
-    Click({ 100, 420 });
-    CAnnotationEdit* editor = view.Annotations()->Editor();
+    editor = TextToolClick({ 100, 420 });
     ASSERT_NE(editor, nullptr);
     const int width0 = editor->width();
     const int top0 = editor->y();
@@ -166,13 +167,8 @@ TEST_F(ViewFixture, NewAnnotationKeepsTheClicksLeftAndBottom)
 
 TEST_F(ViewFixture, EmptiedAnnotationKeepsItsOldTextAndEditorIsLimited)
 {
-    auto a = std::make_unique<Annotation>();
-    a->text = "old";
-    a->rect = { 100, 400, 160, 420 };
-    doc.m_annotations.Add(std::move(a));
-    doc.m_textTool = 1;
-    Click({ 110, 410 });
-    CAnnotationEdit* editor = view.Annotations()->Editor();
+    AddAnnotation("old", { 100, 400, 160, 420 });
+    CAnnotationEdit* editor = TextToolClick({ 110, 410 });
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->text(), QStringLiteral("old"));
     editor->clear();
@@ -180,9 +176,7 @@ TEST_F(ViewFixture, EmptiedAnnotationKeepsItsOldTextAndEditorIsLimited)
     ASSERT_EQ(doc.m_annotations.Count(), 1);
     EXPECT_EQ(doc.m_annotations.Item(0).text, "old");
 
-    doc.m_textTool = 1;
-    Click({ 110, 410 });
-    editor = view.Annotations()->Editor();
+    editor = TextToolClick({ 110, 410 });
     ASSERT_NE(editor, nullptr);
     editor->clear();
     QTest::keyClicks(editor, QString(300, QLatin1Char('x')));
@@ -191,10 +185,7 @@ TEST_F(ViewFixture, EmptiedAnnotationKeepsItsOldTextAndEditorIsLimited)
 
 TEST_F(ViewFixture, DraggedAnnotationMovesAndIsSelectedThenDeleted)
 {
-    auto a = std::make_unique<Annotation>();
-    a->text = "move me";
-    a->rect = { 100, 400, 180, 420 };
-    doc.m_annotations.Add(std::move(a));
+    AddAnnotation("move me", { 100, 400, 180, 420 });
     QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(110, 410));
     QTest::mouseMove(Viewport(), QPoint(130, 400));
     QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(130, 400));
@@ -245,12 +236,8 @@ TEST_F(ViewFixture, TheWindowShowsWhatThePictureShows)
 
 TEST_F(ViewFixture, AnnotationLayoutFitsRectanglesToTheirTexts)
 {
-    for (const char* text : { "abc", "" }) {
-        auto a = std::make_unique<Annotation>();
-        a->text = text;
-        a->rect = { 100, 400, 110, 420 };
-        doc.m_annotations.Add(std::move(a));
-    }
+    AddAnnotation("abc", { 100, 400, 110, 420 });
+    AddAnnotation("", { 100, 400, 110, 420 });
     doc.m_annotFont.height = 20;
     view.RebuildFonts();
     CDC dc;

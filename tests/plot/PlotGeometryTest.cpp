@@ -32,17 +32,12 @@ CPoint At(const PlotCorner& c) { return { c.x, c.y }; }
 
 } // namespace
 
-TEST(PlotGeometryTest, CanvasAndBaseRectangleAt96Dpi)
+TEST(PlotGeometryTest, FullRangesGiveTheTriangleWithTheApexLeftOfCentre)
 {
     const PlotGeometry g = Layout();
     EXPECT_EQ(g.m_canvasSize, (CSize { 768, 960 }));
     EXPECT_EQ(g.ComputeBaseRect(), (CRect { 50, 50, 410, 349 }));
     EXPECT_EQ(g.m_plotRect, (CRect { 50, 50, 410, 349 }));
-}
-
-TEST(PlotGeometryTest, FullRangesGiveTheTriangleWithTheApexLeftOfCentre)
-{
-    const PlotGeometry g = Layout();
     const auto& c = g.m_corners;
     EXPECT_EQ(At(c[0]), (CPoint { 50, 349 }));
     EXPECT_EQ(At(c[1]), (CPoint { 410, 349 }));

@@ -21,6 +21,19 @@
 
 namespace {
 
+template <typename Drawing> QImage PaintImage(int w, int h, Drawing draw)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    {
+        CDC dc(&painter);
+        draw(dc);
+    }
+    painter.end();
+    return image;
+}
+
 struct Plot {
     CTernaryDoc doc;
     PlotGeometry geo;
@@ -41,30 +54,24 @@ struct Plot {
         Corners();
     }
     PlotRenderer Renderer() { return PlotRenderer(doc, geo); }
+    void Draw(CDC& dc)
+    {
+        LegendBox legend(doc.m_legend);
+        AnnotationLayer annotations(doc.m_annotations);
+        Renderer().OnDraw(dc, annotations, legend);
+    }
     // A full paint without a painter; returns the recorded primitives.
     std::vector<std::string> Record()
     {
         std::vector<std::string> log;
         CDC dc;
         dc.SetRecorder(&log);
-        LegendBox legend(doc.m_legend);
-        AnnotationLayer annotations(doc.m_annotations);
-        Renderer().OnDraw(dc, annotations, legend);
+        Draw(dc);
         return log;
     }
     QImage Paint()
     {
-        QImage image(768, 960, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        {
-            CDC dc(&painter);
-            LegendBox legend(doc.m_legend);
-            AnnotationLayer annotations(doc.m_annotations);
-            Renderer().OnDraw(dc, annotations, legend);
-        }
-        painter.end();
-        return image;
+        return PaintImage(768, 960, [this](CDC& dc) { Draw(dc); });
     }
 };
 
@@ -281,15 +288,10 @@ TEST(PlotRendererTest, ColourAndSymbolIndexRules)
     EXPECT_EQ(SymbolIndex(15), 15);
 
     // 17 draws colour 1; 16 draws symbol 1, a filled circle.
-    QImage image(40, 40, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    {
-        CDC dc(&painter);
+    const QImage image = PaintImage(40, 40, [](CDC& dc) {
         DrawSampleSymbol(dc, 17, 16, 5, 10, 10, 1);
         DrawSampleSymbol(dc, 17, 0, 5, 30, 30, 1);
-    }
-    painter.end();
+    });
     EXPECT_EQ(image.pixel(10, 10), qRgb(245, 0, 0));
     EXPECT_EQ(image.pixel(30, 30), qRgb(255, 255, 255)); // symbol 0 is open
     EXPECT_EQ(image.pixel(35, 30), qRgb(245, 0, 0));
