@@ -1,8 +1,6 @@
 // Loading and saving a plot file of 2,000 samples with every table.
 #include "document/CTernaryDoc.h"
-#include "framework/core/CArchive.h"
-
-#include <QBuffer>
+#include "document/PlotFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,28 +36,13 @@ std::unique_ptr<CTernaryDoc> FullDocument(int samples)
     return doc;
 }
 
-std::string Save(CTernaryDoc& doc)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    CArchive archive(&buffer, CArchive::store);
-    doc.Serialize(archive);
-    return bytes.toStdString();
-}
-
 void BM_LoadPlotFile(benchmark::State& state)
 {
     auto source = FullDocument(static_cast<int>(state.range(0)));
-    const std::string file = Save(*source);
+    const std::string file = SavePlotFileBytes(*source);
     CTernaryDoc doc;
     for (auto _ : state) {
-        QByteArray bytes = QByteArray::fromRawData(file.data(), static_cast<qsizetype>(file.size()));
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        doc.DeleteContents();
-        CArchive archive(&buffer, CArchive::load);
-        doc.Serialize(archive);
+        LoadPlotFileBytes(doc, file);
         benchmark::DoNotOptimize(doc.GetSample(2000).top);
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(file.size()));
@@ -70,7 +53,7 @@ void BM_SavePlotFile(benchmark::State& state)
 {
     auto doc = FullDocument(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        std::string file = Save(*doc);
+        std::string file = SavePlotFileBytes(*doc);
         benchmark::DoNotOptimize(file.data());
     }
 }

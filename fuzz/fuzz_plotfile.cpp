@@ -2,39 +2,13 @@
 // result, and checks that the saved file loads and saves back to the same
 // bytes. Any crash, hang, leak, sanitizer report or a mismatch is a finding.
 #include "document/CTernaryDoc.h"
-#include "framework/core/CArchive.h"
+#include "document/PlotFile.h"
 #include "framework/core/MessageBox.h"
-
-#include <QBuffer>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-namespace {
-
-void Load(CTernaryDoc& doc, const char* data, std::size_t size)
-{
-    QByteArray bytes = QByteArray::fromRawData(data, static_cast<qsizetype>(size));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    doc.DeleteContents();
-    CArchive archive(&buffer, CArchive::load);
-    doc.Serialize(archive);
-}
-
-std::string Save(CTernaryDoc& doc)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    CArchive archive(&buffer, CArchive::store);
-    doc.Serialize(archive);
-    return bytes.toStdString();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -49,11 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // written to the file, so the check below holds whatever came earlier.
     static CTernaryDoc doc;
     static CTernaryDoc again;
-    Load(doc, reinterpret_cast<const char*>(data), size);
-    const std::string first = Save(doc);
+    LoadPlotFileBytes(doc, std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string first = SavePlotFileBytes(doc);
 
-    Load(again, first.data(), first.size());
-    const std::string second = Save(again);
+    LoadPlotFileBytes(again, first);
+    const std::string second = SavePlotFileBytes(again);
     if (first != second) {
         std::fprintf(stderr, "save -> load -> save changed the file\n--- first\n%s\n--- second\n%s\n", first.c_str(),
             second.c_str());

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 class CArchive;
 class CTernaryDoc;
 
@@ -15,3 +18,9 @@ void WritePlotFile(CTernaryDoc& doc, CArchive& archive);
 // PlotData, AxisData and PlotOptions tables are reported, in that order,
 // and the load goes on with what there is.
 void ReadPlotFile(CTernaryDoc& doc, CArchive& archive);
+
+// The same file as bytes in memory, for callers without a file (the fuzzer,
+// the benchmarks, tests). Loading runs DeleteContents, then the reader, as
+// File Open does; saving returns the bytes File Save would write.
+void LoadPlotFileBytes(CTernaryDoc& doc, std::string_view bytes);
+std::string SavePlotFileBytes(CTernaryDoc& doc);

@@ -1,41 +1,18 @@
 #pragma once
 
 #include "document/CTernaryDoc.h"
-#include "framework/core/CArchive.h"
-
-#include <QBuffer>
+#include "document/PlotFile.h"
 
 #include <memory>
 #include <string>
 
-// Loads bytes into a fresh document as File Open does (DeleteContents, then
-// the reader), without a file.
-inline void LoadBytes(CTernaryDoc& doc, const std::string& bytes)
-{
-    QByteArray data(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    doc.DeleteContents();
-    CArchive archive(&buffer, CArchive::load);
-    doc.Serialize(archive);
-}
+#include <gtest/gtest.h>
 
 inline std::unique_ptr<CTernaryDoc> LoadedDoc(const std::string& bytes)
 {
     auto doc = std::make_unique<CTernaryDoc>();
-    LoadBytes(*doc, bytes);
+    LoadPlotFileBytes(*doc, bytes);
     return doc;
-}
-
-// The bytes File Save writes for the document.
-inline std::string SaveBytes(CTernaryDoc& doc)
-{
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    CArchive archive(&buffer, CArchive::store);
-    doc.Serialize(archive);
-    return std::string(data.constData(), static_cast<std::size_t>(data.size()));
 }
 
 inline std::unique_ptr<CTernaryDoc> NewDoc()
@@ -43,4 +20,38 @@ inline std::unique_ptr<CTernaryDoc> NewDoc()
     auto doc = std::make_unique<CTernaryDoc>();
     doc->OnNewDocument();
     return doc;
+}
+
+// Moves every setting that neither New nor Open resets away from its
+// default: the symbol size, the auto-add, auto-100, legend and text tool
+// switches, the legend box with its colours, the custom colours and the
+// axes' increments and label gaps.
+inline void ChangeKeptSettings(CTernaryDoc& doc)
+{
+    doc.m_symbolSize = 7;
+    doc.m_autoAdd = 0;
+    doc.m_autoBalance = 0;
+    doc.m_drawLegend = 0;
+    doc.m_textTool = 1;
+    doc.m_legend.m_position = { 10, 20, 30, 40 };
+    doc.m_legend.m_backColor = RGB(1, 2, 3);
+    doc.m_legend.m_lineColor = RGB(9, 9, 9);
+    doc.m_customColors[3] = RGB(7, 7, 7);
+    doc.m_topAxis.increment = 4;
+    doc.m_rightAxis.labelGap = 2;
+}
+
+inline void ExpectKeptSettings(const CTernaryDoc& doc)
+{
+    EXPECT_EQ(doc.m_symbolSize, 7);
+    EXPECT_EQ(doc.m_autoAdd, 0);
+    EXPECT_EQ(doc.m_autoBalance, 0);
+    EXPECT_EQ(doc.m_drawLegend, 0);
+    EXPECT_EQ(doc.m_textTool, 1);
+    EXPECT_EQ(doc.m_legend.m_position, (CRect { 10, 20, 30, 40 }));
+    EXPECT_EQ(doc.m_legend.m_backColor, RGB(1, 2, 3));
+    EXPECT_EQ(doc.m_legend.m_lineColor, RGB(9, 9, 9));
+    EXPECT_EQ(doc.m_customColors[3], RGB(7, 7, 7));
+    EXPECT_EQ(doc.m_topAxis.increment, 4.0f);
+    EXPECT_EQ(doc.m_rightAxis.labelGap, 2);
 }

@@ -31,17 +31,8 @@ TEST(TernaryDocTest, ANewDocumentHoldsTwoSamplesAndTheirLegendEntries)
 TEST(TernaryDocTest, NewKeepsTheSettingsItDoesNotOwnAndResetsTheRest)
 {
     auto doc = NewDoc();
-    doc->m_symbolSize = 7;
-    doc->m_autoAdd = 0;
-    doc->m_autoBalance = 0;
-    doc->m_drawLegend = 0;
-    doc->m_textTool = 1;
+    ChangeKeptSettings(*doc);
     doc->m_showId = 1;
-    doc->m_legend.m_position = { 10, 20, 30, 40 };
-    doc->m_legend.m_backColor = RGB(1, 2, 3);
-    doc->m_customColors[0] = RGB(9, 9, 9);
-    doc->m_topAxis.increment = 5;
-    doc->m_leftAxis.labelGap = 9;
     doc->m_topAxis.SetTitle("Changed");
     doc->m_rightAxis.SetMax(50);
     doc->m_drawGrids = 0;
@@ -51,17 +42,7 @@ TEST(TernaryDocTest, NewKeepsTheSettingsItDoesNotOwnAndResetsTheRest)
     doc->GetSample(40).row = 40;
 
     doc->OnNewDocument();
-    EXPECT_EQ(doc->m_symbolSize, 7);
-    EXPECT_EQ(doc->m_autoAdd, 0);
-    EXPECT_EQ(doc->m_autoBalance, 0);
-    EXPECT_EQ(doc->m_drawLegend, 0);
-    EXPECT_EQ(doc->m_textTool, 1);
-    EXPECT_EQ(doc->m_legend.m_position, (CRect { 10, 20, 30, 40 }));
-    EXPECT_EQ(doc->m_legend.m_backColor, RGB(1, 2, 3));
-    EXPECT_EQ(doc->m_customColors[0], RGB(9, 9, 9));
-    EXPECT_EQ(doc->m_topAxis.increment, 5.0f);
-    EXPECT_EQ(doc->m_leftAxis.labelGap, 9);
-
+    ExpectKeptSettings(*doc);
     EXPECT_EQ(doc->m_showId, 0);
     EXPECT_EQ(doc->m_topAxis.title, "Top");
     EXPECT_EQ(doc->m_rightAxis.max, 100.0f);

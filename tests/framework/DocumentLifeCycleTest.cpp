@@ -43,13 +43,15 @@ TEST(DocumentLifeCycleTest, SaveThenOpenRoundTripsAndClearsTheModifiedFlag)
     EXPECT_EQ(other.GetPathName(), path);
 }
 
-TEST(DocumentLifeCycleTest, OpeningAMissingFileReportsItAndKeepsTheContents)
+TEST(DocumentLifeCycleTest, OpeningAMissingFileOrAFolderReportsItAndKeepsTheContents)
 {
     MessageBoxRecorder boxes;
+    QTemporaryDir dir;
     LinesDocument doc;
     doc.lines = { "kept" };
-    EXPECT_FALSE(doc.OnOpenDocument("/nonexistent/dir/x.tpf"));
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_FALSE(doc.OnOpenDocument(dir.filePath("x.tpf")));
+    EXPECT_FALSE(doc.OnOpenDocument(dir.path()));
+    ASSERT_EQ(boxes.Boxes().size(), 2u);
     EXPECT_TRUE(boxes.Boxes()[0].text.contains("x.tpf"));
     EXPECT_EQ(doc.deleteCount, 0);
     EXPECT_EQ(doc.lines, (std::vector<std::string> { "kept" }));
