@@ -57,7 +57,7 @@ void CTernaryDoc::DeleteContents()
 
 bool CTernaryDoc::OnNewDocument()
 {
-    if (!CDocument::OnNewDocument())
+    if (!CDocument::OnNewDocument()) // empties every slot through DeleteContents
         return false;
     ResetPlotSettings();
 
@@ -81,9 +81,6 @@ bool CTernaryDoc::OnNewDocument()
 
     m_legend.AddItem(0, 3, "sample #1");
     m_legend.AddItem(3, 1, "sample #2");
-
-    for (int slot = 3; slot < m_sampleSlots; ++slot)
-        GetSample(slot).Empty();
     return true;
 }
 

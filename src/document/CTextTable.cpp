@@ -16,6 +16,5 @@ void CTextTable::BeginRow()
 
 void CTextTable::AddValue(std::size_t offset, std::size_t length)
 {
-    m_values.push_back(
-        { static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(length < kMaxValue ? length : kMaxValue) });
+    m_values.push_back({ static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(length) });
 }

@@ -4,6 +4,8 @@
 #include "document/TextCut.h"
 #include "framework/core/CArchive.h"
 
+#include <QBuffer>
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -174,22 +176,11 @@ bool CTextTableReader::ReadArchive(CArchive& archive, const std::string& path)
 
 bool CTextTableReader::ReadText(std::string_view text, const std::string& path)
 {
-    AddFile(path);
-    m_currentFile->text.reserve(text.size() + 1);
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        std::size_t next = end + 1;
-        if (end == std::string_view::npos)
-            end = next = text.size();
-        std::size_t len = end - pos;
-        if (end < text.size() && len > 0 && text[end - 1] == '\r')
-            --len;
-        AddLine(text.substr(pos, len));
-        pos = next;
-    }
-    Parse();
-    return true;
+    QByteArray bytes = QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive archive(&buffer, CArchive::load);
+    return ReadArchive(archive, path);
 }
 
 void CTextTableReader::Parse()
