@@ -35,5 +35,3 @@ bool CCmdTarget::HasCommandHandler(int id) const
 void CCmdTarget::OnCommand(int id, Handler handler) { m_commandMap[id].handler = std::move(handler); }
 
 void CCmdTarget::OnUpdateCommand(int id, UpdateHandler handler) { m_commandMap[id].update = std::move(handler); }
-
-void CCmdTarget::RemoveCommand(int id) { m_commandMap.erase(id); }

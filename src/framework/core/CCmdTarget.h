@@ -34,8 +34,6 @@ protected:
     void OnCommand(int id, Handler handler);
     // Registers (or replaces) the handler that sets the command's state.
     void OnUpdateCommand(int id, UpdateHandler handler);
-    // Forgets both handlers of id.
-    void RemoveCommand(int id);
 
 private:
     struct Entry {

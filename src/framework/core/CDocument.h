@@ -8,8 +8,8 @@ class CArchive;
 class CView;
 
 // The data of one open file and the life cycle the document manager drives:
-// New is DeleteContents then OnNewDocument; Open checks the file, then runs
-// DeleteContents and Serialize for loading; Save runs Serialize for storing
+// New is OnNewDocument, which starts with DeleteContents; Open checks the
+// file, then runs DeleteContents and Serialize for loading; Save runs Serialize for storing
 // into a temporary file that replaces the old one only when all was written.
 class CDocument {
 public:

@@ -14,8 +14,6 @@ public:
     {
     }
 
-    void SetParent(QWidget* parent) { m_parent = parent; }
-
     QString GetOpenFileName(const QString& filter) override;
     QString GetSaveFileName(const QString& suggestedPath, const QString& filter) override;
 
