@@ -41,10 +41,6 @@ void CLegendEdit::EndEditing()
 
 void CLegendEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Backspace) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape) {
         EndEditing();
         return;

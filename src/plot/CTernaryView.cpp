@@ -132,6 +132,13 @@ void CTernaryView::LayoutPlot()
         m_legend->SetScroll(m_geo.m_scrollPos);
 }
 
+void CTernaryView::Relayout()
+{
+    LayoutPlot();
+    ComputeCorners();
+    viewport()->update();
+}
+
 void CTernaryView::ComputeCorners()
 {
     if (CTernaryDoc* doc = GetDocument())
@@ -165,9 +172,7 @@ void CTernaryView::Scroll(Qt::Orientation orientation, PlotGeometry::ScrollCode 
     m_settingBars = true;
     bar->setValue(std::min(current, bar->maximum()));
     m_settingBars = false;
-    LayoutPlot();
-    ComputeCorners();
-    viewport()->update();
+    Relayout();
 }
 
 void CTernaryView::OnScrollAction(Qt::Orientation orientation, int action)
@@ -217,17 +222,13 @@ void CTernaryView::scrollContentsBy(int, int)
 void CTernaryView::SetPanOffset(CPoint offset)
 {
     m_geo.m_panOffset = offset;
-    LayoutPlot();
-    ComputeCorners();
-    viewport()->update();
+    Relayout();
 }
 
 void CTernaryView::SetScale(float scale)
 {
     m_geo.m_scale = scale;
-    LayoutPlot();
-    ComputeCorners();
-    viewport()->update();
+    Relayout();
 }
 
 void CTernaryView::ZoomIn() { SetScale(std::min(kMaxScale, m_geo.m_scale + kScaleStep)); }

@@ -102,6 +102,8 @@ protected:
 
 private:
     void OnScrollAction(Qt::Orientation bar, int action);
+    // Lays the plot out again after a scroll, pan or zoom and repaints it.
+    void Relayout();
     void EnsureLayers();
 
     PlotGeometry m_geo;
