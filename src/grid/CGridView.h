@@ -253,5 +253,4 @@ private:
     void MoveCurrentCell(int key, int row0, int col0, int row, int col, bool shift);
 
     static Qt::CursorShape s_gridCursor;
-    bool m_startedWithChar = false;
 };

@@ -14,6 +14,21 @@ constexpr int kTab = 9;
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
 
+// The scroll position one page back from p: the columns (rows) just before
+// the first one on screen come back into view while they fit into room
+// together, counted from the one nearest to it.
+template <typename SizeOf> int PagedBack(int p, int room, int fixedCount, SizeOf sizeOf)
+{
+    int pos = p;
+    for (int i = fixedCount + p - 1; i >= fixedCount && pos > 0; --i) {
+        room -= sizeOf(i);
+        if (room < 1)
+            break;
+        --pos;
+    }
+    return pos;
+}
+
 } // namespace
 
 bool CGridView::focusNextPrevChild(bool) { return false; }
@@ -59,17 +74,16 @@ void CGridView::OnKeyDown(int key, Qt::KeyboardModifiers modifiers)
     const bool shift = modifiers & Qt::ShiftModifier;
     int row = row0;
     int col = col0;
-    // Shift reported with a key but never pressed on its own (a Shift held
-    // before the grid got the focus): the corners start from the selection.
-    if (shift && key != Qt::Key_Shift && (!m_shiftAnchor.IsValid() || !m_shiftEnd.IsValid())) {
-        m_shiftAnchor = CellCoord(m_selection.top, m_selection.left);
+    // The Shift corners start from the selection when Shift goes down, and
+    // also when Shift comes with a key but was never pressed on its own (held
+    // before the grid got the focus).
+    if (key == Qt::Key_Shift || (shift && (!m_shiftAnchor.IsValid() || !m_shiftEnd.IsValid()))) {
+        m_shiftAnchor = m_selection.TopLeft();
         m_shiftEnd = CellCoord(m_selection.bottom, m_selection.right);
     }
 
     switch (key) {
     case Qt::Key_Shift:
-        m_shiftAnchor = CellCoord(m_selection.top, m_selection.left);
-        m_shiftEnd = CellCoord(m_selection.bottom, m_selection.right);
         return;
     case Qt::Key_Down:
     case Qt::Key_Return:
@@ -299,15 +313,8 @@ void CGridView::OnHScroll(int code, int thumbPos)
         break;
     case SB_PAGELEFT:
         if (p != 0) {
-            int room = client.Width() - GetFixedColsWidth();
-            int pos = p;
-            for (int c = m_fixedCols + p - 1; c >= m_fixedCols && pos > 0; --c) {
-                room -= GetColWidth(c);
-                if (room < 1)
-                    break;
-                --pos;
-            }
-            SetScrollPos(Qt::Horizontal, std::max(pos, 0));
+            auto width = [this](int c) { return GetColWidth(c); };
+            SetScrollPos(Qt::Horizontal, PagedBack(p, client.Width() - GetFixedColsWidth(), m_fixedCols, width));
         }
         break;
     case SB_PAGERIGHT:
@@ -346,15 +353,8 @@ void CGridView::OnVScroll(int code, int thumbPos)
         break;
     case SB_PAGEUP:
         if (p != 0) {
-            int room = client.Height() - GetFixedRowsHeight();
-            int pos = p;
-            for (int r = m_fixedRows + p - 1; r >= m_fixedRows && pos > 0; --r) {
-                room -= GetRowHeight(r);
-                if (room < 1)
-                    break;
-                --pos;
-            }
-            SetScrollPos(Qt::Vertical, std::max(pos, 0));
+            auto height = [this](int r) { return GetRowHeight(r); };
+            SetScrollPos(Qt::Vertical, PagedBack(p, client.Height() - GetFixedRowsHeight(), m_fixedRows, height));
         }
         break;
     case SB_PAGEDOWN:

@@ -170,7 +170,8 @@ void CGridView::OnLButtonDown(Qt::KeyboardModifiers modifiers, CPoint point)
     const bool shift = modifiers & Qt::ShiftModifier;
     setFocus(Qt::MouseFocusReason);
     EndEdit(false);
-    m_anchor = HitTest(point);
+    const CellCoord pressed = HitTest(point);
+    m_anchor = pressed;
 
     // The pointer shape tells a resize press from a selection press. It is
     // brought up to date for the press point first: the pointer may arrive
@@ -212,7 +213,7 @@ void CGridView::OnLButtonDown(Qt::KeyboardModifiers modifiers, CPoint point)
     // A drag compares each cell with the one before it; starting from the
     // pressed cell, not from wherever the previous drag ended, a first move
     // onto that old cell is not taken for no move at all.
-    m_lastCell = HitTest(point);
+    m_lastCell = pressed;
     m_lastPoint = point;
 }
 

@@ -144,14 +144,12 @@ void CGridView::OnDraw(QPainter& dc)
         DrawEditText(dc);
 }
 
-void CGridView::DrawCell(int, int, QPainter& dc, int x, int y)
+void CGridView::DrawCell(int row, int col, QPainter& dc, int x, int y)
 {
     const QString text = QStringLiteral("base");
     if (m_drawInRect) {
-        // The cell's content rectangle; the cell is found again from (x, y).
-        const CellCoord cell = HitTest(CPoint { x, y });
-        const int w = GetColWidth(cell.col) - 2 * m_cellMargin;
-        const int hgt = GetRowHeight(cell.row) - 2 * m_cellMargin;
+        const int w = GetColWidth(col) - 2 * m_cellMargin;
+        const int hgt = GetRowHeight(row) - 2 * m_cellMargin;
         GridDrawText(dc, text, CRect { x, y, x + w, y + hgt }, DT_CENTER);
     } else {
         GridTextOut(dc, x, y, text);
