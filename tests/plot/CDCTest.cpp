@@ -146,3 +146,12 @@ TEST(CDCTest, IsotropicMappingScalesWithOneFactor)
     ExpectPixels(img, kBlack, { { 20, 20 }, { 39, 39 } });
     ExpectPixels(img, kWhite, { { 40, 40 }, { 19, 19 } });
 }
+
+TEST(CDCTest, AFaceNameStoredByAnOlderFileKeepsItsAccents)
+{
+    LogicalFont font;
+    font.faceName = "Caf\xe9 Sans"; // Windows-1252, as older files store it
+    EXPECT_EQ(MakeQFont(font).family(), QString::fromUtf8("Caf\xc3\xa9 Sans"));
+    font.faceName = "Caf\xc3\xa9 Sans"; // UTF-8, as new files store it
+    EXPECT_EQ(MakeQFont(font).family(), QString::fromUtf8("Caf\xc3\xa9 Sans"));
+}

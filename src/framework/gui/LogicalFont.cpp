@@ -1,5 +1,7 @@
 #include "framework/gui/LogicalFont.h"
 
+#include "framework/core/TextEncoding.h"
+
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
@@ -43,7 +45,7 @@ QFont MakeQFont(const LogicalFont& logical)
 {
     QFont font;
     if (!logical.faceName.empty())
-        font.setFamily(QString::fromStdString(logical.faceName));
+        font.setFamily(DecodeText(logical.faceName));
     const int weight = logical.weight <= 0 ? 400 : std::clamp(logical.weight, 100, 900);
     font.setWeight(static_cast<QFont::Weight>(weight));
     font.setItalic(logical.italic);
