@@ -10,8 +10,7 @@ class CSymbolGrid;
 class QTabWidget;
 class QWidget;
 
-// Palette picks travel to the sample table as these messages; the numbers
-// are kept for readers who know the table's message map.
+// The two messages a pick sends to the owner.
 constexpr int WM_TABLE_SETCOLOR = 0x464; // lParam: a colorId
 constexpr int WM_TABLE_SETSYMBOL = 0x465; // lParam: a symbolId
 

@@ -2,6 +2,7 @@
 
 #include "grid/CCellStore.h"
 #include "grid/CGridView.h"
+#include "grid/GridText.h"
 #include "tables/CCellEdit.h"
 
 #include <QPointer>
@@ -18,7 +19,7 @@ class CGridCell;
 // clipboard as tab-separated text with CR LF after every row.
 //
 // Derived tables replace the virtual cell operations (SetCellText,
-// GetCellText, DrawCell, GetCellExtent, EndEdit), ClearSelection and
+// GetCellText, DrawCell, GetCellExtent), ClearSelection and
 // OnEditPaste, set their sizes and headers in OnInitialUpdate, and may add
 // cell kinds of their own derived from CGridCell.
 class CTableView : public CGridView {
@@ -58,7 +59,7 @@ public:
     void SetRowLabels();
     void SetColumnLabels();
     // Gives the column header cells these format flags (DT_CENTER by default).
-    void SetColumnHeaderFormat(unsigned format = 0x01);
+    void SetColumnHeaderFormat(unsigned format = DT_CENTER);
     const CCellStore& GetCellStore() const { return m_cells; }
 
     // ---- Commands -------------------------------------------------------

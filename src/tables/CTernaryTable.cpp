@@ -6,9 +6,9 @@
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CDC.h"
 #include "grid/CTextCell.h"
-#include "tables/ClipboardFields.h"
 #include "tables/CColorSymbolPalette.h"
 #include "tables/CSymbolCell.h"
+#include "tables/ClipboardFields.h"
 
 #include <algorithm>
 
@@ -64,21 +64,20 @@ void CTernaryTable::OnInitialUpdate()
     CTernaryDoc* doc = GetDocument();
     if (doc)
         doc->m_tableView = this;
-    SetEditEnabled(true);
+    // The base has made the table editable and the row header column 30 wide.
     SetColCount(kColumns);
     SetRowCount(kRows);
-    SetFixedColWidth(30);
     SetRowLabels();
 
     SetTextCell(0, kNameCol, QStringLiteral("Sample"));
+    SetTextCell(0, kSymbolCol, QStringLiteral("Symbol"));
     SetColWidth(kNameCol, 55);
     SetColWidth(kTopCol, 45);
     SetColWidth(kLeftCol, 45);
     SetColWidth(kRightCol, 45);
-    RefreshAxisHeaders();
     SetColWidth(kSymbolCol, 42);
-    SetTextCell(0, kSymbolCol, QStringLiteral("Symbol"));
-    SetColumnHeaderFormat(0x01);
+    RefreshAxisHeaders();
+    SetColumnHeaderFormat(DT_CENTER);
 
     EmptyDataCells();
     if (doc) {
@@ -121,10 +120,7 @@ void CTernaryTable::RefreshAxisHeaders()
     SetTextCell(0, kLeftCol, FromBytes(doc->m_leftAxis.title));
     SetTextCell(0, kRightCol, FromBytes(doc->m_rightAxis.title));
     // New header cells start right-aligned; the table's headers are centred.
-    for (int col = kTopCol; col <= kRightCol; ++col) {
-        if (auto* cell = dynamic_cast<CTextCell*>(GetCell(0, col)))
-            cell->SetFormat(0x01);
-    }
+    SetColumnHeaderFormat(DT_CENTER);
     InvalidateRange(CellRange(0, kTopCol, 0, kRightCol));
 }
 
@@ -153,12 +149,6 @@ QString CTernaryTable::GetCellText(int row, int col)
     if (!cell || !cell->HasSymbol())
         return QString();
     return FromBytes(FormatNumber(static_cast<float>(cell->GetColorId() * 16 + cell->GetSymbolId())));
-}
-
-void CTernaryTable::EndEdit(bool redraw)
-{
-    if (m_editing)
-        CTableView::EndEdit(redraw);
 }
 
 // ---- Symbol column ----------------------------------------------------------------
@@ -191,6 +181,12 @@ int CTernaryTable::GetRowSymbol(int row) const
 {
     const auto* cell = dynamic_cast<const CSymbolCell*>(GetCell(row, kSymbolCol));
     return cell ? cell->GetSymbolId() : -1;
+}
+
+bool CTernaryTable::RowHasSymbol(int row) const
+{
+    const auto* cell = dynamic_cast<const CSymbolCell*>(GetCell(row, kSymbolCol));
+    return cell && cell->HasSymbol();
 }
 
 // ---- The row and the document -------------------------------------------------------
@@ -257,17 +253,14 @@ void CTernaryTable::SyncRowToDocument(int row, int col)
     }
 
     const bool complete = !IsEmptyValue(rec.top) && !IsEmptyValue(rec.left) && !IsEmptyValue(rec.right);
-    const auto* symbol = dynamic_cast<const CSymbolCell*>(GetCell(row, kSymbolCol));
-    const bool hasSymbol = symbol && symbol->HasSymbol();
-    if (complete && !hasSymbol && col >= kTopCol && col <= kRightCol) {
+    if (complete && !RowHasSymbol(row) && col >= kTopCol && col <= kRightCol) {
         SetRowColor(row, 0, true);
         doc->m_legend.UpdateForSample(0, 0, -1, -1, rec.name);
         rec.colorId = rec.symbolId = 0;
     }
 
     const bool anyValue = !IsEmptyValue(rec.top) || !IsEmptyValue(rec.left) || !IsEmptyValue(rec.right);
-    const bool symbolNow = !GetCellText(row, kSymbolCol).isEmpty();
-    rec.row = (anyValue || !rec.name.empty() || symbolNow) ? row : -1;
+    rec.row = (anyValue || !rec.name.empty() || RowHasSymbol(row)) ? row : -1;
 
     doc->UpdateAllViews(this, 0);
 }
@@ -380,19 +373,22 @@ void CTernaryTable::ShowSampleRow(int row)
     ScrollRowIntoView(row);
 }
 
-void CTernaryTable::OnLButtonDblClk(CPoint point)
+bool CTernaryTable::IsOnSymbolCell(CPoint point) const
 {
     const CellCoord hit = HitTest(point);
-    if (hit.IsValid() && hit.col == kSymbolCol && hit.row >= m_fixedRows) {
+    return hit.IsValid() && hit.col == kSymbolCol && hit.row >= m_fixedRows;
+}
+
+void CTernaryTable::OnLButtonDblClk(CPoint point)
+{
+    if (IsOnSymbolCell(point))
         m_palette->Show(CColorSymbolPalette::ColorPage);
-        return;
-    }
-    CTableView::OnLButtonDblClk(point);
+    else
+        CTableView::OnLButtonDblClk(point);
 }
 
 void CTernaryTable::OnRButtonDown(Qt::KeyboardModifiers, CPoint point)
 {
-    const CellCoord hit = HitTest(point);
-    if (hit.IsValid() && hit.col == kSymbolCol && hit.row >= m_fixedRows)
+    if (IsOnSymbolCell(point))
         m_palette->Show(CColorSymbolPalette::SymbolPage);
 }

@@ -40,8 +40,6 @@ public:
     void SetCellText(int row, int col, const QString& text) override;
     // The symbol column's number, empty for a cell without a symbol.
     QString GetCellText(int row, int col) override;
-    // Ends a running type-over edit; nothing when none runs.
-    void EndEdit(bool redraw) override;
     // Empties the selected cells and takes them out of the document, with
     // auto-add switched off meanwhile.
     void ClearSelection() override;
@@ -84,6 +82,10 @@ private:
     void ApplyToSelectedRows(bool color, int id);
     // The selection cut to the data cells; not valid when nothing is left.
     CellRange DataSelection() const;
+    // The row's symbol cell holds a colour and a symbol.
+    bool RowHasSymbol(int row) const;
+    // A data cell of the symbol column lies under the point.
+    bool IsOnSymbolCell(CPoint point) const;
 
     CColorSymbolPalette* m_palette;
 };
