@@ -1,53 +1,14 @@
 #include "app/Batch.h"
+#include "app/BatchSession.h"
 #include "app/CommandLine.h"
 
-#include "document/CTernaryDoc.h"
-#include "framework/core/CDocManager.h"
-#include "framework/core/IFileDialogs.h"
-#include "framework/core/MessageBox.h"
 #include "plot/PlotPicture.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
-
-#include <cstdio>
 
 namespace {
-
-// Batch mode has nobody to ask: the dialogs are always cancelled.
-class NoFileDialogs : public IFileDialogs {
-public:
-    QString GetOpenFileName(const QString&) override { return {}; }
-    QString GetSaveFileName(const QString&, const QString&) override { return {}; }
-};
-
-// While it lives, and unless someone (a test) already answers the boxes,
-// every message box goes to standard error as one line.
-class BatchMessages {
-public:
-    BatchMessages()
-    {
-        m_previous = SetMessageBoxHandler(nullptr);
-        if (m_previous) {
-            SetMessageBoxHandler(m_previous);
-            return;
-        }
-        SetMessageBoxHandler([](const QString& text, MsgIcon, MsgButtons buttons) {
-            QString line = text;
-            line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-            std::fprintf(stderr, "%s\n", line.toUtf8().constData());
-            return DefaultAnswer(buttons);
-        });
-    }
-    ~BatchMessages() { SetMessageBoxHandler(m_previous); }
-    BatchMessages(const BatchMessages&) = delete;
-    BatchMessages& operator=(const BatchMessages&) = delete;
-
-private:
-    MessageBoxHandler m_previous;
-};
 
 enum class PictureType { Png, Svg, Pdf, Unknown };
 
@@ -63,26 +24,13 @@ PictureType TypeOf(const QString& path)
     return PictureType::Unknown;
 }
 
-// Writes the bytes so that the file appears whole or not at all.
-bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int RunExport(const QString& input, const QString& output, double scale)
 {
-    BatchMessages messages;
-    const PictureType type = TypeOf(output);
-    if (type == PictureType::Unknown) {
-        MessageBox(QStringLiteral("Cannot export to \"%1\": the name must end in .png, .svg or .pdf.").arg(output));
+    BatchSession session;
+    if (const QString error = ExportOutputError(output); !error.isEmpty()) {
+        MessageBox(error);
         return ExitUsage;
     }
     if (!(scale >= 0.25 && scale <= 8.0)) {
@@ -90,14 +38,11 @@ int RunExport(const QString& input, const QString& output, double scale)
         return ExitUsage;
     }
 
-    CTernaryDoc doc;
-    NoFileDialogs dialogs;
-    CDocManager manager(doc, dialogs);
-    const bool loaded = input.isEmpty() ? manager.OnFileNew() : manager.OpenDocumentFile(input);
-    if (!loaded)
-        return ExitFailure; // the document manager has said why
+    if (!session.Load(input))
+        return ExitFailure;
 
-    PlotPicture picture(doc);
+    const PictureType type = TypeOf(output);
+    PlotPicture picture(session.Document());
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -123,7 +68,7 @@ int RunExport(const QString& input, const QString& output, double scale)
         return ExitFailure;
     }
     QString error;
-    if (!WriteWhole(output, bytes, &error)) {
+    if (!BatchSession::WriteWhole(output, bytes, &error)) {
         MessageBox(QStringLiteral("Unable to write the file \"%1\".\n%2").arg(QFileInfo(output).fileName(), error));
         return ExitFailure;
     }

@@ -56,18 +56,33 @@ CommandLine ParseCommandLine(const QStringList& args)
             return fail(QStringLiteral("Unknown option \"%1\".").arg(arg));
         } else {
             if (!cmd.inputFile.isEmpty())
-                return fail(QStringLiteral("Only one file may be given, not \"%1\" and \"%2\".").arg(cmd.inputFile, arg));
+                return fail(
+                    QStringLiteral("Only one file may be given, not \"%1\" and \"%2\".").arg(cmd.inputFile, arg));
             cmd.inputFile = arg;
         }
     }
     if (scaleGiven && cmd.action != CommandLine::Action::Export)
         return fail(QStringLiteral("--scale goes with --export."));
-    if (cmd.action == CommandLine::Action::SaveAs && !HasSuffix(cmd.outputFile, { "tpf", "csv" }))
-        return fail(QStringLiteral("Cannot save as \"%1\": the name must end in .tpf or .csv.").arg(cmd.outputFile));
-    if (cmd.action == CommandLine::Action::Export && !HasSuffix(cmd.outputFile, { "png", "svg", "pdf" }))
-        return fail(
-            QStringLiteral("Cannot export to \"%1\": the name must end in .png, .svg or .pdf.").arg(cmd.outputFile));
-    return cmd;
+    QString outputError;
+    if (cmd.action == CommandLine::Action::SaveAs)
+        outputError = SaveAsOutputError(cmd.outputFile);
+    else if (cmd.action == CommandLine::Action::Export)
+        outputError = ExportOutputError(cmd.outputFile);
+    return outputError.isEmpty() ? cmd : fail(outputError);
+}
+
+QString SaveAsOutputError(const QString& output)
+{
+    if (HasSuffix(output, { "tpf", "csv" }))
+        return {};
+    return QStringLiteral("Cannot save as \"%1\": the name must end in .tpf or .csv.").arg(output);
+}
+
+QString ExportOutputError(const QString& output)
+{
+    if (HasSuffix(output, { "png", "svg", "pdf" }))
+        return {};
+    return QStringLiteral("Cannot export to \"%1\": the name must end in .png, .svg or .pdf.").arg(output);
 }
 
 QString CommandLineUsage()

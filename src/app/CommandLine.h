@@ -12,12 +12,12 @@ struct CommandLine {
     enum class Action { Window, SaveAs, Export, Help, Error };
 
     Action action = Action::Window;
-    QString inputFile;      // empty: a new document
-    QString outputFile;     // --save-as and --export
-    double scale = 1.0;     // --export
-    bool printSwitch = false;   // /p or /pt was given
-    QStringList printArgs;      // what followed /pt
-    QString error;          // Action::Error: what was wrong
+    QString inputFile; // empty: a new document
+    QString outputFile; // --save-as and --export
+    double scale = 1.0; // --export
+    bool printSwitch = false; // /p or /pt was given
+    QStringList printArgs; // what followed /pt
+    QString error; // Action::Error: what was wrong
 };
 
 // Parses the arguments after the program name.
@@ -25,6 +25,11 @@ CommandLine ParseCommandLine(const QStringList& args);
 
 // The text --help prints.
 QString CommandLineUsage();
+
+// Why batch mode cannot write an output of that name (its type is not one
+// it knows), or empty when it can.
+QString SaveAsOutputError(const QString& output);
+QString ExportOutputError(const QString& output);
 
 // Exit statuses of batch mode.
 enum BatchExit { ExitOk = 0, ExitFailure = 1, ExitUsage = 2 };
