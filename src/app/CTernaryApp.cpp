@@ -20,33 +20,6 @@
 #include <QFileInfo>
 #include <QTimer>
 
-namespace {
-
-// Hands the manager's dialog requests to the real dialogs or to the ones a
-// test put in their place.
-class DialogProxy : public IFileDialogs {
-public:
-    DialogProxy(IFileDialogs& real, IFileDialogs*& override)
-        : m_real(real)
-        , m_override(override)
-    {
-    }
-    QString GetOpenFileName(const QString& filter) override
-    {
-        return (m_override ? *m_override : m_real).GetOpenFileName(filter);
-    }
-    QString GetSaveFileName(const QString& suggestedPath, const QString& filter) override
-    {
-        return (m_override ? *m_override : m_real).GetSaveFileName(suggestedPath, filter);
-    }
-
-private:
-    IFileDialogs& m_real;
-    IFileDialogs*& m_override;
-};
-
-} // namespace
-
 CTernaryApp::CTernaryApp()
     : CTernaryApp(Options {})
 {
@@ -75,8 +48,7 @@ bool CTernaryApp::InitInstance(const CommandLine& commandLine)
     m_doc = std::make_unique<CTernaryDoc>();
     m_frame = std::make_unique<CMainFrame>(m_doc.get());
     m_fileDialogs = std::make_unique<CFileDialogs>(m_frame.get());
-    m_dialogProxy = std::make_unique<DialogProxy>(*m_fileDialogs, m_dialogsOverride);
-    m_docManager = std::make_unique<CDocManager>(*m_doc, *m_dialogProxy, m_recentFiles.get());
+    m_docManager = std::make_unique<CDocManager>(*m_doc, *m_fileDialogs, m_recentFiles.get());
     m_docManager->SetTitleChangedCallback([this] { m_frame->UpdateFrameTitle(); });
     m_frame->SetAppTarget(this);
     m_frame->SetCloseQuery([this] { return CanClose(); });
@@ -162,7 +134,10 @@ bool CTernaryApp::OpenDroppedFile(const QString& path)
     return m_docManager->OpenDocumentFile(path);
 }
 
-void CTernaryApp::SetFileDialogs(IFileDialogs* dialogs) { m_dialogsOverride = dialogs; }
+void CTernaryApp::SetFileDialogs(IFileDialogs* dialogs)
+{
+    m_docManager->SetFileDialogs(dialogs ? *dialogs : *m_fileDialogs);
+}
 
 void CTernaryApp::OnAppAbout()
 {

@@ -44,7 +44,8 @@ public:
     // Opens a file dropped on the main window.
     bool OpenDroppedFile(const QString& path);
 
-    // Tests answer the file dialogs themselves (not owned; null restores the real ones).
+    // Tests answer the file dialogs themselves (not owned; null restores the
+    // real ones). Only after InitInstance.
     void SetFileDialogs(IFileDialogs* dialogs);
 
     CMainFrame* MainFrame() const { return m_frame.get(); }
@@ -66,8 +67,6 @@ private:
     std::unique_ptr<CTernaryDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CFileDialogs> m_fileDialogs;
-    std::unique_ptr<IFileDialogs> m_dialogProxy; // the real dialogs or the test's
     std::unique_ptr<CDocManager> m_docManager;
-    IFileDialogs* m_dialogsOverride = nullptr;
     QTimer* m_titleTimer = nullptr;
 };

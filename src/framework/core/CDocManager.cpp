@@ -31,7 +31,7 @@ QString WhyNotReadable(const QString& path)
 
 CDocManager::CDocManager(CDocument& document, IFileDialogs& dialogs, CRecentFileList* recentFiles)
     : m_document(document)
-    , m_dialogs(dialogs)
+    , m_dialogs(&dialogs)
     , m_recentFiles(recentFiles)
 {
 }
@@ -55,7 +55,7 @@ bool CDocManager::OnFileNew()
 
 bool CDocManager::OnFileOpen()
 {
-    const QString path = m_dialogs.GetOpenFileName(kFilter);
+    const QString path = m_dialogs->GetOpenFileName(kFilter);
     if (path.isEmpty())
         return false;
     return OpenDocumentFile(path);
@@ -93,7 +93,7 @@ bool CDocManager::OnFileSaveAs()
     QString suggested = m_document.GetPathName();
     if (suggested.isEmpty())
         suggested = m_document.GetTitle() + kDefaultExtension;
-    QString path = m_dialogs.GetSaveFileName(suggested, kFilter);
+    QString path = m_dialogs->GetSaveFileName(suggested, kFilter);
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())

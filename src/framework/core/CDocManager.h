@@ -24,6 +24,9 @@ public:
 
     CDocManager(CDocument& document, IFileDialogs& dialogs, CRecentFileList* recentFiles = nullptr);
 
+    // The dialogs asked from now on (tests answer them themselves).
+    void SetFileDialogs(IFileDialogs& dialogs) { m_dialogs = &dialogs; }
+
     // Called after every command that may change the document's title or
     // modified state (New, Open, Save, Save As); the frame refreshes its
     // caption here.
@@ -53,15 +56,12 @@ public:
     // (Cancel, or the save failed or was cancelled). Also call it before exit.
     bool SaveModified();
 
-    CDocument& GetDocument() const { return m_document; }
-    CRecentFileList* GetRecentFileList() const { return m_recentFiles; }
-
 private:
     bool DoSave(const QString& path);
     void TitleChanged();
 
     CDocument& m_document;
-    IFileDialogs& m_dialogs;
+    IFileDialogs* m_dialogs;
     CRecentFileList* m_recentFiles;
     std::function<void()> m_titleChanged;
 };
