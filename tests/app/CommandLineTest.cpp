@@ -4,7 +4,7 @@
 
 namespace {
 using Action = CommandLine::Action;
-CommandLine Parse(std::initializer_list<const char*> args)
+CommandLine Parse(const std::vector<const char*>& args)
 {
     QStringList list;
     for (const char* arg : args)
@@ -51,11 +51,8 @@ TEST(CommandLineTest, MistakesAreUsageErrors)
              { "--save-as", "noextension" },
              { "--export", "out.jpg" },
          }) {
-        QStringList list;
-        for (const char* arg : args)
-            list << arg;
-        const CommandLine cmd = ParseCommandLine(list);
-        EXPECT_EQ(cmd.action, Action::Error) << list.join(' ').toStdString();
+        const CommandLine cmd = Parse(args);
+        EXPECT_EQ(cmd.action, Action::Error) << ::testing::PrintToString(args);
         EXPECT_FALSE(cmd.error.isEmpty());
     }
     EXPECT_EQ(Parse({ "x.tpf", "--help" }).action, Action::Help);

@@ -1,5 +1,5 @@
 // Runs the built program as a script would and checks what it says and
-// returns.
+// returns, in batch mode and when its window cannot open.
 #include "app/CommandLine.h"
 
 #include <QProcess>
@@ -19,14 +19,20 @@ ProgramRun RunProgram(const QStringList& args)
 {
     QProcess process;
     // As under cron or a bare shell: no runtime folder, which Qt remarks on.
+    // The program registers itself with the desktop; keep that out of the
+    // user's data.
+    QTemporaryDir dataHome;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(TERNARY_EXECUTABLE), args);
     process.closeWriteChannel();
     ProgramRun run;
     if (!process.waitForFinished(30000)) {
         process.kill();
+        process.waitForFinished();
         return run;
     }
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -77,4 +83,20 @@ TEST(ProgramExitTest, ASuccessfulConversionSaysNothing)
     EXPECT_EQ(run.exitCode, ExitOk);
     EXPECT_EQ(run.err, QString()) << "standard error is for the program's own messages";
     EXPECT_TRUE(QFile::exists(out));
+}
+
+TEST(ProgramExitTest, AWindowForAMissingFileFailsWithAMessage)
+{
+    QTemporaryDir dir;
+    const ProgramRun run = RunProgram({ dir.filePath("missing.tpf") });
+    EXPECT_EQ(run.exitCode, ExitFailure);
+    EXPECT_TRUE(run.err.contains("missing.tpf")) << run.err.toStdString();
+}
+
+TEST(ProgramExitTest, PrintSwitchesAreReportedAsUnavailable)
+{
+    QTemporaryDir dir;
+    const ProgramRun run = RunProgram({ "/p", dir.filePath("any.tpf") });
+    EXPECT_EQ(run.exitCode, ExitFailure);
+    EXPECT_TRUE(run.err.contains("not available")) << run.err.toStdString();
 }

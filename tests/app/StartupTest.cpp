@@ -229,7 +229,6 @@ TEST(UrlLabel, ColoursFollowVisitedAndHoverAndFailuresAreReported)
     EXPECT_TRUE(boxes.Texts()[0].startsWith("Unable to open hyperlink:\n\n"));
     EXPECT_EQ(boxes.Boxes()[0].icon, MsgIcon::Exclamation);
     EXPECT_FALSE(other.IsVisited());
-    EXPECT_EQ(CUrlLabel::ErrorText(2), "The specified file was not found.");
     EXPECT_EQ(CUrlLabel::ErrorText(99), "Unknown Error (99) occurred.");
 }
 
