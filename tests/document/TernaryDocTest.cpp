@@ -23,9 +23,6 @@ TEST(TernaryDocTest, ANewDocumentHoldsTwoSamplesAndTheirLegendEntries)
     EXPECT_EQ(doc->m_legend.ItemText(0, 3), "sample #1");
     EXPECT_EQ(doc->m_legend.ItemText(3, 1), "sample #2");
     EXPECT_FALSE(doc->IsModified());
-    EXPECT_EQ(doc->m_axisFont.faceName, "Arial");
-    EXPECT_EQ(doc->m_annotFont.color, RGB(0, 100, 255));
-    EXPECT_EQ(doc->m_customColors[15], RGB(100, 230, 100));
 }
 
 TEST(TernaryDocTest, NewKeepsTheSettingsItDoesNotOwnAndResetsTheRest)

@@ -54,7 +54,7 @@ TEST(TextTableReaderTest, SecondKeywordFormWithCrLf)
     EXPECT_EQ(t.Value(1, "y"), "4");
 }
 
-TEST(TextTableReaderTest, ColumnEntriesDropTheirAnnotation)
+TEST(TextTableReaderTest, ColumnLinesDeclareNamesWithoutTheirAnnotations)
 {
     Table t("TABLE=T\nDELIMITER=;\nCOLUMNS=[a;b(float);c] ignored;d\nROW=1;2;3\n");
     EXPECT_EQ(t.Value(0, "b"), "2");
@@ -67,6 +67,10 @@ TEST(TextTableReaderTest, ColumnEntriesDropTheirAnnotation)
     EXPECT_EQ(empty.Value(0, ""), "only");
     Table open("TABLE=T\nDELIMITER=;\nCOLUMNS=[a;b\nROW=1;2\n");
     EXPECT_EQ(open.Value(0, "b"), "2");
+    // A column line without '[' is ignored.
+    Table bare("TABLE=T\nDELIMITER=;\nCOLUMNS=[a;b]\nCOLUMNS=a;b;c\nROW=1;2;3\n");
+    EXPECT_EQ(bare.Value(0, "b"), "2");
+    EXPECT_EQ(bare.reader.CurrentTable()->ColumnCount(), 2);
 }
 
 TEST(TextTableReaderTest, RowsAreFittedToTheColumnCount)
@@ -95,13 +99,6 @@ TEST(TextTableReaderTest, LinesOutsideATableAndRowsBeforeColumnsGoNowhere)
     EXPECT_EQ(t.Value(2, "a"), "no keyword"); // ';' is the delimiter when none is given
     EXPECT_EQ(t.Value(5, "a"), "");
     EXPECT_FALSE(t.ok);
-}
-
-TEST(TextTableReaderTest, AColumnLineWithoutBracketIsIgnored)
-{
-    Table t("TABLE=T\nDELIMITER=;\nCOLUMNS=[a;b]\nCOLUMNS=a;b;c\nROW=1;2;3\n");
-    EXPECT_EQ(t.Value(0, "b"), "2");
-    EXPECT_EQ(t.reader.CurrentTable()->ColumnCount(), 2);
 }
 
 TEST(TextTableReaderTest, OverlongTextsAreCut)
