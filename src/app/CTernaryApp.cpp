@@ -16,8 +16,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QTimer>
 
 CTernaryApp::CTernaryApp()
@@ -64,18 +62,10 @@ bool CTernaryApp::InitInstance(const CommandLine& commandLine)
         return false;
     }
 
-    bool ok = false;
-    if (!commandLine.inputFile.isEmpty()) {
-        // The file's full name with its folder (symbolic links kept as
-        // named), so that the recent-file list opens it from anywhere.
-        QString path = commandLine.inputFile;
-        const QFileInfo info(path);
-        if (info.exists())
-            path = QDir::cleanPath(info.absoluteFilePath());
-        ok = m_docManager->OpenDocumentFile(path);
-    } else {
-        ok = m_docManager->OnFileNew();
-    }
+    // The manager keeps the file under its full name (symbolic links kept
+    // as named), so that the recent-file list opens it from anywhere.
+    const bool ok = commandLine.inputFile.isEmpty() ? m_docManager->OnFileNew()
+                                                    : m_docManager->OpenDocumentFile(commandLine.inputFile);
     if (!ok)
         return false;
 
