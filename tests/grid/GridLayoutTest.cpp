@@ -66,46 +66,36 @@ TEST(GridLayout, VisibilityCountsOnlyWholeScrollableCells)
     EXPECT_FALSE(grid.IsRowVisible(2));
 }
 
-TEST(GridLayout, RowsAddingUpToTheHeightExactlyDoNotFit)
+TEST(GridLayout, ScrollRangesFollowWhatFitsWithAndWithoutTheOtherBar)
 {
-    // 10 rows of 20 in a window 200 high: equal does not fit.
+    const int bar = TestGrid(2, 2).ScrollBarExtent();
+    ASSERT_GT(bar, 6);
+    struct Case {
+        int rows, cols, width, height, maxV, maxH;
+        const char* what;
+    };
+    const Case cases[] = {
+        { 10, 3, 300, 200, 8, 0, "rows adding up to the height exactly do not fit" },
+        { 40, 4, 300, 200, 38, 2, "columns (294) fit in 300 but not beside the vertical bar" },
+        { 5, 4, 300, 400, 0, 0, "everything fits" },
+        { 10, 6, 300, 200 + bar - 1, 8, 4, "rows fit only without the horizontal bar" },
+        { 30, 8, 100, 60, 28, 6, "nothing fits" },
+    };
+    for (const Case& c : cases) {
+        TestGrid grid(c.rows, c.cols, c.width, c.height);
+        EXPECT_EQ(grid.GetMaxVScroll(), c.maxV) << c.what;
+        EXPECT_EQ(grid.GetMaxHScroll(), c.maxH) << c.what;
+        EXPECT_EQ(grid.verticalScrollBar()->maximum(), c.maxV) << c.what;
+        EXPECT_EQ(grid.horizontalScrollBar()->maximum(), c.maxH) << c.what;
+    }
+
     TestGrid grid(10, 3, 300, 200);
-    EXPECT_EQ(grid.GetMaxVScroll(), 8);
-    EXPECT_EQ(grid.GetMaxHScroll(), 0);
     grid.SetRowHeight(9, 19);
     grid.UpdateScrollRanges();
-    EXPECT_EQ(grid.GetMaxVScroll(), 0);
-}
-
-TEST(GridLayout, ColumnsThatFitOnlyWithoutTheVerticalBarGetARangeToo)
-{
-    TestGrid probe(2, 2);
-    const int bar = probe.ScrollBarExtent();
-    // Columns 30 + 3 * 88 = 294 wide: fit in 300, not in 300 - bar.
-    ASSERT_GT(bar, 6);
-    TestGrid grid(40, 4, 300, 200);
-    EXPECT_EQ(grid.GetMaxVScroll(), 38);
-    EXPECT_EQ(grid.GetMaxHScroll(), 2);
-    EXPECT_FALSE(grid.horizontalScrollBar()->isHidden() && grid.isVisible());
-
-    TestGrid rowsFit(5, 4, 300, 400); // 100 high rows, columns fit: no ranges at all
-    EXPECT_EQ(rowsFit.GetMaxVScroll(), 0);
-    EXPECT_EQ(rowsFit.GetMaxHScroll(), 0);
-
-    // Rows fit only without the horizontal bar, columns do not fit.
-    TestGrid wide(10, 6, 300, 200 + bar - 1);
-    EXPECT_EQ(wide.GetMaxHScroll(), 4);
-    EXPECT_EQ(wide.GetMaxVScroll(), 8);
-}
-
-TEST(GridLayout, NothingFitsGivesFullRanges)
-{
-    TestGrid grid(30, 8, 100, 60);
-    EXPECT_EQ(grid.GetMaxVScroll(), 28);
-    EXPECT_EQ(grid.GetMaxHScroll(), 6);
-    grid.resize(2000, 2000);
-    EXPECT_EQ(grid.GetMaxVScroll(), 0);
-    EXPECT_EQ(grid.GetMaxHScroll(), 0);
+    EXPECT_EQ(grid.GetMaxVScroll(), 0) << "one unit less than the height fits";
+    grid.resize(100, 60);
+    EXPECT_EQ(grid.GetMaxVScroll(), 8) << "a resize recomputes the ranges";
+    EXPECT_EQ(grid.GetMaxHScroll(), 1);
 }
 
 TEST(GridPaint, SelectionShowsOnlyOnVisibleDataCells)

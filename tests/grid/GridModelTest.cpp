@@ -74,9 +74,7 @@ TEST(GridModel, AnEmptyGridPaintsAndAnswersWithoutCells)
     grid.SetRowCount(0);
     EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 1, 1));
     grid.Render();
-    Move(grid, 40, 30);
-    Press(grid, 40, 30);
-    Release(grid, 40, 30);
+    Click(grid, 40, 30);
     QTest::keyClick(&grid, Qt::Key_Down);
     QTest::keyClick(&grid, Qt::Key_End);
     QTest::keyClicks(&grid, QStringLiteral("x"));
@@ -149,7 +147,6 @@ TEST(TextCell, NullTextIsEmptyAndExtentCoversEveryLine)
     empty.DrawInRect(dc, 0, 0, 100, 40);
     empty.Draw(dc, 0, 0);
     dc.end();
-    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 100; ++x)
             ASSERT_EQ(image.pixel(x, y), QColor(Qt::white).rgb());

@@ -121,9 +121,7 @@ TEST_F(GridMouse, CornerRowAndColumnHeadersSelectWholeBlocks)
 
 TEST_F(GridMouse, ShiftPressExtendsFromTheOldCurrentCellWhichStaysFixed)
 {
-    Move(grid, 150, 90);
-    Press(grid, 150, 90); // (4, 2)
-    Release(grid, 150, 90);
+    Click(grid, 150, 90); // (4, 2)
     Move(grid, 250, 150);
     Press(grid, 250, 150, Qt::ShiftModifier); // (7, 3)
     EXPECT_EQ(grid.GetSelection(), CellRange(4, 2, 7, 3));
@@ -166,18 +164,12 @@ TEST_F(GridMouse, ClicksOnCellsNotifyTheParent)
 {
     QSignalSpy clicked(&grid, &CGridView::GridClicked);
     QSignalSpy doubleClicked(&grid, &CGridView::GridDoubleClicked);
-    Move(grid, 60, 50);
-    Press(grid, 60, 50);
-    Release(grid, 60, 50);
+    Click(grid, 60, 50);
     EXPECT_EQ(clicked.count(), 1);
-    Move(grid, 390, 50); // right of the last column: no cell
-    Press(grid, 390, 50);
-    Release(grid, 390, 50);
+    Click(grid, 390, 50); // right of the last column: no cell
     EXPECT_EQ(clicked.count(), 1);
     EXPECT_EQ(grid.GetSelection(), CellRange(2, 1, 2, 1));
-    Move(grid, 60, 70);
-    Press(grid, 60, 70);
-    Release(grid, 60, 70);
+    Click(grid, 60, 70);
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, QPoint(60, 70));
     EXPECT_EQ(doubleClicked.count(), 1);
     EXPECT_EQ(grid.GetSelection(), CellRange(3, 1, 3, 1));
@@ -188,9 +180,7 @@ TEST_F(GridMouse, APressStoresARunningEdit)
     grid.GetSelection() = CellRange(2, 1, 2, 1);
     QTest::keyClicks(&grid, QStringLiteral("ab"));
     ASSERT_TRUE(grid.IsEditing());
-    Move(grid, 150, 90);
-    Press(grid, 150, 90);
-    Release(grid, 150, 90);
+    Click(grid, 150, 90);
     EXPECT_FALSE(grid.IsEditing());
     EXPECT_EQ(grid.GetCellText(2, 1), QStringLiteral("ab"));
     EXPECT_EQ(grid.texts.count(std::make_pair(4, 2)), 0u);

@@ -96,6 +96,12 @@ inline void Press(TestGrid& g, int x, int y, Qt::KeyboardModifiers mods = Qt::No
     QTest::mousePress(g.viewport(), Qt::LeftButton, mods, QPoint(x, y));
 }
 inline void Release(TestGrid& g, int x, int y) { QTest::mouseRelease(g.viewport(), Qt::LeftButton, {}, QPoint(x, y)); }
+inline void Click(TestGrid& g, int x, int y, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    Move(g, x, y);
+    Press(g, x, y, mods);
+    Release(g, x, y);
+}
 
 inline std::ostream& operator<<(std::ostream& os, const CellRange& r)
 {

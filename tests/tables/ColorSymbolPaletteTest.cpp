@@ -9,13 +9,6 @@
 #include <QImage>
 #include <QTabWidget>
 
-TEST(PaletteGeometry, SwatchesLieAtAPitchOf22WithAMarginOf6)
-{
-    EXPECT_EQ(CPaletteGrid::SwatchRect(0), (CRect { 6, 6, 24, 24 }));
-    EXPECT_EQ(CPaletteGrid::SwatchRect(5), (CRect { 28, 28, 46, 46 }));
-    EXPECT_EQ(CPaletteGrid::SwatchRect(15), (CRect { 72, 72, 90, 90 }));
-}
-
 TEST(PaletteGeometry, GapsBelongToTheSwatchUpperLeftAndTheMarginPicksNothing)
 {
     const int w = 100, h = 100;
@@ -42,8 +35,14 @@ TEST(PaletteGeometry, ColourPagePaintsTheColourTableAndTheHoverFrame)
     QTest::mouseMove(&grid, QPoint(30, 10)); // swatch 1
     QImage image(grid.size(), QImage::Format_RGB32);
     grid.render(&image);
-    EXPECT_EQ(image.pixelColor(2, 2), QColor(200, 200, 200));
-    EXPECT_EQ(image.pixelColor(15, 15), QColor(0, 0, 0)) << "colour 0";
+    // 18 x 18 swatches at a pitch of 22 with a margin of 6, on grey.
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(200, 200, 200));
+    EXPECT_EQ(image.pixelColor(6, 6), QColor(0, 0, 0)) << "colour 0";
+    EXPECT_EQ(image.pixelColor(23, 23), QColor(0, 0, 0));
+    EXPECT_EQ(image.pixelColor(24, 23), QColor(200, 200, 200)) << "gap";
+    EXPECT_EQ(image.pixelColor(23, 24), QColor(200, 200, 200)) << "gap";
+    EXPECT_EQ(image.pixelColor(89, 89), QColor(128, 0, 128)) << "colour 15 ends at 90";
+    EXPECT_EQ(image.pixelColor(90, 89), QColor(200, 200, 200));
     EXPECT_EQ(image.pixelColor(37, 37), QColor(0, 128, 0)) << "colour 5 in swatch 5";
     EXPECT_EQ(grid.HoverIndex(), 1);
     EXPECT_EQ(image.pixelColor(28, 6), QColor(255, 255, 200)) << "frame of the hovered swatch";

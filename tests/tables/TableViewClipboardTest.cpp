@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 namespace {
 
 QString Clipboard() { return QGuiApplication::clipboard()->text(); }
@@ -23,26 +26,22 @@ struct TableClipboard : ::testing::Test {
     }
 };
 
-TEST_F(TableClipboard, CopyOfOneCellEndsWithCrLf)
+TEST_F(TableClipboard, CopyWritesTabsBetweenCellsAndCrLfAfterEveryRow)
 {
-    table.Select(2, 1);
-    table.OnEditCopy();
-    EXPECT_EQ(Clipboard(), QStringLiteral("a\r\n"));
-}
-
-TEST_F(TableClipboard, CopyOfABlockKeepsEmptyFieldsBetweenTheTabs)
-{
-    table.Select(2, 1, 3, 3);
-    table.OnEditCopy();
-    EXPECT_EQ(Clipboard(), QStringLiteral("a\t\tc\r\n\tb\t\r\n"));
-}
-
-TEST_F(TableClipboard, CopyOfAnInvalidSelectionLeavesAnEmptyText)
-{
-    SetClipboard(QStringLiteral("before"));
-    table.Select(3, 2, 2, 2);
-    table.OnEditCopy();
-    EXPECT_EQ(Clipboard(), QString());
+    const struct {
+        CellRange selection;
+        const char* text;
+    } cases[] = {
+        { CellRange(2, 1, 2, 1), "a\r\n" },
+        { CellRange(2, 1, 3, 3), "a\t\tc\r\n\tb\t\r\n" }, // empty cells give empty fields
+        { CellRange(3, 2, 2, 2), "" }, // an invalid selection copies an empty text
+    };
+    for (const auto& c : cases) {
+        SetClipboard(QStringLiteral("before"));
+        table.GetSelection() = c.selection;
+        table.OnEditCopy();
+        EXPECT_EQ(Clipboard(), QString::fromLatin1(c.text)) << c.selection.top << "," << c.selection.left;
+    }
 }
 
 TEST_F(TableClipboard, AClipboardThatRefusesTheTextIsReported)
@@ -66,59 +65,42 @@ TEST_F(TableClipboard, CutCopiesThenEmptiesTheBlock)
     EXPECT_EQ(table.Text(3, 2), QStringLiteral("b"));
 }
 
-TEST_F(TableClipboard, AnEmptyFieldLeavesItsCellButTakesAColumn)
-{
-    table.SetTextCell(2, 2, QStringLiteral("keep"));
-    SetClipboard(QStringLiteral("1\t\t3\r\n"));
-    table.Select(2, 1);
-    table.OnEditPaste();
-    EXPECT_EQ(table.Text(2, 1), QStringLiteral("1"));
-    EXPECT_EQ(table.Text(2, 2), QStringLiteral("keep"));
-    EXPECT_EQ(table.Text(2, 3), QStringLiteral("3"));
-}
+// A paste at a corner cell; cells are given as (row, col, expected text).
+struct PasteCase {
+    const char* what;
+    int rows, cols;
+    QString text;
+    int top, left;
+    std::vector<std::tuple<int, int, QString>> expected;
+};
 
-TEST(TableClipboardNarrow, PasteStopsAtTheLastColumn)
+TEST(TableClipboardPaste, FieldsFillTheBlockFromTheSelectionCornerAndNeverGrowTheTable)
 {
-    TestTable table(10, 3);
-    SetClipboard(QStringLiteral("1\t\t3\r\n4\r\n"));
-    table.Select(2, 1);
-    table.OnEditPaste();
-    EXPECT_EQ(table.Text(2, 1), QStringLiteral("1"));
-    EXPECT_EQ(table.Text(2, 2), QStringLiteral("<none>"));
-    EXPECT_EQ(table.Text(3, 1), QStringLiteral("<none>")); // the paste stopped at the second tab
-    EXPECT_EQ(table.GetColCount(), 3);
-}
-
-TEST_F(TableClipboard, PasteWithoutAFinalLineEndStoresTheLastField)
-{
-    SetClipboard(QStringLiteral("x\ty\r\nz\tlast"));
-    table.Select(5, 2);
-    table.OnEditPaste();
-    EXPECT_EQ(table.Text(5, 2), QStringLiteral("x"));
-    EXPECT_EQ(table.Text(5, 3), QStringLiteral("y"));
-    EXPECT_EQ(table.Text(6, 2), QStringLiteral("z"));
-    EXPECT_EQ(table.Text(6, 3), QStringLiteral("last"));
-}
-
-TEST_F(TableClipboard, RowsBeyondTheTableAreDroppedAndTheTableNeverGrows)
-{
-    SetClipboard(QStringLiteral("r8\nr9\nr10\nr11\n"));
-    table.Select(8, 4);
-    table.OnEditPaste();
-    EXPECT_EQ(table.Text(8, 4), QStringLiteral("r8"));
-    EXPECT_EQ(table.Text(9, 4), QStringLiteral("r9"));
-    EXPECT_EQ(table.GetRowCount(), 10);
-    EXPECT_EQ(table.GetCellStore().GetRowCount(), 10);
-}
-
-TEST_F(TableClipboard, AFieldLongerThanAnyBufferIsKeptWhole)
-{
+    const QString none = QStringLiteral("<none>");
     const QString longField(5000, QLatin1Char('q'));
-    SetClipboard(longField + QStringLiteral("\tnext\r\n"));
-    table.Select(4, 1);
-    table.OnEditPaste();
-    EXPECT_EQ(table.Text(4, 1), longField);
-    EXPECT_EQ(table.Text(4, 2), QStringLiteral("next"));
+    const PasteCase cases[] = {
+        { "an empty field leaves its cell but takes a column", 10, 5, "1\t\t3\r\n", 2, 1,
+            { { 2, 1, "1" }, { 2, 2, "keep" }, { 2, 3, "3" } } },
+        { "the paste stops at the last column", 10, 3, "1\t\t3\r\n4\r\n", 2, 1,
+            { { 2, 1, "1" }, { 2, 2, "keep" }, { 3, 1, none } } },
+        { "no final line end: the last field is stored", 10, 5, "x\ty\r\nz\tlast", 5, 2,
+            { { 5, 2, "x" }, { 5, 3, "y" }, { 6, 2, "z" }, { 6, 3, "last" } } },
+        { "rows beyond the table are dropped", 10, 5, "r8\nr9\nr10\nr11\n", 8, 4, { { 8, 4, "r8" }, { 9, 4, "r9" } } },
+        { "a field longer than any buffer is kept whole", 10, 5, longField + "\tnext\r\n", 4, 1,
+            { { 4, 1, longField }, { 4, 2, "next" } } },
+    };
+    for (const PasteCase& c : cases) {
+        TestTable table(c.rows, c.cols);
+        table.SetTextCell(2, 2, QStringLiteral("keep"));
+        SetClipboard(c.text);
+        table.Select(c.top, c.left);
+        table.OnEditPaste();
+        for (const auto& [row, col, text] : c.expected)
+            EXPECT_EQ(table.Text(row, col), text) << c.what << " at " << row << "," << col;
+        EXPECT_EQ(table.GetRowCount(), c.rows) << c.what;
+        EXPECT_EQ(table.GetColCount(), c.cols) << c.what;
+        EXPECT_EQ(table.GetCellStore().GetRowCount(), c.rows) << c.what;
+    }
 }
 
 TEST_F(TableClipboard, PasteEndsARunningEditAndPastesFromTheSelectionCorner)

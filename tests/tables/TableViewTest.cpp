@@ -66,16 +66,6 @@ TEST(TableView, CellsDrawInsideTheirRectangles)
             ASSERT_EQ(image.pixel(x, y), QColor(Qt::white).rgb());
 }
 
-TEST(TableView, TypeOverStoresATextCell)
-{
-    TestTable table;
-    table.Select(3, 2);
-    QTest::keyClicks(&table, QStringLiteral("4.5"));
-    QTest::keyClick(&table, Qt::Key_Return);
-    EXPECT_EQ(table.Text(3, 2), QStringLiteral("4.5"));
-    EXPECT_EQ(table.GetSelection(), CellRange(4, 2, 4, 2));
-}
-
 TEST(TableView, DeleteAndClearEmptyEverySelectedCell)
 {
     TestTable table;
