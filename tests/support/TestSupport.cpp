@@ -5,7 +5,7 @@
 MessageBoxRecorder::MessageBoxRecorder()
 {
     m_previous = SetMessageBoxHandler([this](const QString& text, MsgIcon icon, MsgButtons buttons) {
-        m_boxes.push_back({text, icon, buttons});
+        m_boxes.push_back({ text, icon, buttons });
         if (m_answers.empty())
             return DefaultAnswer(buttons);
         const MsgResult answer = m_answers.front();
@@ -14,10 +14,7 @@ MessageBoxRecorder::MessageBoxRecorder()
     });
 }
 
-MessageBoxRecorder::~MessageBoxRecorder()
-{
-    SetMessageBoxHandler(m_previous);
-}
+MessageBoxRecorder::~MessageBoxRecorder() { SetMessageBoxHandler(m_previous); }
 
 std::vector<QString> MessageBoxRecorder::Texts() const
 {
@@ -27,10 +24,7 @@ std::vector<QString> MessageBoxRecorder::Texts() const
     return texts;
 }
 
-QString TestDataPath(const QString& name)
-{
-    return QStringLiteral(TERNARY_TEST_DATA "/") + name;
-}
+QString TestDataPath(const QString& name) { return QStringLiteral(TERNARY_TEST_DATA "/") + name; }
 
 std::string ReadFileBytes(const QString& path)
 {

@@ -28,8 +28,9 @@ bool CDocument::OnOpenDocument(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        MessageBox(QStringLiteral("Unable to open the file \"%1\".\n%2").arg(QFileInfo(path).fileName(), file.errorString()),
-                   MsgIcon::Exclamation);
+        MessageBox(
+            QStringLiteral("Unable to open the file \"%1\".\n%2").arg(QFileInfo(path).fileName(), file.errorString()),
+            MsgIcon::Exclamation);
         return false;
     }
     DeleteContents();
@@ -58,7 +59,7 @@ bool CDocument::OnSaveDocument(const QString& path)
     if (!error.isEmpty()) {
         file.cancelWriting();
         MessageBox(QStringLiteral("Unable to save the file \"%1\".\n%2").arg(QFileInfo(path).fileName(), error),
-                   MsgIcon::Exclamation);
+            MsgIcon::Exclamation);
         return false;
     }
     m_pathName = path;
@@ -66,7 +67,7 @@ bool CDocument::OnSaveDocument(const QString& path)
     return true;
 }
 
-void CDocument::Serialize(CArchive&) {}
+void CDocument::Serialize(CArchive&) { }
 
 QString CDocument::GetTitle() const
 {

@@ -8,4 +8,4 @@ CView::~CView()
         m_document->RemoveView(this);
 }
 
-void CView::OnUpdate(CView*, long, void*) {}
+void CView::OnUpdate(CView*, long, void*) { }
