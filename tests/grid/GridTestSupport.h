@@ -76,6 +76,18 @@ public:
     int paints = 0;
 };
 
+// The smallest rectangle holding every pixel that is not white; empty when
+// there is none.
+inline QRect InkBounds(const QImage& image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != QColor(Qt::white).rgb())
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
 // Lets queued repaints run.
 inline void Settle()
 {
