@@ -20,9 +20,6 @@ TEST(GridModel, NewGridSelectsFirstDataCellAndSizesRowsFromTheDesktopFont)
     for (int r = 0; r < 2; ++r)
         EXPECT_EQ(grid.GetRowHeight(r), fm.height() + 4);
     EXPECT_EQ(grid.GetColWidth(1), 12 * fm.averageCharWidth() + 4);
-    CGridView byDefault;
-    EXPECT_EQ(byDefault.GetRowCount(), 2);
-    EXPECT_EQ(byDefault.GetFixedColCount(), 1);
 }
 
 TEST(GridModel, SettingTheSameRowCountDoesNotRepaint)
@@ -82,15 +79,6 @@ TEST(GridModel, AnEmptyGridPaintsAndAnswersWithoutCells)
     grid.SetColCount(0);
     grid.Render();
     EXPECT_EQ(grid.HitTest(CPoint { 5, 5 }), CellCoord(-1, -1));
-}
-
-TEST(GridModel, RangesCompareAndCombine)
-{
-    EXPECT_TRUE(CellRange(1, 1, 1, 1).IsValid());
-    EXPECT_FALSE(CellRange(2, 1, 1, 1).IsValid());
-    EXPECT_FALSE(CellRange(-1, 1, 3, 1).IsValid());
-    EXPECT_EQ(CellRange(1, 4, 2, 5).Union(CellRange(3, 1, 3, 2)), CellRange(1, 1, 3, 5));
-    EXPECT_EQ(CellRange::Spanning(CellCoord(5, 1), CellCoord(2, 3)), CellRange(2, 1, 5, 3));
 }
 
 // A cell that counts its deletions.
