@@ -4,7 +4,7 @@
 #include "document/NumberFormat.h"
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"
-#include "framework/gui/CDC.h"
+#include "framework/core/TextEncoding.h"
 #include "grid/CTextCell.h"
 #include "tables/CColorSymbolPalette.h"
 #include "tables/CSymbolCell.h"
@@ -13,9 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-std::string ToBytes(const QString& text) { return text.toUtf8().toStdString(); }
-QString FromBytes(const std::string& bytes) { return CDC::DisplayText(bytes); }
 
 // The pattern comparison the document's empty marker is defined by.
 bool IsEmptyValue(float v) { return v == EMPTY_VALUE; }
@@ -88,13 +85,13 @@ void CTernaryTable::OnInitialUpdate()
             if (r == -1 || r != i)
                 continue;
             if (!IsEmptyValue(rec.top))
-                SetTextCell(r, kTopCol, FromBytes(FormatNumber(rec.top)));
+                SetTextCell(r, kTopCol, DecodeText(FormatNumber(rec.top)));
             if (!IsEmptyValue(rec.left))
-                SetTextCell(r, kLeftCol, FromBytes(FormatNumber(rec.left)));
+                SetTextCell(r, kLeftCol, DecodeText(FormatNumber(rec.left)));
             if (!IsEmptyValue(rec.right))
-                SetTextCell(r, kRightCol, FromBytes(FormatNumber(rec.right)));
+                SetTextCell(r, kRightCol, DecodeText(FormatNumber(rec.right)));
             if (!rec.name.empty())
-                SetTextCell(r, kNameCol, FromBytes(rec.name));
+                SetTextCell(r, kNameCol, DecodeText(rec.name));
             if (rec.colorId != -1 && rec.symbolId != -1) {
                 SetRowColor(r, rec.colorId, false);
                 SetRowSymbol(r, rec.symbolId, false);
@@ -116,9 +113,9 @@ void CTernaryTable::RefreshAxisHeaders()
     const CTernaryDoc* doc = GetDocument();
     if (!doc || GetColCount() <= kRightCol)
         return;
-    SetTextCell(0, kTopCol, FromBytes(doc->m_topAxis.title));
-    SetTextCell(0, kLeftCol, FromBytes(doc->m_leftAxis.title));
-    SetTextCell(0, kRightCol, FromBytes(doc->m_rightAxis.title));
+    SetTextCell(0, kTopCol, DecodeText(doc->m_topAxis.title));
+    SetTextCell(0, kLeftCol, DecodeText(doc->m_leftAxis.title));
+    SetTextCell(0, kRightCol, DecodeText(doc->m_rightAxis.title));
     // New header cells start right-aligned; the table's headers are centred.
     SetColumnHeaderFormat(DT_CENTER);
     InvalidateRange(CellRange(0, kTopCol, 0, kRightCol));
@@ -132,7 +129,7 @@ void CTernaryTable::SetCellText(int row, int col, const QString& text)
     if (row < m_fixedRows || col < m_fixedCols || row >= GetRowCount() || col >= GetColCount())
         return;
     if (col == kSymbolCol) {
-        const int n = ParseInt(ToBytes(text));
+        const int n = ParseInt(EncodeText(text));
         SetRowSymbol(row, n & 15, true);
         SetRowColor(row, n >> 4, true);
     } else {
@@ -148,7 +145,7 @@ QString CTernaryTable::GetCellText(int row, int col)
     const auto* cell = dynamic_cast<const CSymbolCell*>(GetCell(row, col));
     if (!cell || !cell->HasSymbol())
         return QString();
-    return FromBytes(FormatNumber(static_cast<float>(cell->GetColorId() * 16 + cell->GetSymbolId())));
+    return DecodeText(FormatNumber(static_cast<float>(cell->GetColorId() * 16 + cell->GetSymbolId())));
 }
 
 // ---- Symbol column ----------------------------------------------------------------
@@ -200,7 +197,7 @@ void CTernaryTable::SyncRowToDocument(int row, int col)
 
     // The cell keeps its commas; the document's copy has semicolons, which
     // the plot file's comma-separated rows can carry.
-    std::string text = ToBytes(GetCellText(row, col));
+    std::string text = EncodeText(GetCellText(row, col));
     std::replace(text.begin(), text.end(), ',', ';');
 
     SampleRecord& rec = doc->GetSample(row);
@@ -249,7 +246,7 @@ void CTernaryTable::SyncRowToDocument(int row, int col)
             filledCol = kRightCol;
         }
         if (filledCol != -1)
-            SetTextCell(row, filledCol, FromBytes(FormatNumber(filled)), true);
+            SetTextCell(row, filledCol, DecodeText(FormatNumber(filled)), true);
     }
 
     const bool complete = !IsEmptyValue(rec.top) && !IsEmptyValue(rec.left) && !IsEmptyValue(rec.right);
