@@ -315,11 +315,11 @@ void CTernaryView::mouseDoubleClickEvent(QMouseEvent* event)
         if (m_legend->OnLButtonDblClk(p))
             return;
         if (doc->m_legend.m_position.PtInRect({ p.x + m_geo.m_scrollPos.x, p.y + m_geo.m_scrollPos.y })) {
-            emit formatAxisRequested(5);
+            FormatAxisAndTitles(5);
             return;
         }
     }
-    emit formatAxisRequested(NearestAxisCorner(p));
+    FormatAxisAndTitles(NearestAxisCorner(p));
 }
 
 void CTernaryView::keyPressEvent(QKeyEvent* event)
@@ -337,6 +337,11 @@ void CTernaryView::keyPressEvent(QKeyEvent* event)
         return;
     }
     emit legendDialogRequested();
+}
+
+void CTernaryView::FormatAxisAndTitles(int page)
+{
+    emit formatAxisRequested(page);
 }
 
 void CTernaryView::OnAnnotEditDone()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/core/CCmdTarget.h"
 #include "framework/core/CView.h"
 #include "framework/core/WinTypes.h"
 #include "plot/PlotGeometry.h"
@@ -20,7 +21,7 @@ class LegendBox;
 //
 // OnDraw is the one drawing routine: the window, pictures and printing all
 // paint through it (or through PlotRenderer with the same geometry).
-class CTernaryView : public QAbstractScrollArea, public CView {
+class CTernaryView : public QAbstractScrollArea, public CView, public CCmdTarget {
     Q_OBJECT
 public:
     static constexpr float kMinScale = 0.4f;
@@ -74,6 +75,10 @@ public:
     // fitted to its text. (Each paint takes the axis font, and the legend
     // and annotation fonts, from the document, so a file's fonts show at once.)
     void RebuildFonts();
+
+    // Opens the options sheet with the given page in front: 0 to 2 the top,
+    // left and right axes, 3 the grids, 4 the fonts, 5 the legend.
+    void FormatAxisAndTitles(int page);
 
     LegendBox* Legend() const { return m_legend.get(); }
     AnnotationLayer* Annotations() const { return m_annotations.get(); }
