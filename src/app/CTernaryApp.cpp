@@ -3,6 +3,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CommandLine.h"
 #include "app/DesktopRegistration.h"
+#include "app/OptionsSheetRunner.h"
 #include "document/CTernaryDoc.h"
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CDocManager.h"
@@ -12,6 +13,7 @@
 #include "framework/core/MessageBox.h"
 #include "framework/gui/CCommandRouter.h"
 #include "framework/gui/CFileDialogs.h"
+#include "plot/CTernaryView.h"
 #include "tables/CMainFrame.h"
 
 #include <QAction>
@@ -33,6 +35,7 @@ CTernaryApp::~CTernaryApp()
     // The manager refers to the dialogs and the document; the frame's views to the document.
     m_docManager.reset();
     m_frame.reset();
+    m_optionsSheet.reset();
 }
 
 bool CTernaryApp::InitInstance(const CommandLine& commandLine)
@@ -45,6 +48,8 @@ bool CTernaryApp::InitInstance(const CommandLine& commandLine)
     // The document template: one document, one frame with the table and the plot.
     m_doc = std::make_unique<CTernaryDoc>();
     m_frame = std::make_unique<CMainFrame>(m_doc.get());
+    m_optionsSheet = std::make_unique<OptionsSheetRunner>();
+    m_frame->PlotView()->SetOptionsSheet(m_optionsSheet.get());
     m_fileDialogs = std::make_unique<CFileDialogs>(m_frame.get());
     m_docManager = std::make_unique<CDocManager>(*m_doc, *m_fileDialogs, m_recentFiles.get());
     m_docManager->SetTitleChangedCallback([this] { m_frame->UpdateFrameTitle(); });

@@ -14,6 +14,7 @@ class CProfile;
 class CRecentFileList;
 class CTernaryDoc;
 class IFileDialogs;
+class IOptionsSheet;
 class QTimer;
 struct CommandLine;
 
@@ -68,5 +69,6 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CFileDialogs> m_fileDialogs;
     std::unique_ptr<CDocManager> m_docManager;
+    std::unique_ptr<IOptionsSheet> m_optionsSheet;
     QTimer* m_titleTimer = nullptr;
 };

@@ -339,11 +339,6 @@ void CTernaryView::keyPressEvent(QKeyEvent* event)
     emit legendDialogRequested();
 }
 
-void CTernaryView::FormatAxisAndTitles(int page)
-{
-    emit formatAxisRequested(page);
-}
-
 void CTernaryView::OnAnnotEditDone()
 {
     if (CTernaryDoc* doc = GetDocument())

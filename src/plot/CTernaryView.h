@@ -12,6 +12,7 @@
 class AnnotationLayer;
 class CDC;
 class CTernaryDoc;
+class IOptionsSheet;
 class LegendBox;
 
 // The plot view: draws the document's diagram on a canvas of 8 x 10 inches
@@ -77,8 +78,13 @@ public:
     void RebuildFonts();
 
     // Opens the options sheet with the given page in front: 0 to 2 the top,
-    // left and right axes, 3 the grids, 4 the fonts, 5 the legend.
+    // left and right axes, 3 the grids, 4 the fonts, 5 the legend. On OK
+    // every value goes back into the document, which is marked modified;
+    // the fonts are rebuilt, the table's headers refreshed, every view
+    // updated and the plot laid out again. Nothing without an installed sheet.
     void FormatAxisAndTitles(int page);
+    // The sheet FormatAxisAndTitles runs (not owned; the application's).
+    void SetOptionsSheet(IOptionsSheet* sheet) { m_optionsSheet = sheet; }
 
     LegendBox* Legend() const { return m_legend.get(); }
     AnnotationLayer* Annotations() const { return m_annotations.get(); }
@@ -89,10 +95,8 @@ public slots:
     void OnLegendEditDone();
 
 signals:
-    // Requests the later interaction code answers: a double click outside the
-    // legend and annotations (page of the options sheet), and a key other
-    // than Delete (the Legend dialog).
-    void formatAxisRequested(int page);
+    // Requests the later interaction code answers: a key other than Delete
+    // (the Legend dialog).
     void legendDialogRequested();
 
 protected:
@@ -114,6 +118,7 @@ private:
     PlotGeometry m_geo;
     std::unique_ptr<LegendBox> m_legend;
     std::unique_ptr<AnnotationLayer> m_annotations;
+    IOptionsSheet* m_optionsSheet = nullptr;
     int m_hitState = 0;
     bool m_fontsCreated = false;
     bool m_settingBars = false;

@@ -94,6 +94,12 @@ CMainFrame::CMainFrame(CTernaryDoc* doc, QWidget* parent)
         OnUpdateCommand(id, [this](CCmdUI& ui) { m_table->OnUpdateCmdUI(ui); });
     }
 
+    // The options sheet opens from the Options menu whichever pane is active.
+    const std::pair<int, int> formatPages[]
+        = { { ID_FORMAT_AXIS, 0 }, { ID_FORMAT_GRIDS, 3 }, { ID_FORMAT_FONTS, 4 }, { ID_FORMAT_LEGEND, 5 } };
+    for (auto [id, page] : formatPages)
+        OnCommand(id, [this, page] { m_plot->FormatAxisAndTitles(page); });
+
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::OnFocusChanged);
     m_router->UpdateAll();
     m_router->StartIdleUpdates();

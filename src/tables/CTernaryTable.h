@@ -57,8 +57,8 @@ public:
     int GetRowColor(int row) const;
     int GetRowSymbol(int row) const;
 
-    // The document's axis titles as the headers of the value columns.
-    void RefreshAxisHeaders();
+    // ISampleTable: the document's axis titles as the headers of the value columns.
+    void RefreshAxisHeaders() override;
 
     // Copies the row's cell of column col into the document, then updates
     // the other views.

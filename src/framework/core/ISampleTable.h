@@ -10,4 +10,7 @@ public:
     // Finishes a running cell edit, selects the whole data row and scrolls
     // it into view when it is not already visible.
     virtual void ShowSampleRow(int row) = 0;
+
+    // Shows the document's axis titles as the headers of the value columns.
+    virtual void RefreshAxisHeaders() = 0;
 };
