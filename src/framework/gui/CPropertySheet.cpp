@@ -24,7 +24,7 @@ CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent, int star
 CPropertySheet::~CPropertySheet()
 {
     // The tab widget deletes the pages; no activation may run meanwhile.
-    m_switching = true;
+    disconnect(m_tabs, nullptr, this, nullptr);
 }
 
 void CPropertySheet::AddPage(CPropertyPage* page)
