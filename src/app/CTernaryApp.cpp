@@ -15,6 +15,7 @@
 #include "framework/gui/CFileDialogs.h"
 #include "plot/CTernaryView.h"
 #include "tables/CMainFrame.h"
+#include "tables/CTernaryTable.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -92,6 +93,7 @@ void CTernaryApp::RegisterCommands()
 {
     OnCommand(ID_FILE_NEW, [this] { m_docManager->OnFileNew(); });
     OnCommand(ID_FILE_OPEN, [this] { m_docManager->OnFileOpen(); });
+    OnCommand(ID_FILE_IMPORT, [this] { OnFileImport(); });
     OnCommand(ID_FILE_SAVE, [this] { m_docManager->OnFileSave(); });
     OnCommand(ID_FILE_SAVE_AS, [this] { m_docManager->OnFileSaveAs(); });
     // One document in one window: closing the document closes the window.
@@ -127,6 +129,30 @@ bool CTernaryApp::OpenDroppedFile(const QString& path)
 {
     m_frame->activateWindow();
     return m_docManager->OpenDocumentFile(path);
+}
+
+bool CTernaryApp::OnFileImport()
+{
+    const QString path
+        = m_docManager->FileDialogs().GetOpenFileName(QStringLiteral("CSV and TSV files (*.csv *.tsv *.txt)"));
+    if (path.isEmpty())
+        return false;
+    m_frame->Table()->CommitCellEdit();
+    const SlotRange range = m_doc->ImportSampleFile(path);
+    if (range.Count() == 0)
+        return false;
+    // The table is not re-read from the document: it rebuilds the new rows.
+    CTernaryTable* table = m_frame->Table();
+    table->LoadRowsFromDocument(range.first, range.last);
+    table->ScrollRowIntoView(range.first);
+    m_doc->UpdateAllViews(nullptr);
+    m_frame->UpdateFrameTitle();
+    m_frame->SetStatusText(QStringLiteral("Imported %1 %2 into rows %3 to %4.")
+                               .arg(range.Count())
+                               .arg(range.Count() == 1 ? QStringLiteral("sample") : QStringLiteral("samples"))
+                               .arg(range.first)
+                               .arg(range.last));
+    return true;
 }
 
 void CTernaryApp::SetFileDialogs(IFileDialogs* dialogs)

@@ -54,6 +54,10 @@ public:
     CDocManager* DocManager() const { return m_docManager.get(); }
     CRecentFileList* RecentFiles() const { return m_recentFiles.get(); }
 
+    // File > Import Samples...: appends the samples of a CSV or TSV file
+    // after the last row in use. False when cancelled or refused.
+    bool OnFileImport();
+
     // Shows the About box modally.
     void OnAppAbout();
 

@@ -88,11 +88,12 @@ QString ExportOutputError(const QString& output)
 QString CommandLineUsage()
 {
     return QStringLiteral(
-        "Usage: ternary [FILE.tpf]\n"
-        "       ternary [IN.tpf] --save-as OUT.tpf|OUT.csv\n"
-        "       ternary [IN.tpf] --export OUT.png|OUT.svg|OUT.pdf [--scale S]\n"
+        "Usage: ternary [FILE.tpf|FILE.csv]\n"
+        "       ternary [IN.tpf|IN.csv] --save-as OUT.tpf|OUT.csv\n"
+        "       ternary [IN.tpf|IN.csv] --export OUT.png|OUT.svg|OUT.pdf [--scale S]\n"
         "\n"
-        "Without options, opens FILE (or a new plot) in a window.\n"
+        "Without options, opens FILE (or a new plot) in a window. An input ending in .csv, .tsv or\n"
+        "  .txt holds samples (name, top, left, right, Color, Symbol) and opens as a new plot.\n"
         "  --save-as OUT   open IN (or start a new plot) and save it as OUT without a window;\n"
         "                  OUT.tpf is a plot file, OUT.csv the samples as comma-separated values\n"
         "  --export OUT    draw IN (or a new plot) into a PNG, SVG or PDF picture without a window\n"

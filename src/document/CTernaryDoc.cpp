@@ -2,6 +2,7 @@
 
 #include "document/PlotFile.h"
 #include "framework/core/CArchive.h"
+#include "framework/core/MessageBox.h"
 
 CTernaryDoc::CTernaryDoc()
     : m_customColors { RGB(100, 180, 250), RGB(100, 120, 100), RGB(100, 120, 50), RGB(100, 120, 0), RGB(200, 180, 250),
@@ -90,4 +91,37 @@ void CTernaryDoc::Serialize(CArchive& archive)
         WritePlotFile(*this, archive);
     else
         ReadPlotFile(*this, archive);
+}
+
+bool CTernaryDoc::OnOpenDocument(const QString& path)
+{
+    if (!IsSampleFileName(path.toStdString()))
+        return CDocument::OnOpenDocument(path);
+    SampleFile file;
+    if (!ReadSampleFileAt(path, file))
+        return false;
+    CDocument::OnNewDocument(); // empty, untitled and unmodified
+    ResetPlotSettings();
+    if (file.hasHeader) {
+        AxisSettings* axes[] = { &m_topAxis, &m_leftAxis, &m_rightAxis };
+        for (std::size_t i = 0; i < 3; ++i)
+            if (!file.titles[i].empty())
+                axes[i]->SetTitle(file.titles[i]);
+    }
+    const SlotRange range = AppendSamples(*this, file.samples);
+    SetModifiedFlag(false);
+    if (const QString report = SampleLoadReport(path, file, range.Count()); !report.isEmpty())
+        MessageBox(report, MsgIcon::Information);
+    return true;
+}
+
+SlotRange CTernaryDoc::ImportSampleFile(const QString& path)
+{
+    SampleFile file;
+    if (!ReadSampleFileAt(path, file))
+        return {};
+    const SlotRange range = AppendSamples(*this, file.samples);
+    if (const QString report = SampleLoadReport(path, file, range.Count()); !report.isEmpty())
+        MessageBox(report, MsgIcon::Information);
+    return range;
 }

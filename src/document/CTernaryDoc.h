@@ -5,6 +5,7 @@
 #include "document/CTextTableReader.h"
 #include "document/FontSettings.h"
 #include "document/PlotLegend.h"
+#include "document/SampleImport.h"
 #include "document/SampleRecord.h"
 #include "framework/core/CDocument.h"
 #include "framework/core/WinTypes.h"
@@ -44,6 +45,15 @@ public:
     bool OnNewDocument() override;
     // Writes or reads the .tpf plot file.
     void Serialize(CArchive& archive) override;
+    // A .csv, .tsv or .txt file opens as a new untitled plot of its samples
+    // (titles from its header), so that Save never writes over it; a file
+    // without a sample is refused and the document left as it was. Other
+    // files are plot files.
+    bool OnOpenDocument(const QString& path) override;
+    // Appends the samples of a CSV or TSV file after the last row in use,
+    // through one AppendSamples. The slots filled; none when the file was
+    // refused (a message said why).
+    SlotRange ImportSampleFile(const QString& path);
 
     // Not owned; each view stores itself here in its initial update.
     CTernaryView* m_plotView = nullptr;

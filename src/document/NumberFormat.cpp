@@ -124,3 +124,58 @@ int ParseWholeNumber(std::string_view text)
     }
     return ParseInt(text);
 }
+
+std::string NormalizeDecimal(std::string_view text, bool decimalComma)
+{
+    const bool commaIsDecimal = decimalComma && text.find('.') == std::string_view::npos;
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c != ',')
+            out += c;
+        else if (commaIsDecimal)
+            out += '.';
+    }
+    return out;
+}
+
+float ParseTypedNumber(std::string_view text) { return ParseFloat(NormalizeDecimal(text)); }
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Every comma follows a digit and stands before exactly three digits.
+bool CommasGroupThousands(std::string_view text)
+{
+    const auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    for (std::size_t i = text.find(','); i != std::string_view::npos; i = text.find(',', i + 1)) {
+        if (i == 0 || !digit(i - 1) || !digit(i + 1) || !digit(i + 2) || !digit(i + 3) || digit(i + 4))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ScanWholeNumber(std::string_view text, float& value, bool decimalComma)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    if (!text.empty() && text.back() == '%')
+        text.remove_suffix(1);
+    if (text.empty())
+        return false;
+    const bool commaIsDecimal = decimalComma && text.find('.') == std::string_view::npos;
+    if (!commaIsDecimal && !CommasGroupThousands(text))
+        return false;
+    const std::string plain = NormalizeDecimal(text, decimalComma);
+    char* end = nullptr;
+    const float parsed = strtof_l(plain.c_str(), &end, CLocale());
+    if (end != plain.c_str() + plain.size() || end == plain.c_str() || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}

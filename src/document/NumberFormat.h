@@ -34,3 +34,14 @@ bool ScanInt(std::string_view text, int& value, int base = 10);
 // form ("1e+06", "2.5"): such a number is read whole and truncated toward
 // zero. Clamped to the int range; 0 when the text holds no number.
 int ParseWholeNumber(std::string_view text);
+
+// A component as a person types or pastes it, whatever the locale it was
+// written in. With decimalComma, a comma in a text without a point is the
+// decimal mark ("12,5" is 12.5); otherwise, and in a text that also holds a
+// point, commas are thousands separators ("1,234.5" is 1234.5). Then "%f".
+std::string NormalizeDecimal(std::string_view text, bool decimalComma = true);
+float ParseTypedNumber(std::string_view text);
+// The whole text, blanks around it and a trailing '%' aside, is one finite
+// number after NormalizeDecimal; thousands separators must then stand
+// between groups of three digits. value is left unchanged when it is not.
+bool ScanWholeNumber(std::string_view text, float& value, bool decimalComma);

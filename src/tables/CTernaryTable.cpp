@@ -5,6 +5,7 @@
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"
 #include "framework/core/TextEncoding.h"
+#include "framework/gui/CStatusBar.h"
 #include "grid/CTextCell.h"
 #include "tables/CColorSymbolPalette.h"
 #include "tables/CSymbolCell.h"
@@ -77,27 +78,7 @@ void CTernaryTable::OnInitialUpdate()
     SetColumnHeaderFormat(DT_CENTER);
 
     EmptyDataCells();
-    if (doc) {
-        for (int i = 1; i < doc->m_sampleSlots && i < GetRowCount(); ++i) {
-            const SampleRecord& rec = doc->GetSample(i);
-            const int r = rec.row;
-            // A slot's row is its own index; anything else is not to be trusted.
-            if (r == -1 || r != i)
-                continue;
-            if (!IsEmptyValue(rec.top))
-                SetTextCell(r, kTopCol, DecodeText(FormatNumber(rec.top)));
-            if (!IsEmptyValue(rec.left))
-                SetTextCell(r, kLeftCol, DecodeText(FormatNumber(rec.left)));
-            if (!IsEmptyValue(rec.right))
-                SetTextCell(r, kRightCol, DecodeText(FormatNumber(rec.right)));
-            if (!rec.name.empty())
-                SetTextCell(r, kNameCol, DecodeText(rec.name));
-            if (rec.colorId != -1 && rec.symbolId != -1) {
-                SetRowColor(r, rec.colorId, false);
-                SetRowSymbol(r, rec.symbolId, false);
-            }
-        }
-    }
+    LoadRowsFromDocument(1, GetRowCount() - 1);
     UpdateScrollRanges();
     viewport()->update();
     m_palette->SetOwner(this, [this](int message, int index) {
@@ -106,6 +87,34 @@ void CTernaryTable::OnInitialUpdate()
         else if (message == WM_TABLE_SETSYMBOL)
             OnTableSetSymbol(index);
     });
+}
+
+void CTernaryTable::LoadRowsFromDocument(int first, int last)
+{
+    const CTernaryDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    for (int r = std::max(first, 1); r <= last && r < doc->m_sampleSlots && r < GetRowCount(); ++r) {
+        for (int col = kNameCol; col <= kSymbolCol; ++col)
+            SetCell(r, col, nullptr, false);
+        const SampleRecord& rec = doc->GetSample(r);
+        // A slot's row is its own index; anything else is not to be trusted.
+        if (rec.row == -1 || rec.row != r)
+            continue;
+        if (!IsEmptyValue(rec.top))
+            SetTextCell(r, kTopCol, DecodeText(FormatNumber(rec.top)));
+        if (!IsEmptyValue(rec.left))
+            SetTextCell(r, kLeftCol, DecodeText(FormatNumber(rec.left)));
+        if (!IsEmptyValue(rec.right))
+            SetTextCell(r, kRightCol, DecodeText(FormatNumber(rec.right)));
+        if (!rec.name.empty())
+            SetTextCell(r, kNameCol, DecodeText(rec.name));
+        if (rec.colorId != -1 && rec.symbolId != -1) {
+            SetRowColor(r, rec.colorId, false);
+            SetRowSymbol(r, rec.symbolId, false);
+        }
+    }
+    InvalidateRange(CellRange(first, kNameCol, last, kSymbolCol));
 }
 
 void CTernaryTable::RefreshAxisHeaders()
@@ -195,10 +204,10 @@ void CTernaryTable::SyncRowToDocument(int row, int col)
         return;
     doc->SetModifiedFlag(true);
 
-    // The cell keeps its commas; the document's copy has semicolons, which
-    // the plot file's comma-separated rows can carry.
-    std::string text = EncodeText(GetCellText(row, col));
-    std::replace(text.begin(), text.end(), ',', ';');
+    // Names keep their commas (the plot file's rows are separated by
+    // semicolons); a value's comma is read as its decimal mark or thousands
+    // separator, while the cell keeps what was typed.
+    const std::string text = EncodeText(GetCellText(row, col));
 
     SampleRecord& rec = doc->GetSample(row);
     switch (col) {
@@ -222,7 +231,7 @@ void CTernaryTable::SyncRowToDocument(int row, int col)
     case kLeftCol:
     case kRightCol: {
         float& value = col == kTopCol ? rec.top : col == kLeftCol ? rec.left : rec.right;
-        value = text.empty() ? EMPTY_VALUE : ParseFloat(text);
+        value = text.empty() ? EMPTY_VALUE : ParseTypedNumber(text);
         break;
     }
     default:
@@ -250,7 +259,7 @@ void CTernaryTable::SyncRowToDocument(int row, int col)
     }
 
     const bool complete = !IsEmptyValue(rec.top) && !IsEmptyValue(rec.left) && !IsEmptyValue(rec.right);
-    if (complete && !RowHasSymbol(row) && col >= kTopCol && col <= kRightCol) {
+    if (complete && !RowHasSymbol(row) && col >= kTopCol && col <= kRightCol && !m_lineHasSymbol) {
         SetRowColor(row, 0, true);
         doc->m_legend.UpdateForSample(0, 0, -1, -1, rec.name);
         rec.colorId = rec.symbolId = 0;
@@ -295,6 +304,26 @@ void CTernaryTable::ClearSelection()
         doc->UpdateAllViews(this, 0);
 }
 
+bool CTernaryTable::IsHeaderLine(const QStringList& fields, int left) const
+{
+    // The fields that land in the value columns: at least two, none a
+    // number, and some text among them.
+    int valueFields = 0;
+    bool text = false;
+    for (int i = 0; i < fields.size(); ++i) {
+        const int col = left + i;
+        if (col < kTopCol || col > kRightCol)
+            continue;
+        ++valueFields;
+        const std::string field = EncodeText(fields[i]);
+        float value = 0;
+        if (ScanFloat(NormalizeDecimal(field), value))
+            return false;
+        text = text || !fields[i].trimmed().isEmpty();
+    }
+    return valueFields >= 2 && text;
+}
+
 void CTernaryTable::OnEditPaste()
 {
     QString text;
@@ -305,23 +334,44 @@ void CTernaryTable::OnEditPaste()
         return;
     EndEdit(false);
 
+    std::vector<QStringList> lines;
+    ForEachClipboardField(text, [&](int blockRow, int, const QString& field) {
+        if (blockRow >= static_cast<int>(lines.size()))
+            lines.emplace_back();
+        lines.back() << field;
+        return true;
+    });
+    // A spreadsheet's header line above the data is not a sample.
+    std::size_t firstLine = 0;
+    if (lines.size() > 1 && IsHeaderLine(lines.front(), sel.left)) {
+        firstLine = 1;
+        CStatusBar::SetWindowStatusText(this,
+            QStringLiteral("The first line, \"%1\", was taken for a header and not pasted.")
+                .arg(lines.front().join(QLatin1Char(' ')).simplified()));
+    }
+
     // Fields right of the table are dropped and the line goes on; the paste
     // ends below the last row.
     int lastRow = sel.top;
     int maxCol = sel.left;
-    ForEachClipboardField(text, [&](int blockRow, int blockCol, const QString& field) {
-        const int row = sel.top + blockRow;
-        const int col = sel.left + blockCol;
+    for (std::size_t i = firstLine; i < lines.size(); ++i) {
+        const int row = sel.top + static_cast<int>(i - firstLine);
         if (row >= GetRowCount())
-            return false;
-        if (col < GetColCount()) {
-            if (!field.isEmpty())
-                SetCellText(row, col, field);
+            break;
+        const QStringList& fields = lines[i];
+        const int symbolField = kSymbolCol - sel.left;
+        m_lineHasSymbol = symbolField >= 0 && symbolField < fields.size() && !fields[symbolField].isEmpty();
+        for (int f = 0; f < fields.size(); ++f) {
+            const int col = sel.left + f;
+            if (col >= GetColCount())
+                continue;
+            if (!fields[f].isEmpty())
+                SetCellText(row, col, fields[f]);
             maxCol = std::max(maxCol, col);
         }
+        m_lineHasSymbol = false;
         lastRow = row;
-        return true;
-    });
+    }
     InvalidateRange(CellRange(sel.top, sel.left, lastRow, maxCol));
 }
 

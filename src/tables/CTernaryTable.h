@@ -4,6 +4,8 @@
 #include "framework/core/ISampleTable.h"
 #include "tables/CTableView.h"
 
+#include <QStringList>
+
 class CColorSymbolPalette;
 class CTernaryDoc;
 
@@ -57,6 +59,10 @@ public:
     int GetRowColor(int row) const;
     int GetRowSymbol(int row) const;
 
+    // Rebuilds rows first to last from the document, as the initial update
+    // does for all (after an import appended samples).
+    void LoadRowsFromDocument(int first, int last);
+
     // ISampleTable: the document's axis titles as the headers of the value columns.
     void RefreshAxisHeaders() override;
 
@@ -84,8 +90,14 @@ private:
     CellRange DataSelection() const;
     // The row's symbol cell holds a colour and a symbol.
     bool RowHasSymbol(int row) const;
+    // The first line of a pasted block is a header: its fields in the value
+    // columns hold no number. left is the column the block starts in.
+    bool IsHeaderLine(const QStringList& fields, int left) const;
     // A data cell of the symbol column lies under the point.
     bool IsOnSymbolCell(CPoint point) const;
 
     CColorSymbolPalette* m_palette;
+    // While a pasted line that has a symbol field of its own is stored, its
+    // values do not give the default symbol first.
+    bool m_lineHasSymbol = false;
 };

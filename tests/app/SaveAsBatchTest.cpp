@@ -1,7 +1,10 @@
 #include "app/Batch.h"
 #include "app/CommandLine.h"
 
+#include "document/CTernaryDoc.h"
 #include "support/TestSupport.h"
+
+#include <QImage>
 
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -70,6 +73,38 @@ TEST(SaveAsBatchTest, WritesTheSamplesAsCsv)
         "Empty top,,50,50,3,2\n"
         "After end,30,30,40,1,1\n"
         "Seven,10,20,70,0,1\n");
+}
+
+TEST(SaveAsBatchTest, ACsvRoundTripKeepsSamplesAndTitlesAndExportsTheSamePicture)
+{
+    QTemporaryDir dir;
+    {
+        MessageBoxRecorder quiet;
+        CTernaryDoc doc;
+        doc.OnNewDocument();
+        doc.m_leftAxis.SetTitle("Fsp, \"alkali\"");
+        doc.GetSample(2).name = "Shale, grey";
+        doc.GetSample(9) = doc.GetSample(1);
+        doc.GetSample(9).row = 9;
+        doc.GetSample(9).colorId = 15;
+        ASSERT_TRUE(doc.OnSaveDocument(dir.filePath("x.tpf")));
+    }
+    EXPECT_EQ(SaveAs(dir.filePath("x.tpf"), dir.filePath("x.csv")).exit, ExitOk);
+    const BatchRun back = SaveAs(dir.filePath("x.csv"), dir.filePath("y.tpf"));
+    EXPECT_EQ(back.exit, ExitOk);
+    EXPECT_EQ(back.err, "");
+    EXPECT_EQ(SaveAs(dir.filePath("y.tpf"), dir.filePath("y.csv")).exit, ExitOk);
+    EXPECT_EQ(ReadFileBytes(dir.filePath("y.csv")), ReadFileBytes(dir.filePath("x.csv")));
+
+    EXPECT_EQ(RunExport(dir.filePath("x.csv"), dir.filePath("csv.png"), 1), ExitOk);
+    EXPECT_EQ(RunExport(dir.filePath("y.tpf"), dir.filePath("tpf.png"), 1), ExitOk);
+    EXPECT_EQ(QImage(dir.filePath("csv.png")), QImage(dir.filePath("tpf.png")));
+
+    ASSERT_TRUE(WriteFileBytes(dir.filePath("words.csv"), "no,samples\nhere\n"));
+    const BatchRun refused = SaveAs(dir.filePath("words.csv"), dir.filePath("z.tpf"));
+    EXPECT_EQ(refused.exit, ExitFailure);
+    EXPECT_NE(refused.err.find("holds no samples"), std::string::npos) << refused.err;
+    EXPECT_FALSE(QFile::exists(dir.filePath("z.tpf")));
 }
 
 TEST(SaveAsBatchTest, AnUnreadableInputWritesNothing)

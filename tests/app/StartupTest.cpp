@@ -10,6 +10,7 @@
 #include "framework/core/CommandIds.h"
 #include "framework/core/IFileDialogs.h"
 #include "framework/gui/CCommandRouter.h"
+#include "framework/gui/CStatusBar.h"
 #include "framework/gui/CUrlLabel.h"
 #include "support/TestSupport.h"
 #include "tables/CMainFrame.h"
@@ -134,6 +135,41 @@ TEST_F(StartupTest, ADroppedFileIsOpened)
     QApplication::sendEvent(app->MainFrame(), &drop);
     EXPECT_EQ(app->Document()->GetPathName(), QFileInfo(path).absoluteFilePath());
     EXPECT_EQ(app->MainFrame()->Table()->GetCellText(3, 1), "basalt");
+}
+
+TEST_F(StartupTest, ACsvOpensDropsAndImportsAsSamples)
+{
+    const QString csv = dir.filePath("rocks.csv");
+    ASSERT_TRUE(WriteFileBytes(csv, "Name,Qz,Fsp,Lith\r\n\"Shale, grey\",20,30,50\r\nB,10,,60\r\n"));
+    auto app = Start({});
+    CTernaryTable* table = app->MainFrame()->Table();
+    FixedDialogs dialogs;
+    dialogs.open = csv;
+    app->SetFileDialogs(&dialogs);
+
+    app->MainFrame()->Router()->Route(ID_FILE_OPEN);
+    EXPECT_EQ(table->GetCellText(1, 1), "Shale, grey");
+    EXPECT_EQ(table->GetCellText(2, 3), "30") << "auto-add";
+    EXPECT_EQ(table->GetCellText(0, 2), "Qz");
+    EXPECT_EQ(app->MainFrame()->windowTitle(), "Untitled[*] - Ternary") << "Save asks for a .tpf name";
+
+    table->SetCellText(5, 1, "typed");
+    app->MainFrame()->Router()->Route(ID_FILE_IMPORT);
+    EXPECT_EQ(table->GetCellText(6, 1), "Shale, grey");
+    EXPECT_EQ(table->GetCellText(7, 5), "0");
+    EXPECT_EQ(app->MainFrame()->StatusBar()->MessageText(), "Imported 2 samples into rows 6 to 7.");
+    EXPECT_TRUE(app->MainFrame()->isWindowModified());
+
+    boxes.QueueAnswer(MsgResult::No);
+    QMimeData mime;
+    mime.setUrls({ QUrl::fromLocalFile(csv) });
+    QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(app->MainFrame(), &enter);
+    QDropEvent drop(QPointF(300, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(app->MainFrame(), &drop);
+    EXPECT_EQ(table->GetCellText(5, 1), "");
+    EXPECT_EQ(boxes.Boxes().size(), 1u) << "only the save question";
+    app->SetFileDialogs(nullptr);
 }
 
 TEST_F(StartupTest, TheSaveQuestionComesBeforeNewAndBeforeClosing)

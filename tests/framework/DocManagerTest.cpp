@@ -88,7 +88,7 @@ TEST_F(DocManagerTest, OpenLoadsUpdatesTheViewsAndRemembersTheFile)
 {
     dialogs.answers = { File("a.tpf", "alpha\n") };
     ASSERT_TRUE(manager.OnFileOpen());
-    EXPECT_EQ(dialogs.filters, QStringList { "Ternary Files (*.tpf)" });
+    EXPECT_EQ(dialogs.filters, QStringList { "Plot files (*.tpf);;CSV and TSV files (*.csv *.tsv *.txt)" });
     EXPECT_EQ(doc.lines, (std::vector<std::string> { "alpha" }));
     EXPECT_EQ(view.count, 1);
     EXPECT_EQ(titleChanges, 1);

@@ -92,7 +92,7 @@ TEST_F(MainFrameTest, MenusHoldTheirItemsInOrder)
         titles << action->text();
     EXPECT_EQ(titles, QStringList({ "&File", "&Edit", "&View", "&Options", "&Help" }));
     EXPECT_EQ(Texts(frame.FindMenu("&File")),
-        QStringList({ "&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...", "-",
+        QStringList({ "&New\tCtrl+N", "&Open...\tCtrl+O", "Import Samples...", "&Close", "&Save\tCtrl+S", "Save &As...", "-",
             "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Recent File", "Recent File", "Recent File",
             "Recent File", "-", "E&xit" }));
     EXPECT_EQ(Texts(frame.FindMenu("&Edit")),

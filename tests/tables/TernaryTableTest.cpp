@@ -1,10 +1,13 @@
 #include "tables/TernaryTableFixture.h"
 
+#include "document/SampleCsv.h"
 #include "framework/core/CommandIds.h"
+#include "framework/gui/CStatusBar.h"
 #include "grid/CTextCell.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <cstring>
 
@@ -100,11 +103,16 @@ TEST_F(TernaryTableTest, AutoAddIsNotCheckedAgainstTheRangeAndOffFillsNothing)
     EXPECT_EQ(table.GetRowSymbol(7), -1) << "an incomplete row gets no symbol";
 }
 
-TEST_F(TernaryTableTest, CommaStaysInTheTableAndBecomesASemicolonInTheDocument)
+TEST_F(TernaryTableTest, NamesKeepTheirCommasAndValuesReadADecimalComma)
 {
     Type(8, 1, "quartz, fine");
-    EXPECT_EQ(Text(8, 1), "quartz, fine");
-    EXPECT_EQ(Rec(8).name, "quartz; fine");
+    Type(8, 2, "12,5");
+    Type(8, 3, "1,234.5");
+    EXPECT_EQ(Text(8, 2), "12,5") << "the cell keeps what was typed";
+    EXPECT_EQ(Rec(8).name, "quartz, fine");
+    EXPECT_EQ(Rec(8).top, 12.5f);
+    EXPECT_EQ(Rec(8).left, 1234.5f);
+    EXPECT_EQ(doc.m_legend.ItemText(0, 0), "quartz, fine");
 }
 
 TEST_F(TernaryTableTest, ANameAloneUsesTheRowAndClearingEverythingFreesIt)
@@ -169,7 +177,7 @@ TEST_F(TernaryTableTest, PasteStoresEveryFieldThroughTheDocumentAndDropsWhatIsRi
     Select(20, 1, 20, 1);
     table.OnEditPaste();
     EXPECT_EQ(Text(20, 1), "a,1");
-    EXPECT_EQ(Rec(20).name, "a;1");
+    EXPECT_EQ(Rec(20).name, "a,1");
     EXPECT_EQ(Text(20, 4), "50") << "auto-add runs for pasted values";
     EXPECT_EQ(Text(20, 5), "17");
     EXPECT_EQ(Rec(20).colorId, 1);
@@ -177,6 +185,44 @@ TEST_F(TernaryTableTest, PasteStoresEveryFieldThroughTheDocumentAndDropsWhatIsRi
     EXPECT_EQ(Text(21, 1), "b");
     EXPECT_EQ(Text(21, 4), "5");
     EXPECT_EQ(Text(22, 1), "c") << "the last field is stored without a line end";
+}
+
+TEST_F(TernaryTableTest, ASpreadsheetBlockPastesAsTheSameFileImports)
+{
+    CStatusBar bar(&table);
+    const std::string block = "Sample\tTop\tLeft\tRight\tSymbol\r\n"
+                              "Shale, grey\t33,3333\t33,3333\t\t17\r\n"
+                              "B\t1,234.5\t2\t3\t\r\n"
+                              "C\t10\t20\t70\t18\r\n";
+    QGuiApplication::clipboard()->setText(QString::fromStdString(block));
+    Select(40, 1, 40, 1);
+    table.OnEditPaste();
+    EXPECT_EQ(
+        bar.MessageText(), "The first line, \"Sample Top Left Right Symbol\", was taken for a header and not pasted.");
+    EXPECT_EQ(Text(40, 1), "Shale, grey");
+    EXPECT_EQ(Text(40, 2), "33,3333");
+    EXPECT_EQ(Rec(40).top, 33.3333f);
+    EXPECT_EQ(Rec(41).top, 1234.5f);
+    EXPECT_FALSE(Rec(43).InUse());
+    // Each line's own symbol names its new legend entry after its sample.
+    EXPECT_EQ(doc.m_legend.ItemText(1, 1), "Shale, grey");
+    EXPECT_EQ(doc.m_legend.ItemText(0, 0), "B");
+    EXPECT_EQ(doc.m_legend.ItemText(2, 1), "C");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("block.tsv");
+    ASSERT_TRUE(WriteFileBytes(path, block));
+    CTernaryDoc imported;
+    imported.OnNewDocument();
+    ASSERT_EQ(imported.ImportSampleFile(path).first, 3);
+    EXPECT_EQ(SamplesToCsv(imported), SamplesToCsv(doc)) << "names, values, colours and symbols";
+    const auto legend = [](const CTernaryDoc& d) {
+        std::string text;
+        for (int i = 0; i < d.m_legend.Count(); ++i)
+            text += d.m_legend.Item(i).text + "/" + std::to_string(d.m_legend.Item(i).useCount) + " ";
+        return text;
+    };
+    EXPECT_EQ(legend(imported), legend(doc));
 }
 
 TEST_F(TernaryTableTest, FillDownCopiesTheTopRowAndAnEmptySymbolBecomesColourAndSymbolZero)

@@ -10,6 +10,7 @@
 
 const QString CDocManager::kFilter = QStringLiteral("Ternary Files (*.tpf)");
 const QString CDocManager::kDefaultExtension = QStringLiteral(".tpf");
+const QString CDocManager::kOpenFilter = QStringLiteral("Plot files (*.tpf);;CSV and TSV files (*.csv *.tsv *.txt)");
 
 namespace {
 
@@ -55,7 +56,7 @@ bool CDocManager::OnFileNew()
 
 bool CDocManager::OnFileOpen()
 {
-    const QString path = m_dialogs->GetOpenFileName(kFilter);
+    const QString path = m_dialogs->GetOpenFileName(kOpenFilter);
     if (path.isEmpty())
         return false;
     return OpenDocumentFile(path);

@@ -21,11 +21,14 @@ class CDocManager {
 public:
     static const QString kFilter; // "Ternary Files (*.tpf)"
     static const QString kDefaultExtension; // ".tpf"
+    // What File Open offers: plot files, then CSV and TSV files.
+    static const QString kOpenFilter;
 
     CDocManager(CDocument& document, IFileDialogs& dialogs, CRecentFileList* recentFiles = nullptr);
 
     // The dialogs asked from now on (tests answer them themselves).
     void SetFileDialogs(IFileDialogs& dialogs) { m_dialogs = &dialogs; }
+    IFileDialogs& FileDialogs() const { return *m_dialogs; }
 
     // Called after every command that may change the document's title or
     // modified state (New, Open, Save, Save As); the frame refreshes its

@@ -15,6 +15,7 @@ constexpr int ID_FILE_PRINT = 57607;
 constexpr int ID_FILE_PRINT_PREVIEW = 57609;
 constexpr int ID_FILE_MRU_FILE1 = 57616; // the recent files are 57616 to 57619
 constexpr int ID_FILE_MRU_COUNT = 4;
+constexpr int ID_FILE_IMPORT = 32830; // "Import Samples...": appends a CSV or TSV file's samples
 constexpr int ID_EDIT_CLEAR = 57632;
 constexpr int ID_EDIT_COPY = 57634;
 constexpr int ID_EDIT_CUT = 57635;

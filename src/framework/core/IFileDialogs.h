@@ -9,7 +9,8 @@ class IFileDialogs {
 public:
     virtual ~IFileDialogs() = default;
 
-    // The file to open; filter as "Ternary Files (*.tpf)".
+    // The file to open; filter as "Ternary Files (*.tpf)", several joined by
+    // ";;". The dialog adds "All files".
     virtual QString GetOpenFileName(const QString& filter) = 0;
     // The file to save to, starting from suggestedPath (a full path or a
     // bare file name). The manager adds the default extension when the chosen

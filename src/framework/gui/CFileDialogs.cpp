@@ -5,7 +5,7 @@
 QString CFileDialogs::GetOpenFileName(const QString& filter)
 {
     return QFileDialog::getOpenFileName(
-        m_parent, QStringLiteral("Open"), QString(), filter + QStringLiteral(";;All Files (*)"));
+        m_parent, QStringLiteral("Open"), QString(), filter + QStringLiteral(";;All files (*)"));
 }
 
 QString CFileDialogs::GetSaveFileName(const QString& suggestedPath, const QString& filter)

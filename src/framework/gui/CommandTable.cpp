@@ -10,6 +10,7 @@ namespace {
 const std::vector<CommandInfo> kCommands = {
     { ID_FILE_NEW, "&New\tCtrl+N", "Ctrl+N", "Create a new plot\nNew" },
     { ID_FILE_OPEN, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing plot\nOpen" },
+    { ID_FILE_IMPORT, "Import Samples...", "", "Append the samples of a CSV or TSV file to the plot\nImport Samples" },
     { ID_FILE_CLOSE, "&Close", "", "Close the plot\nClose" },
     { ID_FILE_SAVE, "&Save\tCtrl+S", "Ctrl+S", "Save the plot\nSave" },
     { ID_FILE_SAVE_AS, "Save &As...", "", "Save the plot with a new name\nSave As" },

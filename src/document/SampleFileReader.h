@@ -1,0 +1,47 @@
+#pragma once
+
+#include "document/SampleRecord.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One sample line of a CSV or TSV file, ready to be entered into a slot.
+struct SampleLine {
+    int line = 0; // where the line starts in the file, from 1
+    std::string name; // UTF-8
+    std::array<float, 3> values { EMPTY_VALUE, EMPTY_VALUE, EMPTY_VALUE }; // top, left, right
+    int colorId = -1; // both -1: the line gives no symbol
+    int symbolId = -1;
+};
+
+// What a CSV or TSV file of samples holds.
+struct SampleFile {
+    char separator = ',';
+    bool hasHeader = false;
+    std::array<std::string, 3> titles; // the header's top, left and right titles (UTF-8)
+    std::vector<SampleLine> samples;
+    std::vector<int> skippedLines; // lines with too few fields or values that are not numbers
+};
+
+// Reads samples written by a spreadsheet, a script or --save-as x.csv.
+//
+// Fields follow RFC 4180 (quotes, doubled quotes, line breaks inside quotes,
+// CR LF or LF). The separator is a comma, a semicolon or a tab, whichever
+// splits the first line into the most fields while most lines have that many
+// fields. A UTF-8 byte order mark is dropped; texts that are not UTF-8 are
+// taken as Windows-1252. The first line is a header when its second to
+// fourth fields are not numbers; it gives the axis titles.
+//
+// Columns: name, top, left, right, then either Color and Symbol (the colour
+// and symbol numbers 0 to 15) or, when a header names only a Symbol column or
+// a line has five fields, the table's Symbol number colour * 16 + symbol. An
+// empty value is not given. With a semicolon or a tab as separator a value
+// may have a decimal comma. A line with fewer than four fields, with no value
+// at all, or with a field that is not a number where one belongs, is skipped;
+// empty lines are passed over silently.
+SampleFile ReadSampleFile(std::string_view bytes);
+
+// True for the names File Open treats as samples: .csv, .tsv and .txt.
+bool IsSampleFileName(std::string_view path);

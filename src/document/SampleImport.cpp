@@ -1,0 +1,115 @@
+#include "document/SampleImport.h"
+
+#include "document/CTernaryDoc.h"
+#include "framework/core/MessageBox.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+void EnterSample(CTernaryDoc& doc, int slot, const SampleLine& line)
+{
+    SampleRecord& rec = doc.GetSample(slot);
+    rec.Empty();
+    rec.name = line.name;
+    rec.top = line.values[0];
+    rec.left = line.values[1];
+    rec.right = line.values[2];
+
+    const bool hasT = IsGiven(rec.top);
+    const bool hasL = IsGiven(rec.left);
+    const bool hasR = IsGiven(rec.right);
+    // Typed left to right, the second value given fills the third, with the
+    // operands in the order the table computes them.
+    if (doc.m_autoAdd && hasT + hasL + hasR == 2) {
+        if (!hasT)
+            rec.top = static_cast<float>(100.0 - static_cast<double>(rec.right) - rec.left);
+        else if (!hasL)
+            rec.left = static_cast<float>(100.0 - static_cast<double>(rec.right) - rec.top);
+        else
+            rec.right = static_cast<float>(100.0 - static_cast<double>(rec.top) - rec.left);
+    }
+
+    const bool hasSymbol = line.colorId != -1 || line.symbolId != -1;
+    const bool complete = IsGiven(rec.top) && IsGiven(rec.left) && IsGiven(rec.right);
+    if (hasSymbol) {
+        rec.colorId = line.colorId;
+        rec.symbolId = line.symbolId;
+    } else if (complete) {
+        rec.colorId = rec.symbolId = 0;
+    }
+    if (rec.colorId != -1)
+        doc.m_legend.UpdateForSample(rec.symbolId, rec.colorId, -1, -1, rec.name);
+    rec.row = slot;
+}
+
+SlotRange AppendSamples(CTernaryDoc& doc, const std::vector<SampleLine>& lines)
+{
+    int last = 0;
+    for (int slot = doc.m_sampleSlots - 1; slot > 0 && last == 0; --slot)
+        if (doc.GetSample(slot).InUse())
+            last = slot;
+    SlotRange range;
+    range.first = last + 1;
+    range.last = last;
+    for (const SampleLine& line : lines) {
+        if (range.last + 1 >= doc.m_sampleSlots)
+            break;
+        EnterSample(doc, ++range.last, line);
+    }
+    if (range.Count() > 0)
+        doc.SetModifiedFlag(true);
+    return range;
+}
+
+bool ReadSampleFileAt(const QString& path, SampleFile& file)
+{
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) {
+        MessageBox(QStringLiteral("Unable to open the file \"%1\".\n%2").arg(fullPath, in.errorString()),
+            MsgIcon::Exclamation);
+        return false;
+    }
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError) {
+        MessageBox(QStringLiteral("Unable to read the file \"%1\".\n%2").arg(fullPath, in.errorString()),
+            MsgIcon::Exclamation);
+        return false;
+    }
+    file = ReadSampleFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (file.samples.empty()) {
+        MessageBox(QStringLiteral("The file \"%1\" holds no samples.\nA sample line has a name and the top, left "
+                                  "and right values, separated by commas, semicolons or tabs.")
+                       .arg(fullPath),
+            MsgIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+QString SampleLoadReport(const QString& path, const SampleFile& file, int entered)
+{
+    const int read = static_cast<int>(file.samples.size());
+    if (file.skippedLines.empty() && entered == read)
+        return {};
+    QString text = QStringLiteral("Read %1 %2 from \"%3\".")
+                       .arg(read)
+                       .arg(read == 1 ? QStringLiteral("sample") : QStringLiteral("samples"))
+                       .arg(QFileInfo(path).absoluteFilePath());
+    const auto& skipped = file.skippedLines;
+    if (!skipped.empty()) {
+        QStringList lines;
+        for (std::size_t i = 0; i < skipped.size() && i < 10; ++i)
+            lines << QString::number(skipped[i]);
+        text += QStringLiteral("\nSkipped %1 %2 with too few fields or values that are not numbers: %3")
+                    .arg(skipped.size())
+                    .arg(skipped.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+                    .arg(lines.join(QStringLiteral(", ")));
+        text += skipped.size() > 10 ? QStringLiteral(" and %1 more.").arg(skipped.size() - 10) : QStringLiteral(".");
+    }
+    if (entered < read)
+        text += QStringLiteral("\n%1 samples did not fit into the table's %2 rows.")
+                    .arg(read - entered)
+                    .arg(CTernaryDoc::kSampleSlots - 1);
+    return text;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "document/SampleFileReader.h"
+
+#include <QString>
+
+#include <vector>
+
+class CTernaryDoc;
+
+// Enters a line into an empty slot as typing its fields into that row of the
+// sample table would, name first: with auto-add on, a line with exactly two
+// values gets the third (100 minus the other two); a complete line without a
+// symbol of its own gets colour 0 and symbol 0; the legend counts the pair,
+// and a new entry is named after the sample. Views are not updated.
+void EnterSample(CTernaryDoc& doc, int slot, const SampleLine& line);
+
+// The slots an append filled: first to last, both included; none when
+// first > last.
+struct SlotRange {
+    int first = 1;
+    int last = 0;
+    int Count() const { return last >= first ? last - first + 1 : 0; }
+};
+
+// One document operation: enters the lines into the slots after the last
+// one in use, in order, and marks the document modified when any was
+// entered. Lines beyond the last slot are left out (see the range's count).
+SlotRange AppendSamples(CTernaryDoc& doc, const std::vector<SampleLine>& lines);
+
+// Reads the CSV or TSV file at path for opening or importing. When it cannot
+// be read or holds no sample a message naming the full path says why and
+// the result is false.
+bool ReadSampleFileAt(const QString& path, SampleFile& file);
+
+// After a load: how many samples were read, and the lines skipped (the
+// first ten) or left out for want of room. Empty when all went in.
+QString SampleLoadReport(const QString& path, const SampleFile& file, int entered);

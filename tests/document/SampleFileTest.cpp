@@ -1,0 +1,91 @@
+// CSV and TSV files of samples: the reader, and opening and importing them
+// into a document.
+#include "DocTestHelpers.h"
+
+#include "document/NumberFormat.h"
+#include "document/SampleFileReader.h"
+#include "support/TestSupport.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Each sample as "name|top|left|right|color|symbol", values as "%g".
+std::vector<std::string> Samples(const SampleFile& file)
+{
+    std::vector<std::string> out;
+    for (const SampleLine& s : file.samples) {
+        std::string text = s.name;
+        for (float v : s.values)
+            text += "|" + (IsGiven(v) ? FormatNumber(v) : std::string());
+        out.push_back(text + "|" + std::to_string(s.colorId) + "|" + std::to_string(s.symbolId));
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(SampleFileTest, ReadsSpreadsheetFiles)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        char separator;
+        std::array<std::string, 3> titles;
+        std::vector<std::string> samples;
+        std::vector<int> skipped;
+    };
+    const Case cases[] = {
+        { "CSV from a spreadsheet: BOM, CR LF, quotes, a line break in a quoted name",
+            "\xEF\xBB\xBFName,SiO2,\"Al2O3, total\",CaO,Color,Symbol\r\n"
+            "\"Shale, grey\",20,30,50,3,1\r\n\"He said \"\"no\"\"\",10.5,,40,,\r\n\"two\nlines\",1,2,3,,4\r\n",
+            ',', { "SiO2", "Al2O3, total", "CaO" },
+            { "Shale, grey|20|30|50|3|1", "He said \"no\"|10.5||40|-1|-1", "two lines|1|2|3|0|4" }, {} },
+        { "TSV with decimal commas and the table's Symbol column",
+            "Sample\tTop\tLeft\tRight\tSymbol\nA\t33,3333\t33,3333\t33,3334\t35\nB\t1,234.5\t2\t3\t\n", '\t',
+            { "Top", "Left", "Right" }, { "A|33.3333|33.3333|33.3334|2|3", "B|1234.5|2|3|-1|-1" }, {} },
+        { "semicolons and decimal commas, no header, bad rows by line",
+            "a;12,5;30;57,5\n\nb;x;1;2\nc;1;2\nd;1%;2;3;1;16\ne;;;\nf;1;2;97\n", ';', {},
+            { "a|12.5|30|57.5|-1|-1", "f|1|2|97|-1|-1" }, { 3, 4, 5, 6 } },
+        { "a comma file: commas in numbers group thousands only", "p,\"1,234\",2,3\nq,\"1,5\",2,3\n", ',', {},
+            { "p|1234|2|3|-1|-1" }, { 2 } },
+    };
+    for (const Case& c : cases) {
+        const SampleFile file = ReadSampleFile(c.bytes);
+        EXPECT_EQ(file.separator, c.separator) << c.what;
+        EXPECT_EQ(file.hasHeader, !c.titles[0].empty()) << c.what;
+        EXPECT_EQ(file.titles, c.titles) << c.what;
+        EXPECT_EQ(Samples(file), c.samples) << c.what;
+        EXPECT_EQ(file.skippedLines, c.skipped) << c.what;
+    }
+}
+
+TEST(SampleFileTest, OpeningStartsAnUntitledPlotAndImportAppendsUntilTheTableIsFull)
+{
+    MessageBoxRecorder boxes;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("rocks.csv");
+    ASSERT_TRUE(WriteFileBytes(path, "Name,Qz,Fsp,Lith,Color,Symbol\nA,20,30,\nB,x,1,2\nC,10,20,70,5,2\n"));
+    auto doc = NewDoc();
+    ASSERT_TRUE(doc->OnOpenDocument(path));
+    EXPECT_EQ(doc->GetSample(1).right, 50.0f) << "auto-add, as typing does";
+    EXPECT_EQ(doc->m_legend.ItemText(0, 0), "A");
+    EXPECT_EQ(doc->m_legend.ItemText(2, 5), "C");
+    EXPECT_EQ(boxes.Texts(),
+        std::vector<QString> {
+            QStringLiteral("Read 2 samples from \"%1\".\nSkipped 1 line with too few fields or values "
+                           "that are not numbers: 3.")
+                .arg(path) });
+
+    std::string many;
+    for (int i = 0; i < 2000; ++i)
+        many += "s\t10\t20\t70\n";
+    ASSERT_TRUE(WriteFileBytes(path, many));
+    const SlotRange range = doc->ImportSampleFile(path);
+    EXPECT_EQ(range.first, 3);
+    EXPECT_EQ(range.last, 2000);
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_TRUE(boxes.Texts().back().endsWith("2 samples did not fit into the table's 2000 rows."));
+}
