@@ -63,11 +63,17 @@ SlotRange AppendSamples(CTernaryDoc& doc, const std::vector<SampleLine>& lines)
 
 bool ReadSampleFileAt(const QString& path, SampleFile& file)
 {
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const QFileInfo info(path);
+    const QString fullPath = info.absoluteFilePath();
     QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
-        MessageBox(QStringLiteral("Unable to open the file \"%1\".\n%2").arg(fullPath, in.errorString()),
-            MsgIcon::Exclamation);
+    // Only a regular file: reading a folder fails, and a pipe could wait forever.
+    const QString reason = !info.exists() ? QStringLiteral("The file does not exist.")
+        : info.isDir()                    ? QStringLiteral("It is a folder, not a file.")
+        : !info.isFile()                  ? QStringLiteral("It is not a regular file.")
+        : !in.open(QIODevice::ReadOnly)   ? in.errorString()
+                                          : QString();
+    if (!reason.isEmpty()) {
+        MessageBox(QStringLiteral("Unable to open the file \"%1\".\n%2").arg(fullPath, reason), MsgIcon::Exclamation);
         return false;
     }
     const QByteArray bytes = in.readAll();
