@@ -12,6 +12,7 @@ CTernaryDoc::CTernaryDoc()
     , m_samples(static_cast<std::size_t>(kSampleSlots))
 {
     ResetPlotSettings();
+    RegisterCommands();
 }
 
 CTernaryDoc::~CTernaryDoc() = default;

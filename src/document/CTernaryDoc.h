@@ -7,6 +7,7 @@
 #include "document/PlotLegend.h"
 #include "document/SampleImport.h"
 #include "document/SampleRecord.h"
+#include "framework/core/CCmdTarget.h"
 #include "framework/core/CDocument.h"
 #include "framework/core/WinTypes.h"
 
@@ -15,6 +16,7 @@
 
 class CTernaryView;
 class CTernaryTable;
+class IPlotView;
 
 // One ternary diagram: up to 2,000 samples, three axes, the plot options,
 // the legend, the annotations, three fonts and the custom colours. The
@@ -22,7 +24,11 @@ class CTernaryTable;
 // New and Open; some fields survive both (see ResetPlotSettings and
 // DeleteContents). Fields are public: the views and option pages read and
 // change them directly, then mark the document modified where they must.
-class CTernaryDoc : public CDocument {
+//
+// The document is also a command target on the frame's route: it handles the
+// Options menu's toggles and symbol sizes, the two tools and the zoom
+// buttons (DocumentCommands.cpp), repainting the plot through IPlotView.
+class CTernaryDoc : public CDocument, public CCmdTarget {
 public:
     static constexpr int kSampleSlots = 2001;
 
@@ -55,6 +61,15 @@ public:
     // refused (a message said why).
     SlotRange ImportSampleFile(const QString& path);
 
+    // The plot view once it has had its initial update, else null.
+    IPlotView* PlotView() const;
+    // Repaints the plot when there is one.
+    void RepaintPlot() const;
+    // Grids on or off (switching them off while ticks are off turns ticks
+    // on); the legend on or off. Both mark the document modified and repaint.
+    void ToggleGrids();
+    void ToggleLegend();
+
     // Not owned; each view stores itself here in its initial update.
     CTernaryView* m_plotView = nullptr;
     CTernaryTable* m_tableView = nullptr;
@@ -84,4 +99,7 @@ public:
     FontSettings m_annotFont;
     FontSettings m_axisFont;
     FontSettings m_legendFont;
+
+private:
+    void RegisterCommands();
 };

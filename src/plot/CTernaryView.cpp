@@ -6,22 +6,8 @@
 #include "plot/LegendBox.h"
 #include "plot/PlotRenderer.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-
-namespace {
-
-// Hit states the mouse handlers share (the full set arrives with the plot's
-// edge dragging): 8 the text tool is active, 9 the legend took the press.
-constexpr int kHitNothing = 0;
-constexpr int kHitTextTool = 8;
-constexpr int kHitLegend = 9;
-
-CPoint ToPoint(const QPointF& p) { return { static_cast<int>(p.x()), static_cast<int>(p.y()) }; }
-
-} // namespace
 
 CTernaryView::CTernaryView(QWidget* parent)
     : QAbstractScrollArea(parent)
@@ -80,7 +66,9 @@ void CTernaryView::OnInitialUpdate()
     EnsureLayers();
     m_geo.m_panOffset = {};
     m_geo.m_scale = 1.0f;
-    m_hitState = kHitNothing;
+    m_hitState = HitNothing;
+    m_dragging = false;
+    m_dragPicture = {};
     m_geo.SetCanvasFromDpi(logicalDpiX());
     m_geo.m_scrollPos = {};
     UpdateScrollBars();
@@ -235,9 +223,19 @@ void CTernaryView::ZoomIn() { SetScale(std::min(kMaxScale, m_geo.m_scale + kScal
 
 void CTernaryView::ZoomOut() { SetScale(std::max(kMinScale, m_geo.m_scale - kScaleStep)); }
 
+void CTernaryView::InvalidatePlot() { viewport()->update(); }
+
+void CTernaryView::EndAnnotationEdit()
+{
+    if (m_annotations)
+        m_annotations->EndEdit();
+}
+
 void CTernaryView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
+    if (PaintDragFeedback(painter))
+        return;
     painter.fillRect(viewport()->rect(), Qt::white);
     CDC dc(&painter);
     OnDraw(&dc);
@@ -251,93 +249,6 @@ void CTernaryView::resizeEvent(QResizeEvent* event)
     UpdateScrollBars();
 }
 
-void CTernaryView::mousePressEvent(QMouseEvent* event)
-{
-    CTernaryDoc* doc = GetDocument();
-    if (!doc || event->button() != Qt::LeftButton || !m_legend)
-        return;
-    const CPoint p = ToPoint(event->position());
-    if (doc->m_textTool) {
-        m_hitState = kHitTextTool;
-        m_annotations->OnLButtonDown(p, true);
-        viewport()->update();
-        return;
-    }
-    if (doc->m_drawLegend && m_legend->OnLButtonDown(p)) {
-        m_hitState = kHitLegend;
-        return;
-    }
-    m_annotations->OnLButtonDown(p, false);
-    viewport()->update();
-}
-
-void CTernaryView::mouseMoveEvent(QMouseEvent* event)
-{
-    CTernaryDoc* doc = GetDocument();
-    if (!doc || !m_legend)
-        return;
-    const CPoint p = ToPoint(event->position());
-    if (m_annotations->OnMouseMove(p))
-        return;
-    if (doc->m_drawLegend && m_legend->OnMouseMove(p))
-        return;
-    if (doc->m_textTool) {
-        m_hitState = kHitTextTool;
-        viewport()->setCursor(Qt::IBeamCursor);
-    } else {
-        viewport()->setCursor(Qt::ArrowCursor);
-    }
-}
-
-void CTernaryView::mouseReleaseEvent(QMouseEvent* event)
-{
-    CTernaryDoc* doc = GetDocument();
-    if (!doc || event->button() != Qt::LeftButton || !m_legend)
-        return;
-    const CPoint p = ToPoint(event->position());
-    if (m_hitState == kHitLegend && doc->m_drawLegend)
-        m_legend->OnLButtonUp(p);
-    m_annotations->OnLButtonUp(p);
-    m_hitState = kHitNothing;
-    ComputeCorners();
-    viewport()->update();
-}
-
-void CTernaryView::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    CTernaryDoc* doc = GetDocument();
-    if (!doc || event->button() != Qt::LeftButton || !m_legend)
-        return;
-    const CPoint p = ToPoint(event->position());
-    if (m_annotations->OnLButtonDblClk(p, doc->m_textTool != 0))
-        return;
-    if (doc->m_drawLegend) {
-        if (m_legend->OnLButtonDblClk(p))
-            return;
-        if (doc->m_legend.m_position.PtInRect({ p.x + m_geo.m_scrollPos.x, p.y + m_geo.m_scrollPos.y })) {
-            FormatAxisAndTitles(5);
-            return;
-        }
-    }
-    FormatAxisAndTitles(NearestAxisCorner(p));
-}
-
-void CTernaryView::keyPressEvent(QKeyEvent* event)
-{
-    CTernaryDoc* doc = GetDocument();
-    if (!doc)
-        return;
-    if (event->key() == Qt::Key_Delete) {
-        if (doc->m_annotations.DeleteSelected())
-            viewport()->update();
-        return;
-    }
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
-        QAbstractScrollArea::keyPressEvent(event);
-        return;
-    }
-    emit legendDialogRequested();
-}
 
 void CTernaryView::OnAnnotEditDone()
 {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "document/IPlotView.h"
 #include "framework/core/CCmdTarget.h"
 #include "framework/core/CView.h"
 #include "framework/core/WinTypes.h"
+#include "plot/EdgeDrag.h"
 #include "plot/PlotGeometry.h"
 
 #include <QAbstractScrollArea>
+#include <QPixmap>
 
 #include <memory>
 
@@ -14,6 +17,7 @@ class CDC;
 class CTernaryDoc;
 class IOptionsSheet;
 class LegendBox;
+class QMenu;
 
 // The plot view: draws the document's diagram on a canvas of 8 x 10 inches
 // of screen units that scrolls inside the window, and lets the user move and
@@ -22,7 +26,12 @@ class LegendBox;
 //
 // OnDraw is the one drawing routine: the window, pictures and printing all
 // paint through it (or through PlotRenderer with the same geometry).
-class CTernaryView : public QAbstractScrollArea, public CView, public CCmdTarget {
+//
+// The mouse, the keys and the context menu are answered in
+// PlotInteraction.cpp and PlotContextMenu.cpp: edge drags that cut the axis
+// ranges, the pan, the read-out, the sample under the pointer, presses for
+// the legend and the annotations, the text tool.
+class CTernaryView : public QAbstractScrollArea, public CView, public CCmdTarget, public IPlotView {
     Q_OBJECT
 public:
     static constexpr float kMinScale = 0.4f;
@@ -61,12 +70,16 @@ public:
     // out again and repaints.
     CPoint PanOffset() const { return m_geo.m_panOffset; }
     void SetPanOffset(CPoint offset);
-    float Scale() const { return m_geo.m_scale; }
+    float Scale() const override { return m_geo.m_scale; }
     void SetScale(float scale);
     bool CanZoomIn() const { return m_geo.m_scale < kMaxScale; }
     bool CanZoomOut() const { return m_geo.m_scale > kMinScale; }
-    void ZoomIn();
-    void ZoomOut();
+    // Steps of 0.2 (single precision), held to 0.4 .. 4.0.
+    void ZoomIn() override;
+    void ZoomOut() override;
+    // IPlotView
+    void InvalidatePlot() override;
+    void EndAnnotationEdit() override;
     CPoint ScrollPos() const { return m_geo.m_scrollPos; }
     // Applies a scroll request to one bar as the view's scroll steps define.
     void Scroll(Qt::Orientation bar, PlotGeometry::ScrollCode code, int thumb = 0);
@@ -89,14 +102,30 @@ public:
     LegendBox* Legend() const { return m_legend.get(); }
     AnnotationLayer* Annotations() const { return m_annotations.get(); }
 
+    // ---- Interaction (PlotInteraction.cpp) ------------------------------
+    // What the pointer is over (PlotHit) and whether a drag runs.
+    int HitState() const { return m_hitState; }
+    bool IsDragging() const { return m_dragging; }
+    // The text of the sample tooltip last shown, "name {top, left, right}".
+    const QString& SampleTipText() const { return m_tipText; }
+
+    // ---- Context menu (PlotContextMenu.cpp) -----------------------------
+    // The eight items of the right-click menu, with the texts the grid and
+    // legend states give them; each item's data is its command number.
+    std::unique_ptr<QMenu> CreateContextMenu();
+    // Runs one of the context menu's commands.
+    void OnContextCommand(int id);
+    // Every axis back to 0 .. 100 by 10, no pan, zoom 1.
+    void ResetAxes();
+
 public slots:
     // The end-of-edit messages of the two in-place editors.
     void OnAnnotEditDone();
     void OnLegendEditDone();
 
 signals:
-    // Requests the later interaction code answers: a key other than Delete
-    // (the Legend dialog).
+    // A key other than Delete, a modifier or a Ctrl, Alt or Meta combination:
+    // the frame opens the Legend dialog (the dialog lives above the plot).
     void legendDialogRequested();
 
 protected:
@@ -110,6 +139,20 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Mouse move steps: the hit test and cursor, one drag step, the read-out.
+    void UpdateHitState(CPoint p);
+    void DragTo(CPoint p);
+    void ShowReadOut(CPoint p);
+    void ShowSampleUnder(CPoint p);
+    void StartDrag(CPoint p);
+    void EndDrag();
+    // The pointer of a drag stays on the view: points are held to its client area.
+    CPoint Confined(CPoint p) const;
+    void SetHitCursor();
+    // During a drag: the picture of the plot from the press, with the
+    // polygon's outline where the drag has put it. False when no drag runs.
+    bool PaintDragFeedback(QPainter& painter);
+
     void OnScrollAction(Qt::Orientation bar, int action);
     // Lays the plot out again after a scroll, pan or zoom and repaints it.
     void Relayout();
@@ -119,7 +162,13 @@ private:
     std::unique_ptr<LegendBox> m_legend;
     std::unique_ptr<AnnotationLayer> m_annotations;
     IOptionsSheet* m_optionsSheet = nullptr;
-    int m_hitState = 0;
+    int m_hitState = HitNothing;
+    bool m_dragging = false;
+    CPoint m_lastPoint;
+    DragStartLimits m_dragStartLimits;
+    AxisSettings m_axesAtPress[3];
+    QPixmap m_dragPicture;
+    QString m_tipText;
     bool m_fontsCreated = false;
     bool m_settingBars = false;
 };

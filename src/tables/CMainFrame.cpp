@@ -6,6 +6,7 @@
 #include "framework/gui/CCommandRouter.h"
 #include "framework/gui/CStatusBar.h"
 #include "plot/CTernaryView.h"
+#include "tables/CLegendDialog.h"
 #include "tables/CTernaryTable.h"
 
 #include <QApplication>
@@ -217,6 +218,18 @@ void CMainFrame::CreateClient()
     const int total = std::max(width(), 400);
     m_splitter->setSizes({ 280, total - 280 });
     m_activeView = m_plot;
+    connect(m_plot, &CTernaryView::legendDialogRequested, this, &CMainFrame::OnLegendDialog);
+}
+
+void CMainFrame::OnLegendDialog()
+{
+    if (!m_doc)
+        return;
+    CLegendDialog dialog(m_doc->m_legend, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.Changed()) {
+        m_doc->SetModifiedFlag();
+        m_doc->RepaintPlot();
+    }
 }
 
 void CMainFrame::showEvent(QShowEvent* event)

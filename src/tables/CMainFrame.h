@@ -76,6 +76,8 @@ private:
     void CreateToolBar();
     void CreateClient();
     void OnFocusChanged(QWidget* old, QWidget* now);
+    // A key on the plot: the Legend dialog, modal; OK repaints the plot.
+    void OnLegendDialog();
 
     CTernaryDoc* m_doc;
     CCommandRouter* m_router;

@@ -32,8 +32,8 @@ struct RecordingApp : CCmdTarget {
     }
 };
 
-// A document that handles one of the Options commands, as the plot document does.
-struct CommandDoc : CTernaryDoc, CCmdTarget {
+// A document whose grid command and Copy are replaced by counters.
+struct CommandDoc : CTernaryDoc {
     int toggles = 0;
     CommandDoc()
     {
@@ -99,8 +99,8 @@ TEST_F(MainFrameTest, MenusHoldTheirItemsInOrder)
         QStringList({ "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "Clear", "Fill down\tCtrl+D" }));
     EXPECT_EQ(Texts(frame.FindMenu("&View")), QStringList({ "&Toolbar", "&Status Bar", "-", "Symbol palette" }));
     EXPECT_EQ(Texts(frame.FindMenu("&Options")),
-        QStringList({ "&Axis ...", "&Grids ...", "Fonts ...", "Legend ...", "-", "Show grid", "Show legend",
-            "Show sample name", "Symbol Size", "-", "Auto-add third value ", "Auto-100%" }));
+        QStringList({ "&Axis ...", "&Grids ...", "Fonts ...", "Legend ...", "-", "Show grid", "Hide legend",
+            "Show sample names", "Symbol Size", "-", "Auto-add third value ", "Auto-100%" }));
     QMenu* sizes = frame.FindMenu("&Options")->actions().at(8)->menu();
     ASSERT_NE(sizes, nullptr);
     EXPECT_EQ(Texts(sizes), QStringList({ "Huge", "Large", "Medium", "Small", "Tiny" }));
