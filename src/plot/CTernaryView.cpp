@@ -256,6 +256,8 @@ void CTernaryView::OnAnnotEditDone()
         doc->m_textTool = 0;
     if (m_annotations)
         m_annotations->EndEdit();
+    // The editor is gone: keys go to the plot again, not to the next pane.
+    setFocus(Qt::OtherFocusReason);
     viewport()->update();
 }
 
