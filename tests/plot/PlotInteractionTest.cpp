@@ -18,21 +18,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace {
 
-struct Ranges {
-    float tMin, tMax, lMin, lMax, rMin, rMax;
-};
+using Limits = std::array<float, 6>; // top min, max, left min, max, right min, max
 
-AxisSettings Axis(float min, float max, float increment)
+void ExpectLimits(const AxisSettings& t, const AxisSettings& l, const AxisSettings& r, Limits want, const char* what)
 {
-    AxisSettings a;
-    a.min = min;
-    a.max = max;
-    a.increment = increment;
-    return a;
+    const Limits got { t.min, t.max, l.min, l.max, r.min, r.max };
+    for (std::size_t i = 0; i < got.size(); ++i)
+        EXPECT_NEAR(got[i], want[i], 1e-4) << what << ", limit " << i;
 }
 
 // Records the rows the plot asks the sample table to show.
@@ -41,35 +35,33 @@ struct FakeTable : CView, ISampleTable {
     void ShowSampleRow(int row) override { rows.push_back(row); }
 };
 
+// A new document's plot in a window with a status bar; the plot rectangle
+// is (50, 50) - (410, 349), so the bottom edge runs along y = 349.
 class PlotInteraction : public ::testing::Test {
 protected:
     void SetUp() override
     {
         doc.OnNewDocument();
         doc.AddView(&table);
-        bar = new CStatusBar(&host);
-        view = new CTernaryView(&host);
         view->SetDocument(&doc);
         view->resize(600, 500);
-        host.resize(600, 540);
         host.show();
         view->OnInitialUpdate();
-        Paint();
+        (void)Port()->grab(); // a paint stores the samples' positions
     }
     void TearDown() override { doc.RemoveView(&table); }
-    void Paint() { (void)view->viewport()->grab(); }
     QWidget* Port() { return view->viewport(); }
-    void Drag(QPoint from, QPoint to)
+    void Drag(QPoint from, QPoint to, bool release = true)
     {
         QTest::mouseMove(Port(), from);
         QTest::mousePress(Port(), Qt::LeftButton, Qt::NoModifier, from);
         QTest::mouseMove(Port(), to);
-        QTest::mouseRelease(Port(), Qt::LeftButton, Qt::NoModifier, to);
+        if (release)
+            QTest::mouseRelease(Port(), Qt::LeftButton, Qt::NoModifier, to);
     }
-    Ranges Limits() const
+    void ExpectDocLimits(Limits want, const char* what)
     {
-        return { doc.m_topAxis.min, doc.m_topAxis.max, doc.m_leftAxis.min, doc.m_leftAxis.max, doc.m_rightAxis.min,
-            doc.m_rightAxis.max };
+        ExpectLimits(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis, want, what);
     }
     CCmdUI State(int id)
     {
@@ -81,19 +73,9 @@ protected:
     CTernaryDoc doc;
     FakeTable table;
     QWidget host;
-    CStatusBar* bar = nullptr;
-    CTernaryView* view = nullptr;
+    CStatusBar* bar = new CStatusBar(&host);
+    CTernaryView* view = new CTernaryView(&host);
 };
-
-void ExpectRanges(const Ranges& got, const Ranges& want, const char* what)
-{
-    EXPECT_NEAR(got.tMin, want.tMin, 1e-4) << what;
-    EXPECT_NEAR(got.tMax, want.tMax, 1e-4) << what;
-    EXPECT_NEAR(got.lMin, want.lMin, 1e-4) << what;
-    EXPECT_NEAR(got.lMax, want.lMax, 1e-4) << what;
-    EXPECT_NEAR(got.rMin, want.rMin, 1e-4) << what;
-    EXPECT_NEAR(got.rMax, want.rMax, 1e-4) << what;
-}
 
 } // namespace
 
@@ -102,10 +84,10 @@ TEST(EdgeDrag, EachEdgeMovesItsNeighboursAndSnapsToTheSmallestIncrement)
     struct Case {
         const char* what;
         int hit;
-        Ranges before;
+        Limits before;
         float topIncrement;
         double v;
-        Ranges after; // after the move and the snap on release
+        Limits after; // after the move and the snap on release
     };
     const Case cases[] = {
         { "bottom edge up: both maxima follow", HitTopMin, { 0, 100, 0, 100, 0, 100 }, 10, 23.4,
@@ -122,65 +104,56 @@ TEST(EdgeDrag, EachEdgeMovesItsNeighboursAndSnapsToTheSmallestIncrement)
             { 25, 100, 0, 75, 0, 75 } },
     };
     for (const Case& c : cases) {
-        AxisSettings t = Axis(c.before.tMin, c.before.tMax, c.topIncrement);
-        AxisSettings l = Axis(c.before.lMin, c.before.lMax, 10);
-        AxisSettings r = Axis(c.before.rMin, c.before.rMax, 10);
+        const Limits& b = c.before;
+        AxisSettings t { "", b[0], b[1], c.topIncrement }, l { "", b[2], b[3], 10 }, r { "", b[4], b[5], 10 };
         const AxisTriple axes { t, l, r };
-        const DragStartLimits start = EdgeDragStart(c.hit, axes);
-        ASSERT_TRUE(ApplyEdgeDrag(c.hit, c.v, start, axes)) << c.what;
+        ASSERT_TRUE(ApplyEdgeDrag(c.hit, c.v, EdgeDragStart(c.hit, axes), axes)) << c.what;
         SnapEdgeDrag(c.hit, axes);
-        ExpectRanges({ t.min, t.max, l.min, l.max, r.min, r.max }, c.after, c.what);
+        ExpectLimits(t, l, r, c.after, c.what);
     }
 }
 
 TEST(EdgeDrag, OutsideTheWindowNothingChangesAndAZeroIncrementLeavesLimitsUnsnapped)
 {
-    AxisSettings t = Axis(0, 60, 10), l = Axis(0, 100, 10), r = Axis(0, 100, 10);
+    AxisSettings t { "", 0, 60, 10 }, l { "", 0, 100, 10 }, r { "", 0, 100, 10 };
     const AxisTriple axes { t, l, r };
     EXPECT_FALSE(ApplyEdgeDrag(HitTopMin, 50.5, EdgeDragStart(HitTopMin, axes), axes)) << "above top max - increment";
     EXPECT_FALSE(ApplyEdgeDrag(HitTopMax, 10, EdgeDragStart(HitTopMax, axes), axes)) << "top max window is open";
     EXPECT_FALSE(ApplyEdgeDrag(HitRightMax, 5, EdgeDragStart(HitRightMax, axes), axes));
-    ExpectRanges({ t.min, t.max, l.min, l.max, r.min, r.max }, { 0, 60, 0, 100, 0, 100 }, "unchanged");
+    ExpectLimits(t, l, r, { 0, 60, 0, 100, 0, 100 }, "unchanged");
 
     t.increment = 0;
     ASSERT_TRUE(ApplyEdgeDrag(HitTopMin, 23.4, EdgeDragStart(HitTopMin, axes), axes));
     SnapEdgeDrag(HitTopMin, axes);
-    EXPECT_FLOAT_EQ(t.min, 23.4f);
-    EXPECT_FLOAT_EQ(l.max, 76.6f);
+    ExpectLimits(t, l, r, { 23.4f, 60, 0, 76.6f, 0, 76.6f }, "unsnapped");
 }
 
 TEST_F(PlotInteraction, DraggingTheBottomEdgeCutsSnapsAndMarksTheDocument)
 {
-    // The plot rectangle is (50, 50) - (410, 349): the bottom edge is y = 349.
     QTest::mouseMove(Port(), QPoint(200, 348));
     EXPECT_EQ(view->HitState(), HitTopMin);
     EXPECT_EQ(Port()->cursor().shape(), Qt::SizeVerCursor);
 
     Drag({ 200, 348 }, { 200, 65 }); // top 95: above top max less one increment
-    ExpectRanges(Limits(), { 0, 100, 0, 100, 0, 100 }, "refused");
+    ExpectDocLimits({ 0, 100, 0, 100, 0, 100 }, "refused");
     EXPECT_FALSE(doc.IsModified());
 
-    QTest::mouseMove(Port(), QPoint(200, 348));
-    QTest::mousePress(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 348));
-    QTest::mouseMove(Port(), QPoint(200, 280));
-    EXPECT_TRUE(view->IsDragging());
+    Drag({ 200, 348 }, { 200, 280 }, false);
     EXPECT_NEAR(doc.m_topAxis.min, 23.08, 0.01) << "unsnapped while dragging";
-    // The picture of the press with the outline at the dragged place.
-    const QImage shown = Port()->grab().toImage();
-    EXPECT_EQ(shown.pixel(200, view->Geometry().m_corners[0].y), qRgb(0, 0, 0));
+    // The picture of the press, with the outline at the dragged place.
+    EXPECT_EQ(Port()->grab().toImage().pixel(200, view->Geometry().m_corners[0].y), qRgb(0, 0, 0));
     QTest::mouseRelease(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 280));
-    ExpectRanges(Limits(), { 20, 100, 0, 80, 0, 80 }, "snapped");
+    ExpectDocLimits({ 20, 100, 0, 80, 0, 80 }, "snapped");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_FALSE(view->IsDragging());
 }
 
-TEST_F(PlotInteraction, DraggingInsidePansWithoutMarkingTheDocument)
+TEST_F(PlotInteraction, DraggingInsidePansWithinTheWindowWithoutMarkingTheDocument)
 {
     Drag({ 230, 250 }, { 250, 260 });
     EXPECT_EQ(view->PanOffset(), (CPoint { 20, 10 }));
     EXPECT_EQ(view->Geometry().m_plotRect.left, 70);
-    // Points beyond the window are held to its client area.
-    Drag({ 250, 260 }, { 250, 5000 });
+    Drag({ 250, 260 }, { 250, 5000 }); // held to the client area
     EXPECT_EQ(view->PanOffset().y, 10 + Port()->height() - 1 - 260);
     EXPECT_FALSE(doc.IsModified());
 }
@@ -192,10 +165,9 @@ TEST_F(PlotInteraction, ReadOutAndTheSampleUnderThePointer)
     EXPECT_EQ(bar->MessageText().toStdString(), "Top =  11 Left =  68 Right =  21");
     EXPECT_EQ(view->SampleTipText().toStdString(), "Spl#2 {10.0, 70.0, 20.0}");
     EXPECT_EQ(table.rows, std::vector<int>({ 2 }));
-
     QTest::mouseMove(Port(), QPoint(s.plotX + 5, s.plotY)); // five units off: no sample
     EXPECT_EQ(table.rows.size(), 1u);
-    QTest::mouseMove(Port(), QPoint(5, 5)); // outside the triangle the read-out goes on
+    QTest::mouseMove(Port(), QPoint(5, 5)); // outside the triangle too
     EXPECT_EQ(bar->MessageText().toStdString(), "Top = 115 Left =  53 Right = -68");
 }
 
@@ -205,7 +177,6 @@ TEST_F(PlotInteraction, KeysOpenTheLegendDialogButNeverModifiersOrShortcuts)
     for (Qt::Key key : { Qt::Key_Control, Qt::Key_Shift, Qt::Key_Alt, Qt::Key_Meta })
         QTest::keyClick(view, key);
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(view, Qt::Key_F, Qt::AltModifier);
     EXPECT_EQ(legendDialog.count(), 0);
     QTest::keyClick(view, Qt::Key_A);
@@ -218,14 +189,12 @@ TEST_F(PlotInteraction, ContextMenuTextsFollowTheStateAndItsCommandsWork)
         QStringList list;
         const std::unique_ptr<QMenu> menu = view->CreateContextMenu();
         for (QAction* a : menu->actions())
-            list << (a->isSeparator() ? QStringLiteral("-") : a->text());
+            list << (a->isSeparator() ? QStringLiteral("-") : a->text() + (a->isEnabled() ? "" : " (off)"));
         return list;
     };
     EXPECT_EQ(texts(),
         QStringList({ "Axis ...", "Grids ...", "Fonts ...", "Legend ...", "-", "Hide grid", "Hide legend", "Reset axis",
-            "-", "Copy picture" }));
-    EXPECT_FALSE(view->CreateContextMenu()->actions().constLast()->isEnabled()) << "nothing copies pictures yet";
-
+            "-", "Copy picture (off)" }));
     doc.m_drawTicks = 0;
     view->OnContextCommand(ID_PLOT_TOGGLE_GRID);
     view->OnContextCommand(ID_PLOT_TOGGLE_LEGEND);
@@ -234,43 +203,33 @@ TEST_F(PlotInteraction, ContextMenuTextsFollowTheStateAndItsCommandsWork)
     view->OnContextCommand(ID_PLOT_TOGGLE_GRID);
     EXPECT_EQ((std::pair { doc.m_drawGrids, doc.m_drawTicks }), (std::pair { 1, 1 }));
 
-    doc.m_topAxis = Axis(20, 60, 5);
+    doc.m_topAxis = { "Top", 20, 60, 5 };
     view->SetScale(2.0f);
     view->SetPanOffset({ 30, 40 });
     view->OnContextCommand(ID_PLOT_RESET_AXIS);
-    EXPECT_EQ((std::tuple { doc.m_topAxis.min, doc.m_topAxis.max, doc.m_topAxis.increment }),
-        (std::tuple { 0.f, 100.f, 10.f }));
-    EXPECT_EQ(view->Scale(), 1.0f);
+    ExpectDocLimits({ 0, 100, 0, 100, 0, 100 }, "reset");
+    EXPECT_EQ(doc.m_topAxis.increment, 10.0f);
     EXPECT_EQ(view->Geometry().m_plotRect, (CRect { 50, 50, 410, 349 }));
 }
 
 TEST_F(PlotInteraction, DocumentTogglesSizesAndToolsWithTheirStates)
 {
     doc.m_drawTicks = 0;
-    doc.SetModifiedFlag(false);
     doc.OnCmdMsg(ID_TOGGLE_GRID);
     EXPECT_EQ(doc.m_drawTicks, 1);
     EXPECT_EQ(State(ID_TOGGLE_GRID).m_text, "Show grids");
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(State(ID_SHOW_NAMES).m_text, "Show sample names");
-    doc.OnCmdMsg(ID_SHOW_NAMES);
-    EXPECT_EQ(State(ID_SHOW_NAMES).m_text, "Hide sample names");
-
     doc.OnCmdMsg(ID_SYMBOL_HUGE);
     EXPECT_EQ(doc.m_symbolSize, 7);
     EXPECT_TRUE(State(ID_SYMBOL_HUGE).m_checked);
     EXPECT_FALSE(State(ID_SYMBOL_MEDIUM).m_checked);
-    doc.OnCmdMsg(ID_AUTO_ADD);
-    EXPECT_FALSE(State(ID_AUTO_ADD).m_checked);
 
     // Drag tool while an annotation is typed: the text becomes an annotation.
     doc.OnCmdMsg(ID_TOOL_TEXT);
-    EXPECT_TRUE(State(ID_TOOL_TEXT).m_checked);
     QTest::mouseClick(Port(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 420));
     ASSERT_NE(view->Annotations()->Editor(), nullptr);
     QTest::keyClicks(view->Annotations()->Editor(), QStringLiteral("Granite"));
     doc.OnCmdMsg(ID_TOOL_DRAG);
-    EXPECT_EQ(doc.m_textTool, 0);
     ASSERT_EQ(doc.m_annotations.Count(), 1);
     EXPECT_EQ(doc.m_annotations.Item(0).text, "Granite");
     EXPECT_TRUE(State(ID_TOOL_DRAG).m_checked);
@@ -281,7 +240,6 @@ TEST_F(PlotInteraction, DocumentTogglesSizesAndToolsWithTheirStates)
 
 TEST_F(PlotInteraction, ZoomStepsStopAtTheirLimitsAndDisableTheirButtons)
 {
-    doc.SetModifiedFlag(false);
     for (int i = 0; i < 15; ++i)
         doc.OnCmdMsg(ID_ENLARGE_PLOT);
     EXPECT_FLOAT_EQ(view->Scale(), 4.0f);
@@ -302,8 +260,7 @@ TEST(DocumentCommands, WorkWithoutAPlotView)
     doc.OnCmdMsg(ID_SYMBOL_TINY);
     doc.OnCmdMsg(ID_TOGGLE_LEGEND);
     doc.OnCmdMsg(ID_ENLARGE_PLOT);
-    EXPECT_EQ(doc.m_symbolSize, 3);
-    EXPECT_EQ(doc.m_drawLegend, 0);
+    EXPECT_EQ((std::pair { doc.m_symbolSize, doc.m_drawLegend }), (std::pair { 3, 0 }));
     CCmdUI ui(ID_ENLARGE_PLOT);
     doc.OnUpdateCmdUI(ui);
     EXPECT_FALSE(ui.m_enableSet) << "left to the router";

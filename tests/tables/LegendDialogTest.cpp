@@ -20,49 +20,38 @@ protected:
         dialog.show();
         (void)QTest::qWaitForWindowExposed(&dialog);
     }
-    CLegendGrid& Grid() { return *dialog.Grid(); }
-
     PlotLegend legend;
     CLegendDialog dialog { legend };
+    CLegendGrid& grid = *dialog.Grid();
 };
 
 } // namespace
 
-TEST_F(LegendDialogTest, ShowsOneRowPerEntryInTheGridsColumns)
+TEST_F(LegendDialogTest, ShowsOneRowPerEntryAndTheGridKeepsItsKeys)
 {
-    EXPECT_EQ(dialog.windowTitle(), "Legend");
-    EXPECT_EQ(Grid().GetRowCount(), 51);
-    EXPECT_EQ(Grid().GetColCount(), 3);
-    EXPECT_EQ(Grid().GetColWidth(0), 25);
-    EXPECT_EQ(Grid().GetColWidth(1), 55);
-    EXPECT_EQ(Grid().GetColWidth(2), Grid().GetClientRect().Width() - 80);
-    EXPECT_EQ(Grid().GetCellText(0, 2), "Legend Text");
-    EXPECT_EQ(Grid().GetCellText(2, 2), "sample #2");
-    auto* symbol = dynamic_cast<CSymbolCell*>(Grid().GetCell(2, 1));
+    EXPECT_EQ((std::pair { grid.GetRowCount(), grid.GetColCount() }), (std::pair { 51, 3 }));
+    EXPECT_EQ(grid.GetColWidth(2), grid.GetClientRect().Width() - 80);
+    EXPECT_EQ(grid.GetCellText(2, 2), "sample #2");
+    auto* symbol = dynamic_cast<CSymbolCell*>(grid.GetCell(2, 1));
     ASSERT_NE(symbol, nullptr);
     EXPECT_EQ((std::pair { symbol->GetColorId(), symbol->GetSymbolId() }), (std::pair { 1, 3 }));
-    EXPECT_TRUE(Grid().hasFocus());
+    for (Qt::Key key : { Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Down })
+        QTest::keyClick(&grid, key);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(grid.hasFocus());
 }
 
-TEST_F(LegendDialogTest, TheGridKeepsEnterEscAndTabAndOkWritesTextsBack)
+TEST_F(LegendDialogTest, OkWritesTextsBackAndCancelDoesNot)
 {
-    for (Qt::Key key : { Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Down })
-        QTest::keyClick(&Grid(), key);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(Grid().hasFocus());
+    grid.SetCellText(1, 2, QStringLiteral("changed"));
+    dialog.reject();
+    EXPECT_EQ(legend.Item(0).text, "sample #1");
 
-    Grid().SetCellText(1, 2, QStringLiteral("Basalt; Andesite"));
-    Grid().SetCellText(3, 2, QStringLiteral("beyond the entries"));
+    grid.SetCellText(1, 2, QStringLiteral("Basalt; Andesite"));
+    grid.SetCellText(3, 2, QStringLiteral("beyond the entries"));
     dialog.accept();
     EXPECT_EQ(legend.Item(0).text, "Basalt, Andesite");
     EXPECT_EQ(legend.Item(1).text, "sample #2");
     EXPECT_EQ(legend.Count(), 2);
     EXPECT_TRUE(dialog.Changed());
-}
-
-TEST_F(LegendDialogTest, CancelChangesNothing)
-{
-    Grid().SetCellText(1, 2, QStringLiteral("changed"));
-    dialog.reject();
-    EXPECT_EQ(legend.Item(0).text, "sample #1");
 }
