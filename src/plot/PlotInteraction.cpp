@@ -96,6 +96,12 @@ void CTernaryView::mouseMoveEvent(QMouseEvent* event)
     if (!doc || !m_legend)
         return;
     CPoint p = ToPoint(event->position());
+    if (m_dragging && !(event->buttons() & Qt::LeftButton)) {
+        // The release went elsewhere (a window took the mouse): end the drag here.
+        EndDrag();
+        m_hitState = HitNothing;
+        viewport()->update();
+    }
     if (m_dragging)
         p = Confined(p);
     if (m_annotations->OnMouseMove(p))

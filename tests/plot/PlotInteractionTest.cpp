@@ -33,7 +33,7 @@ void ExpectLimits(const AxisSettings& t, const AxisSettings& l, const AxisSettin
 struct FakeTable : CView, ISampleTable {
     std::vector<int> rows;
     void ShowSampleRow(int row) override { rows.push_back(row); }
-    void RefreshAxisHeaders() override {}
+    void RefreshAxisHeaders() override { }
 };
 
 // A new document's plot in a window with a status bar; the plot rectangle
