@@ -2,6 +2,7 @@
 #include "app/BatchSession.h"
 #include "app/CommandLine.h"
 
+#include "framework/core/FileAccess.h"
 #include "plot/PlotPicture.h"
 
 #include <QBuffer>
@@ -64,12 +65,13 @@ int RunExport(const QString& input, const QString& output, double scale)
     }
     buffer.close();
     if (!drawn || bytes.isEmpty()) {
-        MessageBox(QStringLiteral("Unable to draw the picture \"%1\".").arg(QFileInfo(output).fileName()));
+        MessageBox(FileMessage(
+            QStringLiteral("Unable to draw the picture"), output, QStringLiteral("The picture could not be drawn.")));
         return ExitFailure;
     }
-    QString error;
-    if (!BatchSession::WriteWhole(output, bytes, &error)) {
-        MessageBox(QStringLiteral("Unable to write the file \"%1\".\n%2").arg(QFileInfo(output).fileName(), error));
+    QString reason;
+    if (!WriteFileAtomically(output, bytes, &reason)) {
+        MessageBox(FileMessage(QStringLiteral("Unable to write the file"), output, reason));
         return ExitFailure;
     }
     return ExitOk;

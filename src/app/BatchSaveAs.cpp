@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 
 #include "document/SampleCsv.h"
+#include "framework/core/FileAccess.h"
 
 #include <QFileInfo>
 
@@ -11,11 +12,10 @@ namespace {
 bool WriteCsv(const CTernaryDoc& doc, const QString& path)
 {
     const std::string csv = SamplesToCsv(doc);
-    QString error;
-    if (BatchSession::WriteWhole(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())), &error))
+    QString reason;
+    if (WriteFileAtomically(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())), &reason))
         return true;
-    MessageBox(QStringLiteral("Unable to save the file \"%1\".\n%2").arg(QFileInfo(path).fileName(), error),
-        MsgIcon::Exclamation);
+    MessageBox(FileMessage(QStringLiteral("Unable to save the file"), path, reason), MsgIcon::Exclamation);
     return false;
 }
 

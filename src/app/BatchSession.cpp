@@ -1,7 +1,5 @@
 #include "app/BatchSession.h"
 
-#include <QSaveFile>
-
 #include <cstdio>
 
 BatchSession::BatchSession()
@@ -25,15 +23,4 @@ BatchSession::~BatchSession() { SetMessageBoxHandler(m_previous); }
 bool BatchSession::Load(const QString& input)
 {
     return input.isEmpty() ? m_manager.OnFileNew() : m_manager.OpenDocumentFile(input);
-}
-
-bool BatchSession::WriteWhole(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
 }

@@ -5,7 +5,6 @@
 #include "framework/core/IFileDialogs.h"
 #include "framework/core/MessageBox.h"
 
-#include <QByteArray>
 #include <QString>
 
 // What --save-as and --export share. While a session lives, and unless
@@ -24,10 +23,6 @@ public:
     // that failed; the document manager has said why.
     bool Load(const QString& input);
     CTernaryDoc& Document() { return m_doc; }
-
-    // Writes bytes through a temporary file, so that path appears whole or
-    // not at all and an existing file stays as it was on failure.
-    static bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error);
 
 private:
     class NoFileDialogs : public IFileDialogs {

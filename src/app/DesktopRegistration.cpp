@@ -1,10 +1,11 @@
 #include "app/DesktopRegistration.h"
 
+#include "framework/core/FileAccess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -16,11 +17,8 @@ bool WriteIfMissing(const QString& path, const QByteArray& bytes)
         return false;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(bytes);
-    return file.commit();
+    QString reason; // registration never fails start-up: nobody is told
+    return WriteFileAtomically(path, bytes, &reason);
 }
 
 // Desktop entries quote arguments with double quotes; a path with blanks or

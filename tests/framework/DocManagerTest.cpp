@@ -12,7 +12,14 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <chrono>
 #include <deque>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -104,13 +111,40 @@ TEST_F(DocManagerTest, AFileThatCannotBeReadIsReportedBeforeAnythingIsAsked)
 {
     doc.lines = { "unsaved work" };
     doc.SetModifiedFlag();
-    for (const QString& path : { dir.filePath("missing.tpf"), dir.path() }) {
-        EXPECT_FALSE(manager.OpenDocumentFile(path));
+    // A pipe nobody writes to, an endless device and a file past the size
+    // limit (sparse: it takes no room) are refused at once, never read.
+    const QString fifo = dir.filePath("pipe.tpf");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = File("huge.tpf", "");
+    ASSERT_TRUE(QFile::resize(huge, (qint64(256) << 20) + 1));
+    std::atomic<bool> done = false;
+    std::thread unblock([&] { // ends a blocked open of the pipe, so that a fault fails instead of hanging
+        while (!done) {
+            const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+    });
+    const struct {
+        QString path;
+        const char* reason;
+    } cases[] = {
+        { dir.filePath("missing.tpf"), "The file does not exist." },
+        { dir.path(), "It is a folder, not a file." },
+        { fifo, "It is not a regular file but a pipe, a device or a socket." },
+        { "/dev/zero", "It is not a regular file but a pipe, a device or a socket." },
+        { huge, "It is larger than 256 MB, the most a file may hold." },
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(manager.OpenDocumentFile(c.path));
         ASSERT_FALSE(boxes.Boxes().empty());
-        EXPECT_TRUE(boxes.Boxes().back().text.startsWith("Unable to open the file"))
-            << boxes.Boxes().back().text.toStdString();
+        EXPECT_EQ(boxes.Boxes().back().text.toStdString(),
+            ("Unable to open the file \"" + c.path + "\".\n" + c.reason).toStdString());
     }
-    EXPECT_EQ(boxes.Boxes().size(), 2u); // no "Save changes?" question
+    done = true;
+    unblock.join();
+    EXPECT_EQ(boxes.Boxes().size(), std::size(cases)); // no "Save changes?" question
     EXPECT_EQ(doc.lines, (std::vector<std::string> { "unsaved work" }));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(view.count, 0);

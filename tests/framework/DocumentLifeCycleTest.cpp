@@ -57,6 +57,32 @@ TEST(DocumentLifeCycleTest, OpeningAMissingFileOrAFolderReportsItAndKeepsTheCont
     EXPECT_EQ(doc.lines, (std::vector<std::string> { "kept" }));
 }
 
+TEST(DocumentLifeCycleTest, RunningOutOfMemoryWhileLoadingEndsTheLoadWithAMessage)
+{
+    class GreedyDocument : public LinesDocument {
+    public:
+        void Serialize(CArchive& ar) override
+        {
+            LinesDocument::Serialize(ar);
+            if (ar.IsLoading())
+                throw std::bad_alloc();
+        }
+    };
+    MessageBoxRecorder boxes;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("big.txt");
+    ASSERT_TRUE(WriteFileBytes(path, "one\n"));
+    GreedyDocument doc;
+    EXPECT_FALSE(doc.OnOpenDocument(path));
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0].toStdString(),
+        ("Unable to open the file \"" + path + "\".\nNot enough memory.").toStdString());
+    // What was half read is gone: the document is a new one.
+    EXPECT_EQ(doc.lines, (std::vector<std::string> { "new" }));
+    EXPECT_TRUE(doc.GetPathName().isEmpty());
+    EXPECT_FALSE(doc.IsModified());
+}
+
 TEST(DocumentLifeCycleTest, UpdateAllViewsSkipsTheSender)
 {
     LinesDocument doc;

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <csignal>
+
 MessageBoxRecorder::MessageBoxRecorder()
 {
     m_previous = SetMessageBoxHandler([this](const QString& text, MsgIcon icon, MsgButtons buttons) {
@@ -41,4 +43,19 @@ bool WriteFileBytes(const QString& path, const std::string& bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    getrlimit(RLIMIT_FSIZE, &m_old);
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = m_old;
+    limit.rlim_cur = bytes;
+    m_ok = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    setrlimit(RLIMIT_FSIZE, &m_old);
+    std::signal(SIGXFSZ, m_oldHandler);
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <sys/resource.h>
+
 #include <deque>
 #include <string>
 #include <vector>
@@ -26,6 +28,7 @@ public:
     void QueueAnswer(MsgResult answer) { m_answers.push_back(answer); }
     const std::vector<Box>& Boxes() const { return m_boxes; }
     std::vector<QString> Texts() const;
+    void Clear() { m_boxes.clear(); }
 
 private:
     MessageBoxHandler m_previous;
@@ -41,3 +44,19 @@ std::string ReadFileBytes(const QString& path);
 
 // Writes bytes to a file, replacing it; false on failure.
 bool WriteFileBytes(const QString& path, const std::string& bytes);
+
+// While it lives, no file this process writes may grow past the given size:
+// a write beyond it fails ("File too large") as it would on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    rlimit m_old {};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_ok = false;
+};

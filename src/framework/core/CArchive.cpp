@@ -1,13 +1,37 @@
 #include "framework/core/CArchive.h"
 
+#include "framework/core/FileAccess.h"
+
+#include <algorithm>
+
 CArchive::CArchive(QIODevice* device, Mode mode)
     : m_device(device)
     , m_mode(mode)
 {
     if (m_mode != load)
         return;
-    const QByteArray bytes = m_device->readAll();
-    m_data.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    // Read straight into the text, in pieces, and never past the size limit:
+    // a device that does not end must not take all memory.
+    constexpr qint64 kChunk = 1 << 20;
+    for (;;) {
+        const std::size_t have = m_data.size();
+        qint64 want = kChunk;
+        if (!m_device->isSequential())
+            want = std::max<qint64>(1, m_device->size() - m_device->pos());
+        want = std::min(want, kMaxReadBytes + 1 - static_cast<qint64>(have));
+        m_data.resize(have + static_cast<std::size_t>(want));
+        const qint64 got = m_device->read(m_data.data() + have, want);
+        m_data.resize(have + static_cast<std::size_t>(std::max<qint64>(got, 0)));
+        if (got < 0)
+            m_error = true;
+        if (got <= 0)
+            break;
+        if (static_cast<qint64>(m_data.size()) > kMaxReadBytes) {
+            m_tooLarge = true;
+            m_data.clear();
+            break;
+        }
+    }
 }
 
 bool CArchive::ReadString(std::string& line)

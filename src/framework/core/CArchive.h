@@ -6,9 +6,9 @@
 #include <string_view>
 
 // A text stream over an open device, in one direction.
-// Loading reads the whole device at construction and hands it out one line
-// at a time: a line ends at LF, a CR just before the LF is dropped, and the
-// last line may lack its LF. Storing writes texts unchanged, byte for byte.
+// Loading reads the whole device at construction (at most kMaxReadBytes of
+// FileAccess.h) and hands it out one line at a time: a line ends at LF, a CR
+// just before the LF is dropped, and the last line may lack its LF. Storing writes texts unchanged, byte for byte.
 class CArchive {
 public:
     enum Mode { load, store };
@@ -26,6 +26,8 @@ public:
 
     // True once a read or write on the device failed.
     bool HasError() const { return m_error; }
+    // Loading: the device held more than kMaxReadBytes; nothing was kept.
+    bool IsTooLarge() const { return m_tooLarge; }
 
 private:
     QIODevice* m_device;
@@ -33,4 +35,5 @@ private:
     std::string m_data;      // loading: the whole content
     std::size_t m_pos = 0;   // loading: start of the next line
     bool m_error = false;
+    bool m_tooLarge = false;
 };

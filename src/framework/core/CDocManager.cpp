@@ -2,6 +2,7 @@
 
 #include "framework/core/CDocument.h"
 #include "framework/core/CRecentFileList.h"
+#include "framework/core/FileAccess.h"
 #include "framework/core/IFileDialogs.h"
 #include "framework/core/MessageBox.h"
 
@@ -11,24 +12,6 @@
 const QString CDocManager::kFilter = QStringLiteral("Ternary Files (*.tpf)");
 const QString CDocManager::kDefaultExtension = QStringLiteral(".tpf");
 const QString CDocManager::kOpenFilter = QStringLiteral("Plot files (*.tpf);;CSV and TSV files (*.csv *.tsv *.txt)");
-
-namespace {
-
-// Why the file cannot be opened for reading, or empty when it can.
-QString WhyNotReadable(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("The file does not exist.");
-    if (info.isDir())
-        return QStringLiteral("It is a folder, not a file.");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    return {};
-}
-
-} // namespace
 
 CDocManager::CDocManager(CDocument& document, IFileDialogs& dialogs, CRecentFileList* recentFiles)
     : m_document(document)
@@ -64,17 +47,29 @@ bool CDocManager::OnFileOpen()
 
 bool CDocManager::OpenDocumentFile(const QString& path)
 {
-    const QString reason = WhyNotReadable(path);
-    if (!reason.isEmpty()) {
-        MessageBox(QStringLiteral("Unable to open the file \"%1\".\n%2").arg(QFileInfo(path).fileName(), reason),
-            MsgIcon::Exclamation);
+    bool unreadable = false;
+    return Open(path, unreadable);
+}
+
+bool CDocManager::Open(const QString& path, bool& unreadable)
+{
+    // The file is opened once, here, so that what is checked is what is read.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QFile file;
+    QString reason;
+    if (!OpenForReading(file, absolute, &reason)) {
+        MessageBox(FileMessage(QStringLiteral("Unable to open the file"), absolute, reason), MsgIcon::Exclamation);
+        unreadable = true;
         return false;
     }
     if (!SaveModified())
         return false;
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (!m_document.OnOpenDocument(absolute))
+    if (!m_document.OnOpenDocument(absolute, file)) {
+        // The document may have been replaced by a new one (out of memory).
+        m_document.SendInitialUpdate();
+        TitleChanged();
         return false;
+    }
     if (m_recentFiles)
         m_recentFiles->Add(absolute);
     m_document.SendInitialUpdate();
@@ -115,13 +110,12 @@ bool CDocManager::OnFileMruFile(int index)
 {
     if (!m_recentFiles || index < 0 || index >= m_recentFiles->Count())
         return false;
-    const QString path = m_recentFiles->GetAt(index);
-    if (!WhyNotReadable(path).isEmpty()) {
-        OpenDocumentFile(path); // reports why
+    bool unreadable = false;
+    if (Open(m_recentFiles->GetAt(index), unreadable))
+        return true;
+    if (unreadable)
         m_recentFiles->Remove(index);
-        return false;
-    }
-    return OpenDocumentFile(path);
+    return false;
 }
 
 bool CDocManager::SaveModified()

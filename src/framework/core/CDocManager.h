@@ -60,6 +60,9 @@ public:
     bool SaveModified();
 
 private:
+    // OpenDocumentFile; unreadable tells a file that cannot be read from a
+    // cancelled or failed load.
+    bool Open(const QString& path, bool& unreadable);
     bool DoSave(const QString& path);
     void TitleChanged();
 

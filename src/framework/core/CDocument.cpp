@@ -2,13 +2,14 @@
 
 #include "framework/core/CArchive.h"
 #include "framework/core/CView.h"
+#include "framework/core/FileAccess.h"
 #include "framework/core/MessageBox.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <new>
 
 CDocument::~CDocument()
 {
@@ -26,17 +27,41 @@ bool CDocument::OnNewDocument()
 
 bool CDocument::OnOpenDocument(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        MessageBox(
-            QStringLiteral("Unable to open the file \"%1\".\n%2").arg(QFileInfo(path).fileName(), file.errorString()),
-            MsgIcon::Exclamation);
+    QFile file;
+    QString reason;
+    if (!OpenForReading(file, path, &reason)) {
+        MessageBox(FileMessage(QStringLiteral("Unable to open the file"), path, reason), MsgIcon::Exclamation);
         return false;
     }
-    DeleteContents();
-    SetModifiedFlag(true); // a load that stops half way leaves a changed document
-    CArchive archive(&file, CArchive::load);
-    Serialize(archive);
+    return OnOpenDocument(path, file);
+}
+
+bool CDocument::OnOpenDocument(const QString& path, QIODevice& file)
+{
+    auto fail = [&](const QString& reason) {
+        MessageBox(FileMessage(QStringLiteral("Unable to open the file"), path, reason), MsgIcon::Exclamation);
+        return false;
+    };
+    bool touched = false;
+    try {
+        // The whole file is read before the contents are touched, so that a
+        // read error leaves the document as it was.
+        CArchive archive(&file, CArchive::load);
+        if (archive.HasError())
+            return fail(file.errorString());
+        if (archive.IsTooLarge())
+            return fail(QStringLiteral("It is larger than %1 MB, the most a file may hold.").arg(kMaxReadBytes >> 20));
+        touched = true;
+        DeleteContents();
+        SetModifiedFlag(true); // a load that stops half way leaves a changed document
+        Serialize(archive);
+    } catch (const std::bad_alloc&) {
+        // What was read so far is of no use, and may be inconsistent: start
+        // again from a new document, with memory to spare now.
+        if (touched)
+            OnNewDocument();
+        return fail(QStringLiteral("Not enough memory."));
+    }
     m_pathName = path;
     SetModifiedFlag(false);
     return true;
@@ -44,22 +69,17 @@ bool CDocument::OnOpenDocument(const QString& path)
 
 bool CDocument::OnSaveDocument(const QString& path)
 {
-    QSaveFile file(path);
-    QString error;
-    if (file.open(QIODevice::WriteOnly)) {
-        CArchive archive(&file, CArchive::store);
-        Serialize(archive);
-        if (archive.HasError())
-            error = file.errorString();
-        if (error.isEmpty() && !file.commit())
-            error = file.errorString();
-    } else {
-        error = file.errorString();
-    }
-    if (!error.isEmpty()) {
-        file.cancelWriting();
-        MessageBox(QStringLiteral("Unable to save the file \"%1\".\n%2").arg(QFileInfo(path).fileName(), error),
-            MsgIcon::Exclamation);
+    QString reason;
+    const bool written = WriteFileAtomically(
+        path,
+        [this](QIODevice& device) {
+            CArchive archive(&device, CArchive::store);
+            Serialize(archive);
+            return !archive.HasError();
+        },
+        &reason);
+    if (!written) {
+        MessageBox(FileMessage(QStringLiteral("Unable to save the file"), path, reason), MsgIcon::Exclamation);
         return false;
     }
     m_pathName = path;

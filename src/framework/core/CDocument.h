@@ -5,12 +5,14 @@
 #include <vector>
 
 class CArchive;
+class QIODevice;
 class CView;
 
 // The data of one open file and the life cycle the document manager drives:
-// New is OnNewDocument, which starts with DeleteContents; Open checks the
-// file, then runs DeleteContents and Serialize for loading; Save runs Serialize for storing
-// into a temporary file that replaces the old one only when all was written.
+// New is OnNewDocument, which starts with DeleteContents; Open reads the
+// whole file, then runs DeleteContents and Serialize for loading; Save runs
+// Serialize for storing into a temporary file that replaces the old one only
+// when all was written (WriteFileAtomically).
 class CDocument {
 public:
     CDocument() = default;
@@ -25,9 +27,13 @@ public:
     // base first and build their new contents when it succeeds.
     virtual bool OnNewDocument();
 
-    // Reads the file at path. When it cannot be opened a message is shown and
-    // the document is left as it was; otherwise its contents are replaced.
+    // Reads the file at path. When it cannot be opened or read a message is
+    // shown and the document is left as it was; otherwise its contents are
+    // replaced. Running out of memory half way ends the load with a message
+    // and a new document.
     virtual bool OnOpenDocument(const QString& path);
+    // The same for a file the caller has opened already (path names it).
+    bool OnOpenDocument(const QString& path, QIODevice& file);
 
     // Writes the document to path. On any failure a message is shown, the
     // file that was there stays untouched and the document stays modified.
