@@ -1,11 +1,15 @@
 #include "document/PlotFile.h"
 
 #include "document/CTernaryDoc.h"
+#include "document/CanvasPosition.h"
 #include "document/NumberFormat.h"
 #include "document/PlotFileKeys.h"
 #include "framework/core/CArchive.h"
 #include "framework/core/MessageBox.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <string>
 
 using namespace PlotFileKeys;
@@ -18,8 +22,32 @@ void ReportMissing(const char* table)
         MsgButtons::Ok);
 }
 
+// What ReadPlotData could not place, told after the load.
+struct DroppedRows {
+    int replaced = 0; // named a slot an earlier row had filled; the later row wins
+    int noSlot = 0; // no row number, or one outside 1 to 2000
+    int beyond = 0; // past the rows a table is read to
+
+    // One message for all, or none when nothing was dropped.
+    void Report(int lastSlot, int rowsRead) const
+    {
+        QStringList parts;
+        auto rows = [](int n) { return n == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(n); };
+        if (replaced > 0)
+            parts << rows(replaced) + QStringLiteral(" replaced an earlier row with the same row number");
+        if (noSlot > 0)
+            parts << rows(noSlot) + QStringLiteral(" had no row number from 1 to %1").arg(lastSlot);
+        if (beyond > 0)
+            parts << rows(beyond) + QStringLiteral(" came after row %1 of the table").arg(rowsRead);
+        if (parts.isEmpty())
+            return;
+        MessageBox(QStringLiteral("The PlotData table has rows this plot cannot hold: %1.").arg(parts.join(", ")),
+            MsgIcon::Exclamation, MsgButtons::Ok);
+    }
+};
+
 // Columns are looked up once: files hold up to 2,000 rows here.
-void ReadPlotData(CTernaryDoc& doc, const CTextTableReader& reader)
+DroppedRows ReadPlotData(CTernaryDoc& doc, const CTextTableReader& reader)
 {
     const int rowColumn = reader.ColumnIndex(kRowColumn);
     const int nameColumn = reader.ColumnIndex(kSampleId);
@@ -28,16 +56,22 @@ void ReadPlotData(CTernaryDoc& doc, const CTextTableReader& reader)
     const int rightColumn = reader.ColumnIndex(kRight);
     const int colorColumn = reader.ColumnIndex(kColorId);
     const int symbolColumn = reader.ColumnIndex(kSymbolId);
+    DroppedRows dropped;
+    dropped.beyond = std::max(0, reader.GetRowCount() - doc.m_sampleSlots);
     std::string_view cell;
     for (int i = 0; i < reader.GetRowCount() && i < doc.m_sampleSlots; ++i) {
         int slot = i + 1;
         // A row cell that holds no number, or names a slot that does not
         // exist, makes the row unusable.
-        if (reader.GetValueAt(i, rowColumn, cell) && !ScanInt(cell, slot))
+        if ((reader.GetValueAt(i, rowColumn, cell) && !ScanInt(cell, slot)) || slot < 1 || slot >= doc.m_sampleSlots) {
+            ++dropped.noSlot;
             continue;
-        if (slot < 1 || slot >= doc.m_sampleSlots)
-            continue;
+        }
         SampleRecord& sample = doc.GetSample(slot);
+        if (sample.InUse()) {
+            ++dropped.replaced;
+            sample.Empty();
+        }
         sample.row = slot;
         if (reader.GetValueAt(i, nameColumn, cell))
             sample.name.assign(cell);
@@ -53,6 +87,7 @@ void ReadPlotData(CTernaryDoc& doc, const CTextTableReader& reader)
         if (reader.GetValueAt(i, symbolColumn, cell))
             ScanInt(cell, sample.symbolId);
     }
+    return dropped;
 }
 
 // The top and left axes take 0 for a cell that holds no number; the right
@@ -147,7 +182,7 @@ void ReadAnnotations(CTernaryDoc& doc, const CTextTableReader& reader)
         // A missing coordinate is 0; "1e+06" from older files reads as a million.
         auto coordinate = [&](const char* column, int& field) {
             if (reader.GetValue(i, column, text))
-                field = ParseWholeNumber(text);
+                field = ClampPosition(ParseWholeNumber(text));
         };
         coordinate(kTop, annotation->rect.top);
         coordinate(kLeft, annotation->rect.left);
@@ -155,7 +190,8 @@ void ReadAnnotations(CTernaryDoc& doc, const CTextTableReader& reader)
         coordinate(kBottom, annotation->rect.bottom);
         if (reader.GetValue(i, kText, text))
             annotation->text = text;
-        coordinate(kSelected, annotation->selected);
+        if (reader.GetValue(i, kSelected, text))
+            annotation->selected = ParseWholeNumber(text);
         doc.m_annotations.Add(std::move(annotation));
     }
 }
@@ -169,11 +205,16 @@ void ReadLegendInfo(CTernaryDoc& doc, const CTextTableReader& reader)
     reader.GetNamedColor(kLegendLineColor, legend.m_lineColor);
     // The box moves with its left and top; its size is the layout's business.
     CRect& box = legend.m_position;
+    const long long width = std::clamp<long long>(static_cast<long long>(box.right) - box.left, 0, kPositionLimit);
+    const long long height = std::clamp<long long>(static_cast<long long>(box.bottom) - box.top, 0, kPositionLimit);
     int top = box.top;
     int left = box.left;
     reader.GetNamedInt(kTop, top);
     reader.GetNamedInt(kLeft, left);
-    box.OffsetRect(left - box.left, top - box.top);
+    box.left = ClampPosition(left);
+    box.top = ClampPosition(top);
+    box.right = static_cast<int>(box.left + width);
+    box.bottom = static_cast<int>(box.top + height);
 }
 
 void ReadLegendItems(CTernaryDoc& doc, const CTextTableReader& reader)
@@ -238,8 +279,9 @@ void ReadPlotFile(CTernaryDoc& doc, CArchive& archive)
     reader.Reset();
     reader.ReadArchive(archive);
 
+    DroppedRows dropped;
     if (reader.FindTable(kPlotData))
-        ReadPlotData(doc, reader);
+        dropped = ReadPlotData(doc, reader);
     else
         ReportMissing(kPlotData);
     if (reader.FindTable(kAxisData))
@@ -250,6 +292,7 @@ void ReadPlotFile(CTernaryDoc& doc, CArchive& archive)
         ReadPlotOptions(doc, reader);
     else
         ReportMissing(kPlotOptions);
+    dropped.Report(doc.m_sampleSlots - 1, doc.m_sampleSlots);
     if (reader.FindTable(kAnnotation))
         ReadAnnotations(doc, reader);
     if (reader.FindTable(kLegendInfo))

@@ -1,6 +1,7 @@
 #include "document/PlotFile.h"
 
 #include "document/CTernaryDoc.h"
+#include "document/CanvasPosition.h"
 #include "document/NumberFormat.h"
 #include "document/PlotFileKeys.h"
 #include "framework/core/CArchive.h"
@@ -138,16 +139,17 @@ void WritePlotFile(CTernaryDoc& doc, CArchive& archive)
     w.End(2);
 
     // Coordinates and the selected flag are whole numbers, written as such:
-    // below a million this is what "%g" gave, and larger values read back.
+    // below a million this is what "%g" gave, and a million reads back.
+    // Positions are held to the range the reader keeps.
     w.Header(kAnnotation, kAnnotationColumns);
     for (int i = 0; i < doc.m_annotations.Count(); ++i) {
         Annotation& annotation = doc.m_annotations.Item(i);
         MakeStorable(annotation.text);
         w.Row();
-        w.Value(FormatInt(annotation.rect.left));
-        w.Value(FormatInt(annotation.rect.top));
-        w.Value(FormatInt(annotation.rect.right));
-        w.Value(FormatInt(annotation.rect.bottom));
+        w.Value(FormatInt(ClampPosition(annotation.rect.left)));
+        w.Value(FormatInt(ClampPosition(annotation.rect.top)));
+        w.Value(FormatInt(ClampPosition(annotation.rect.right)));
+        w.Value(FormatInt(ClampPosition(annotation.rect.bottom)));
         w.Value(annotation.text);
         w.Last(FormatInt(annotation.selected));
     }
@@ -159,8 +161,8 @@ void WritePlotFile(CTernaryDoc& doc, CArchive& archive)
     w.NamedInt(kBackColor, ColorValue(legend.m_backColor));
     w.NamedInt(kLegendLineColor, ColorValue(legend.m_lineColor));
     w.NamedInt(kDrawShadow, legend.m_drawShadow);
-    w.NamedInt(kTop, legend.m_position.top);
-    w.NamedInt(kLeft, legend.m_position.left);
+    w.NamedInt(kTop, ClampPosition(legend.m_position.top));
+    w.NamedInt(kLeft, ClampPosition(legend.m_position.left));
     w.End(1);
 
     w.Header(kLegendItems, kLegendItemsColumns);

@@ -1,5 +1,6 @@
 #include "plot/LegendBox.h"
 
+#include "document/CanvasPosition.h"
 #include "document/PlotLegend.h"
 #include "framework/core/TextEncoding.h"
 #include "framework/gui/CDC.h"
@@ -62,8 +63,8 @@ void LegendBox::Layout(CDC& dc)
 
     // Positions from a file may be anything: keep the sums inside int.
     CRect& pos = m_legend.m_position;
-    pos.left = ClampCoord(pos.left);
-    pos.top = ClampCoord(pos.top);
+    pos.left = ClampPosition(pos.left);
+    pos.top = ClampPosition(pos.top);
     const int count = m_legend.Count();
     for (int i = 0; i < count; ++i) {
         CRect& r = m_legend.Item(i).rect;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 // Golden files hold the exact bytes the writer must produce. Setting
@@ -50,7 +52,7 @@ std::unique_ptr<CTernaryDoc> BusyDoc()
     doc->m_autoBalance = 0;
     doc->m_drawLegend = 0;
     auto note = std::make_unique<Annotation>();
-    note->rect = { 10, -20, 2000000, 999999 };
+    note->rect = { 10, -20, 1000000, 999999 };
     note->text = "far away";
     note->selected = 1;
     doc->m_annotations.Add(std::move(note));
@@ -104,19 +106,26 @@ TEST(PlotFileTest, SemicolonsInTextsBecomeCommasInFileAndDocument)
     EXPECT_EQ(SavePlotFileBytes(*LoadedDoc(bytes)), bytes);
 }
 
-TEST(PlotFileTest, LargeAnnotationCoordinatesReadBack)
+TEST(PlotFileTest, PositionsAreHeldToAMillionInReaderAndWriter)
 {
     auto doc = NewDoc();
     auto note = std::make_unique<Annotation>();
     note->rect = { 1000000, 2500000, -1000000, 999999 };
     doc->m_annotations.Add(std::move(note));
+    doc->m_legend.m_position = { INT_MAX - 100, INT_MIN, INT_MAX, INT_MIN + 100 };
     const std::string bytes = SavePlotFileBytes(*doc);
-    EXPECT_NE(bytes.find("ROW=1000000;2500000;-1000000;999999;;0\n"), std::string::npos);
-    EXPECT_EQ(LoadedDoc(bytes)->m_annotations.Item(0).rect, (CRect { 1000000, 2500000, -1000000, 999999 }));
-    // Older files wrote them in exponent form.
+    EXPECT_NE(bytes.find("ROW=1000000;1000000;-1000000;999999;;0\n"), std::string::npos);
+    EXPECT_NE(bytes.find("ROW=top;-1000000\nROW=left;1000000\n"), std::string::npos);
+    EXPECT_EQ(LoadedDoc(bytes)->m_annotations.Item(0).rect, (CRect { 1000000, 1000000, -1000000, 999999 }));
+    // Older files wrote them in exponent form; hostile ones hold anything.
     auto old = LoadedDoc("TABLE=Annotation\nDELIMITER=;\nCOLUMNS=[left;top;right;bottom;text;selected]\n"
-                         "ROW=1e+06;12;1.5e+06;40;old;1\n");
-    EXPECT_EQ(old->m_annotations.Item(0).rect, (CRect { 1000000, 12, 1500000, 40 }));
+                         "ROW=1e+06;12;1.5e+06;40;old;1\n"
+                         "ROW=-2147483648;2147483647;99999999999999999999999;-1e300;x;0\n"
+                         "TABLE=LegendInfo\nDELIMITER=;\nCOLUMNS=[name;value]\n"
+                         "ROW=top;2147483647\nROW=left;-2147483648\n");
+    EXPECT_EQ(old->m_annotations.Item(0).rect, (CRect { 1000000, 12, 1000000, 40 }));
+    EXPECT_EQ(old->m_annotations.Item(1).rect, (CRect { -1000000, 1000000, 1000000, -1000000 }));
+    EXPECT_EQ(old->m_legend.m_position, (CRect { -1000000, 1000000, -1000000 + 100, 1000000 + 100 }));
 }
 
 TEST(PlotFileTest, SecondKeywordFormWithCrLf)
@@ -169,8 +178,10 @@ TEST(PlotFileTest, OddCasesFollowTheReaderRules)
     MessageBoxRecorder boxes;
     auto doc = std::make_unique<CTernaryDoc>();
     LoadPlotFileBytes(*doc, DataFile("odd-cases.tpf"));
-    EXPECT_TRUE(boxes.Boxes().empty());
-    // Slots named by the row cell; rows without a usable slot are skipped.
+    // Slots named by the row cell; rows without a usable slot ("END " too) are skipped and counted.
+    EXPECT_EQ(boxes.Texts(),
+        std::vector<QString> { "The PlotData table has rows this plot cannot hold: "
+                               "4 rows had no row number from 1 to 2000." });
     EXPECT_EQ(doc->GetSample(7).name, "Seven");
     EXPECT_EQ(doc->GetSample(4).top, EMPTY_VALUE);
     EXPECT_EQ(doc->GetSample(5).name, "After end");
@@ -247,12 +258,22 @@ TEST(PlotFileTest, PlotDataRowsFindTheirSlots)
     EXPECT_EQ(seventh->GetSample(2000).row, 2000);
     EXPECT_FALSE(seventh->GetSample(1).InUse());
 
-    // More rows than slots: the ones beyond the last slot are dropped.
-    std::string many = "TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId]\n";
+    // Rows that name a filled slot, no slot, or lie beyond the last slot are
+    // counted in one message after the missing-table messages.
+    MessageBoxRecorder boxes;
+    std::string many = "TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;row]\nROW=first;5\nROW=again;5\n"
+                       "ROW=zero;0\nROW=far;2001\nROW=word;abc\n";
     for (int i = 0; i < 2100; ++i)
-        many += "ROW=s\n";
+        many += "ROW=s;" + std::to_string(i % 2000 + 1) + "\n";
     auto full = LoadedDoc(many);
-    EXPECT_TRUE(full->GetSample(2000).InUse());
+    EXPECT_TRUE(full->GetSample(1996).InUse());
+    EXPECT_FALSE(full->GetSample(1997).InUse());
+    EXPECT_EQ(full->GetSample(5).name, "s");
+    ASSERT_EQ(boxes.Boxes().size(), 3u);
+    EXPECT_EQ(boxes.Texts()[2],
+        "The PlotData table has rows this plot cannot hold: 2 rows replaced an earlier row with the same row number, "
+        "3 rows had no row number from 1 to 2000, 104 rows came after row 2001 of the table.");
+    EXPECT_EQ(boxes.Boxes()[2].icon, MsgIcon::Exclamation);
 }
 
 TEST(PlotFileTest, SymbolSizesAndLegendColoursFromTheFile)
