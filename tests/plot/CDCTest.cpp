@@ -1,10 +1,13 @@
 // The device context keeps the drawing conventions the plot code relies on:
 // excluded right and bottom edges, one-pixel lines, text alignment, opaque
-// text cells, bounds and the isotropic mapping.
+// text cells, bounds, the isotropic mapping, and no text laid out where
+// nobody can see it.
 #include "framework/gui/CDC.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QSvgGenerator>
 
 #include <gtest/gtest.h>
 
@@ -154,4 +157,30 @@ TEST(CDCTest, AFaceNameStoredByAnOlderFileKeepsItsAccents)
     EXPECT_EQ(MakeQFont(font).family(), QString::fromUtf8("Caf\xc3\xa9 Sans"));
     font.faceName = "Caf\xc3\xa9 Sans"; // UTF-8, as new files store it
     EXPECT_EQ(MakeQFont(font).family(), QString::fromUtf8("Caf\xc3\xa9 Sans"));
+}
+
+TEST(CDCTest, TextIsDrawnOnlyAsFarAsItCanBeSeen)
+{
+    // An SVG holds the characters drawn, so it shows what was laid out.
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(200, 100));
+    {
+        QPainter painter(&generator);
+        CDC dc(&painter);
+        dc.SetTextAlign(TA_LEFT | TA_BASELINE);
+        dc.TextOut(10, 50, QString(1000, QLatin1Char('W')));
+        dc.TextOut(5000, 50, QStringLiteral("far right"));
+        dc.TextOut(10, -500, QStringLiteral("far above"));
+        dc.TextOut(10, 80, QStringLiteral("seen whole"));
+        // The bounds still count every text whole.
+        EXPECT_EQ(dc.GetBounds().right, 10 + dc.GetTextExtent(QString(1000, QLatin1Char('W'))).cx);
+    }
+    const qsizetype ws = svg.count('W');
+    EXPECT_GT(ws, 10);
+    EXPECT_LT(ws, 60);
+    EXPECT_FALSE(svg.contains("far"));
+    EXPECT_TRUE(svg.contains("seen whole"));
 }

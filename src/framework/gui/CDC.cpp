@@ -3,11 +3,15 @@
 #include "framework/core/TextEncoding.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPolygon>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -287,12 +291,89 @@ void CDC::TextOut(int x, int y, const QString& text)
     AddBounds(left, baseline - ascent, left + width, baseline + descent);
     if (!m_painter)
         return;
+    // Text nobody can see is not laid out, and a long text only as far as
+    // it can be seen: glyphs drawn outside the device (as paths, at large
+    // sizes) made an export of many long names take minutes.
+    const QRect cell(left, baseline - ascent, width, ascent + descent);
+    QString shown = text;
+    if (const std::optional<QRect> visible = VisibleRect()) {
+        if (!visible->intersects(cell))
+            return;
+        if (cell.right() > visible->right() && !text.isRightToLeft())
+            shown = VisiblePrefix(text, metrics, visible->right() - left);
+    }
     if (m_bkMode == OPAQUE)
-        m_painter->fillRect(QRect(left, baseline - ascent, width, ascent + descent), ToQColor(m_bkColor));
+        m_painter->fillRect(cell, ToQColor(m_bkColor));
     const QPen saved = m_painter->pen();
     m_painter->setPen(ToQColor(m_textColor));
-    m_painter->drawText(QPoint(left, baseline), text);
+    if (DrawsGlyphsAsOutlines())
+        DrawTextInPieces(QPoint(left, baseline), shown);
+    else
+        m_painter->drawText(QPoint(left, baseline), shown);
     m_painter->setPen(saved);
+}
+
+bool CDC::DrawsGlyphsAsOutlines() const
+{
+    // Qt draws glyphs from its cache up to 64 device pixels and fills the
+    // outlines of larger ones.
+    const double scale = std::sqrt(std::abs(m_painter->combinedTransform().determinant()));
+    return m_qfont.pixelSize() * scale > 64;
+}
+
+void CDC::DrawTextInPieces(QPoint baselineStart, const QString& text)
+{
+    // The outlines of a whole line of large text are filled as one shape,
+    // at a cost that grows much faster than the text; a few glyphs at a time
+    // cost a fraction of that. The glyphs keep the places the shaping of
+    // the whole text gave them.
+    constexpr qsizetype kPiece = 1;
+    QTextLayout layout(text, m_qfont, FontMeasureDevice());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QPointF origin(baselineStart.x(), baselineStart.y() - line.ascent());
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); i += kPiece) {
+            QGlyphRun piece = run;
+            piece.setGlyphIndexes(glyphs.mid(i, kPiece));
+            piece.setPositions(positions.mid(i, kPiece));
+            m_painter->drawGlyphRun(origin, piece);
+        }
+    }
+}
+
+std::optional<QRect> CDC::VisibleRect() const
+{
+    // A picture's size is that of what was drawn so far: it has no edge yet.
+    const QPaintDevice* device = m_painter->device();
+    if (!device || device->devType() == QInternal::Picture || device->width() <= 0 || device->height() <= 0)
+        return std::nullopt;
+    bool invertible = false;
+    const QTransform toLogical = m_painter->combinedTransform().inverted(&invertible);
+    if (!invertible)
+        return std::nullopt;
+    QRect visible = toLogical.mapRect(QRectF(0, 0, device->width(), device->height())).toAlignedRect();
+    if (m_painter->hasClipping())
+        visible &= m_painter->clipBoundingRect().toAlignedRect();
+    return visible;
+}
+
+QString CDC::VisiblePrefix(const QString& text, const QFontMetrics& metrics, int room)
+{
+    // Character by character, without shaping the whole text; a quarter and
+    // a few characters more than the room make up for kerning.
+    const long long reach = room + room / 4LL;
+    long long x = 0;
+    qsizetype n = 0;
+    while (n < text.size() && x <= reach)
+        x += metrics.horizontalAdvance(text[n++]);
+    n = std::min(text.size(), n + 8);
+    if (n < text.size() && text[n].isLowSurrogate())
+        ++n;
+    return text.left(n);
 }
 
 CSize CDC::GetTextExtent(const QString& text) const

@@ -4,11 +4,15 @@
 #include "framework/gui/LogicalFont.h"
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class QFontMetrics;
 
 class QPainter;
 class QPaintDevice;
@@ -145,6 +149,12 @@ private:
     void AddPointsBounds(const CPoint* points, int count);
     void Record(const std::string& line);
     int PenReach() const;
+    bool DrawsGlyphsAsOutlines() const;
+    void DrawTextInPieces(QPoint baselineStart, const QString& text);
+    // The device's area in logical units, or none when it has no edge.
+    std::optional<QRect> VisibleRect() const;
+    // The start of text that covers room units from its left edge.
+    static QString VisiblePrefix(const QString& text, const QFontMetrics& metrics, int room);
 
     QPainter* m_painter;
     bool m_printing = false;
