@@ -126,21 +126,14 @@ TEST_F(DocManagerTest, AFileThatCannotBeReadIsReportedBeforeAnythingIsAsked)
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
         }
     });
-    const struct {
-        QString path;
-        const char* reason;
-    } cases[] = {
-        { dir.filePath("missing.tpf"), "The file does not exist." },
-        { dir.path(), "It is a folder, not a file." },
-        { fifo, "It is not a regular file but a pipe, a device or a socket." },
-        { "/dev/zero", "It is not a regular file but a pipe, a device or a socket." },
-        { huge, "It is larger than 256 MB, the most a file may hold." },
-    };
-    for (const auto& c : cases) {
-        EXPECT_FALSE(manager.OpenDocumentFile(c.path));
-        ASSERT_FALSE(boxes.Boxes().empty());
-        EXPECT_EQ(boxes.Boxes().back().text.toStdString(),
-            ("Unable to open the file \"" + c.path + "\".\n" + c.reason).toStdString());
+    const QString notAFile = "It is not a regular file but a pipe, a device or a socket.";
+    const std::pair<QString, QString> cases[] = { { dir.filePath("missing.tpf"), "The file does not exist." },
+        { dir.path(), "It is a folder, not a file." }, { fifo, notAFile }, { "/dev/zero", notAFile },
+        { huge, "It is larger than 256 MB, the most a file may hold." } };
+    for (const auto& [path, reason] : cases) {
+        EXPECT_FALSE(manager.OpenDocumentFile(path));
+        EXPECT_EQ(
+            boxes.Texts().back().toStdString(), ("Unable to open the file \"" + path + "\".\n" + reason).toStdString());
     }
     done = true;
     unblock.join();
