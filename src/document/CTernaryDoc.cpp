@@ -94,12 +94,12 @@ void CTernaryDoc::Serialize(CArchive& archive)
         ReadPlotFile(*this, archive);
 }
 
-bool CTernaryDoc::OnOpenDocument(const QString& path)
+bool CTernaryDoc::OnOpenDocument(const QString& path, QIODevice& device)
 {
     if (!IsSampleFileName(path.toStdString()))
-        return CDocument::OnOpenDocument(path);
+        return CDocument::OnOpenDocument(path, device);
     SampleFile file;
-    if (!ReadSampleFileAt(path, file))
+    if (!ReadSampleDevice(path, device, file))
         return false;
     CDocument::OnNewDocument(); // empty, untitled and unmodified
     ResetPlotSettings();

@@ -55,7 +55,8 @@ public:
     // (titles from its header), so that Save never writes over it; a file
     // without a sample is refused and the document left as it was. Other
     // files are plot files.
-    bool OnOpenDocument(const QString& path) override;
+    using CDocument::OnOpenDocument;
+    bool OnOpenDocument(const QString& path, QIODevice& file) override;
     // Appends the samples of a CSV or TSV file after the last row in use,
     // through one AppendSamples. The slots filled; none when the file was
     // refused (a message said why).

@@ -1,10 +1,13 @@
 #include "document/SampleImport.h"
 
 #include "document/CTernaryDoc.h"
+#include "framework/core/FileAccess.h"
 #include "framework/core/MessageBox.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <new>
 
 void EnterSample(CTernaryDoc& doc, int slot, const SampleLine& line)
 {
@@ -63,26 +66,36 @@ SlotRange AppendSamples(CTernaryDoc& doc, const std::vector<SampleLine>& lines)
 
 bool ReadSampleFileAt(const QString& path, SampleFile& file)
 {
-    const QFileInfo info(path);
-    const QString fullPath = info.absoluteFilePath();
-    QFile in(path);
-    // Only a regular file: reading a folder fails, and a pipe could wait forever.
-    const QString reason = !info.exists() ? QStringLiteral("The file does not exist.")
-        : info.isDir()                    ? QStringLiteral("It is a folder, not a file.")
-        : !info.isFile()                  ? QStringLiteral("It is not a regular file.")
-        : !in.open(QIODevice::ReadOnly)   ? in.errorString()
-                                          : QString();
-    if (!reason.isEmpty()) {
-        MessageBox(QStringLiteral("Unable to open the file \"%1\".\n%2").arg(fullPath, reason), MsgIcon::Exclamation);
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    // Only a regular file of sensible size: a pipe could wait forever, a
+    // device never end.
+    QFile in;
+    QString reason;
+    if (!OpenForReading(in, fullPath, &reason)) {
+        MessageBox(FileMessage(QStringLiteral("Unable to open the file"), fullPath, reason), MsgIcon::Exclamation);
         return false;
     }
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        MessageBox(QStringLiteral("Unable to read the file \"%1\".\n%2").arg(fullPath, in.errorString()),
+    return ReadSampleDevice(fullPath, in, file);
+}
+
+bool ReadSampleDevice(const QString& path, QIODevice& in, SampleFile& file)
+{
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    try {
+        const QByteArray bytes = in.readAll();
+        const auto* fileDevice = qobject_cast<const QFileDevice*>(&in);
+        if (fileDevice && fileDevice->error() != QFileDevice::NoError) {
+            MessageBox(FileMessage(QStringLiteral("Unable to read the file"), fullPath, in.errorString()),
+                MsgIcon::Exclamation);
+            return false;
+        }
+        file = ReadSampleFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const std::bad_alloc&) {
+        MessageBox(
+            FileMessage(QStringLiteral("Unable to read the file"), fullPath, QStringLiteral("Not enough memory.")),
             MsgIcon::Exclamation);
         return false;
     }
-    file = ReadSampleFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (file.samples.empty()) {
         MessageBox(QStringLiteral("The file \"%1\" holds no samples.\nA sample line has a name and the top, left "
                                   "and right values, separated by commas, semicolons or tabs.")

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class QIODevice;
+
 class CTernaryDoc;
 
 // Enters a line into an empty slot as typing its fields into that row of the
@@ -32,6 +34,8 @@ SlotRange AppendSamples(CTernaryDoc& doc, const std::vector<SampleLine>& lines);
 // be read or holds no sample a message naming the full path says why and
 // the result is false.
 bool ReadSampleFileAt(const QString& path, SampleFile& file);
+// The same for a file already open (path names it in messages).
+bool ReadSampleDevice(const QString& path, QIODevice& in, SampleFile& file);
 
 // After a load: how many samples were read, and the lines skipped (the
 // first ten) or left out for want of room. Empty when all went in.

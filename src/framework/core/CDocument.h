@@ -21,7 +21,7 @@ public:
     CDocument& operator=(const CDocument&) = delete;
 
     // Empties the document's contents; called before New and Open.
-    virtual void DeleteContents() {}
+    virtual void DeleteContents() { }
 
     // Starts a new, unnamed, unmodified document. Derived classes call the
     // base first and build their new contents when it succeeds.
@@ -31,9 +31,10 @@ public:
     // shown and the document is left as it was; otherwise its contents are
     // replaced. Running out of memory half way ends the load with a message
     // and a new document.
-    virtual bool OnOpenDocument(const QString& path);
-    // The same for a file the caller has opened already (path names it).
-    bool OnOpenDocument(const QString& path, QIODevice& file);
+    bool OnOpenDocument(const QString& path);
+    // The same for a file the caller has opened already (path names it);
+    // the one to override.
+    virtual bool OnOpenDocument(const QString& path, QIODevice& file);
 
     // Writes the document to path. On any failure a message is shown, the
     // file that was there stays untouched and the document stays modified.
