@@ -62,9 +62,12 @@ void CTernaryDoc::RegisterCommands()
 
     const std::pair<int, int> sizes[] = { { ID_SYMBOL_HUGE, 7 }, { ID_SYMBOL_LARGE, 6 }, { ID_SYMBOL_MEDIUM, 5 },
         { ID_SYMBOL_SMALL, 4 }, { ID_SYMBOL_TINY, 3 } };
-    for (const auto& [id, size] : sizes) {
-        OnCommand(id, [this, change, size] { change(m_symbolSize, size, true); });
-        OnUpdateCommand(id, [this, size](CCmdUI& ui) { ui.SetCheck(m_symbolSize == size); });
+    // Plain names for the lambdas: clang 14 (the fuzz build) cannot capture
+    // structured bindings.
+    for (const auto& entry : sizes) {
+        const int size = entry.second;
+        OnCommand(entry.first, [this, change, size] { change(m_symbolSize, size, true); });
+        OnUpdateCommand(entry.first, [this, size](CCmdUI& ui) { ui.SetCheck(m_symbolSize == size); });
     }
 
     OnCommand(ID_AUTO_ADD, [this, change] { change(m_autoAdd, !m_autoAdd, false); });

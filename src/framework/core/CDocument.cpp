@@ -50,7 +50,7 @@ bool CDocument::OnOpenDocument(const QString& path, QIODevice& file)
         if (archive.HasError())
             return fail(file.errorString());
         if (archive.IsTooLarge())
-            return fail(QStringLiteral("It is larger than %1 MB, the most a file may hold.").arg(kMaxReadBytes >> 20));
+            return fail(TooLargeReason());
         touched = true;
         DeleteContents();
         SetModifiedFlag(true); // a load that stops half way leaves a changed document

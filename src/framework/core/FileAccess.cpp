@@ -25,11 +25,16 @@ QString WhyNotReadable(const struct stat& info)
     if (!S_ISREG(info.st_mode))
         return QStringLiteral("It is not a regular file but a pipe, a device or a socket.");
     if (info.st_size > kMaxReadBytes)
-        return QStringLiteral("It is larger than %1 MB, the most a file may hold.").arg(kMaxReadBytes >> 20);
+        return TooLargeReason();
     return {};
 }
 
 } // namespace
+
+QString TooLargeReason()
+{
+    return QStringLiteral("It is larger than %1 MB, the most a file may hold.").arg(kMaxReadBytes >> 20);
+}
 
 QString FileMessage(const QString& what, const QString& path, const QString& reason)
 {

@@ -17,6 +17,9 @@ class QIODevice;
 // no file can take the machine's memory.
 inline constexpr qint64 kMaxReadBytes = qint64(256) << 20;
 
+// Why a file over kMaxReadBytes is not read.
+QString TooLargeReason();
+
 // "<what> "<full path>".\n<reason>": every message about a file names it by
 // its full path and says why.
 QString FileMessage(const QString& what, const QString& path, const QString& reason);
