@@ -12,14 +12,21 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <map>
+#include <string>
+
 #include <gtest/gtest.h>
 
 TEST(OutputFileTest, AFullDiskKeepsTheOldFileForEveryOutput)
 {
     QTemporaryDir dir;
     MessageBoxRecorder boxes;
-    CTernaryDoc doc; // a busy plot: 600 named samples
+    CTernaryDoc doc; // a bare plot (two samples, no grid, labels or legend), then a busy one
     doc.OnNewDocument();
+    doc.m_drawGrids = doc.m_drawLegend = 0;
+    doc.m_topAxis.increment = doc.m_leftAxis.increment = doc.m_rightAxis.increment = 100;
+    const QString bare = dir.filePath("bare.tpf");
+    ASSERT_TRUE(doc.OnSaveDocument(bare));
     doc.m_showId = 1;
     for (int slot = 1; slot <= 600; ++slot)
         doc.GetSample(slot) = { "Sample number " + std::to_string(slot), float(slot % 97), float(slot % 89), 10.0f,
@@ -27,8 +34,8 @@ TEST(OutputFileTest, AFullDiskKeepsTheOldFileForEveryOutput)
     const QString busy = dir.filePath("busy.tpf");
     ASSERT_TRUE(doc.OnSaveDocument(busy));
 
-    bool small = false, large = false;
-    for (const QString& input : { QString(), busy }) {
+    std::map<std::string, int> sides; // per type: 1 below 16 KiB, 2 above, 3 both
+    for (const QString& input : { bare, busy }) {
         for (const char* type : { "tpf", "csv", "png", "svg", "pdf" }) {
             const QString output = QDir(dir.path()).absoluteFilePath(QStringLiteral("out.") + type);
             auto run = [&] {
@@ -37,7 +44,7 @@ TEST(OutputFileTest, AFullDiskKeepsTheOldFileForEveryOutput)
             };
             ASSERT_EQ(run(), ExitOk) << type;
             const qint64 size = QFileInfo(output).size();
-            (size < 16384 ? small : large) = true;
+            sides[type] |= size < 16384 ? 1 : 2;
             ASSERT_TRUE(WriteFileBytes(output, "old"));
             boxes.Clear();
             int exit = ExitOk;
@@ -48,11 +55,13 @@ TEST(OutputFileTest, AFullDiskKeepsTheOldFileForEveryOutput)
             }
             EXPECT_EQ(exit, ExitFailure) << type << " of " << size << " bytes";
             EXPECT_EQ(ReadFileBytes(output), "old") << type << " of " << size << " bytes";
-            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList { "busy.tpf", "out." + QString(type) }));
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+                (QStringList { "bare.tpf", "busy.tpf", "out." + QString(type) }));
             const QString message = boxes.Texts().empty() ? QString() : boxes.Texts().back();
             EXPECT_TRUE(message.contains("\"" + output + "\".\nFile too large")) << message.toStdString();
             QFile::remove(output);
         }
     }
-    EXPECT_TRUE(small && large);
+    EXPECT_EQ(
+        sides, (std::map<std::string, int> { { "csv", 3 }, { "pdf", 3 }, { "png", 3 }, { "svg", 3 }, { "tpf", 3 } }));
 }
