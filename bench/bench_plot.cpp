@@ -19,9 +19,6 @@
 
 namespace {
 
-// As the program does at start, before anything draws text.
-const bool kLargeGlyphsCached = (AllowLargeCachedGlyphs(), true);
-
 // count samples spread over the triangle, 16 colour and symbol pairs in the legend.
 std::unique_ptr<CTernaryDoc> MakeBigDocument(int count)
 {
