@@ -1,6 +1,7 @@
 // Painting the plot: a full document (2,000 samples, grids, ticks, labels
 // and a legend of 16 entries) onto an image of the 96 dpi canvas, and the
-// export of one with very long names at the largest scale.
+// same document exported from memory to the bytes of a PNG or SVG file,
+// and the export of one with very long names at the largest scale.
 #include "document/CTernaryDoc.h"
 #include "framework/gui/CDC.h"
 #include "plot/AnnotationLayer.h"
@@ -80,7 +81,23 @@ void BM_ExportLongNamesAtScale8(benchmark::State& state)
         benchmark::DoNotOptimize(picture.ToImage(8.0));
 }
 
+void Export(benchmark::State& state, PictureType type)
+{
+    auto doc = MakeBigDocument(static_cast<int>(state.range(0)));
+    QByteArray bytes;
+    for (auto _ : state) {
+        if (!EncodePlotPicture(*doc, type, 1.0, &bytes))
+            state.SkipWithError("the picture was not drawn");
+    }
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+
+void BM_ExportPng(benchmark::State& state) { Export(state, PictureType::Png); }
+void BM_ExportSvg(benchmark::State& state) { Export(state, PictureType::Svg); }
+
 } // namespace
 
 BENCHMARK(BM_PaintPlot)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportPng)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportSvg)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportLongNamesAtScale8)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// Batch mode: the work of --save-as and --export, without a window.
+// Batch mode: the work of --save-as, --export and the print switches,
+// without a window.
 // Messages a window would show go to standard error, one per line.
 // Both return a BatchExit status (app/CommandLine.h).
 
@@ -13,3 +14,9 @@ int RunSaveAs(const QString& input, const QString& output);
 // Opens input (or starts a new document when empty) and draws it into
 // output, a .png, .svg or .pdf picture; scale multiplies a PNG's size.
 int RunExport(const QString& input, const QString& output, double scale);
+
+// Prints input on the named printer, or on the default one when the name is
+// empty, as one page. ExitFailure with a message, and nothing printed, when
+// there is no such printer or none at all; ExitOk once the job was handed to
+// the printer.
+int RunPrint(const QString& input, const QString& printerName);

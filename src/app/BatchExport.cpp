@@ -5,28 +5,6 @@
 #include "framework/core/FileAccess.h"
 #include "plot/PlotPicture.h"
 
-#include <QBuffer>
-#include <QFileInfo>
-#include <QImageWriter>
-
-namespace {
-
-enum class PictureType { Png, Svg, Pdf, Unknown };
-
-PictureType TypeOf(const QString& path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("png"))
-        return PictureType::Png;
-    if (suffix == QLatin1String("svg"))
-        return PictureType::Svg;
-    if (suffix == QLatin1String("pdf"))
-        return PictureType::Pdf;
-    return PictureType::Unknown;
-}
-
-} // namespace
-
 int RunExport(const QString& input, const QString& output, double scale)
 {
     BatchSession session;
@@ -42,29 +20,8 @@ int RunExport(const QString& input, const QString& output, double scale)
     if (!session.Load(input))
         return ExitFailure;
 
-    const PictureType type = TypeOf(output);
-    PlotPicture picture(session.Document());
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    bool drawn = false;
-    switch (type) {
-    case PictureType::Png: {
-        QImageWriter writer(&buffer, "png");
-        drawn = writer.write(picture.ToImage(scale));
-        break;
-    }
-    case PictureType::Svg:
-        drawn = picture.WriteSvg(&buffer);
-        break;
-    case PictureType::Pdf:
-        drawn = picture.WritePdf(&buffer);
-        break;
-    case PictureType::Unknown:
-        break;
-    }
-    buffer.close();
-    if (!drawn || bytes.isEmpty()) {
+    if (!EncodePlotPicture(session.Document(), PictureTypeOf(output), scale, &bytes)) {
         MessageBox(FileMessage(
             QStringLiteral("Unable to draw the picture"), output, QStringLiteral("The picture could not be drawn.")));
         return ExitFailure;

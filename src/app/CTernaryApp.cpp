@@ -13,6 +13,7 @@
 #include "framework/core/MessageBox.h"
 #include "framework/gui/CCommandRouter.h"
 #include "framework/gui/CFileDialogs.h"
+#include "framework/gui/PrintDialogs.h"
 #include "plot/CTernaryView.h"
 #include "tables/CMainFrame.h"
 #include "tables/CTernaryTable.h"
@@ -52,6 +53,7 @@ bool CTernaryApp::InitInstance(const CommandLine& commandLine)
     m_optionsSheet = std::make_unique<OptionsSheetRunner>();
     m_frame->PlotView()->SetOptionsSheet(m_optionsSheet.get());
     m_fileDialogs = std::make_unique<CFileDialogs>(m_frame.get());
+    m_dialogs = m_fileDialogs.get();
     m_docManager = std::make_unique<CDocManager>(*m_doc, *m_fileDialogs, m_recentFiles.get());
     m_docManager->SetTitleChangedCallback([this] { m_frame->UpdateFrameTitle(); });
     m_frame->SetAppTarget(this);
@@ -61,12 +63,6 @@ bool CTernaryApp::InitInstance(const CommandLine& commandLine)
 
     if (m_options.registerDesktop)
         RegisterShellFileTypes(QCoreApplication::applicationFilePath(), m_options.dataHome);
-
-    if (commandLine.printSwitch) {
-        MessageBox(
-            QStringLiteral("Printing from the command line is not available in this version."), MsgIcon::Exclamation);
-        return false;
-    }
 
     // The manager keeps the file under its full name (symbolic links kept
     // as named), so that the recent-file list opens it from anywhere.
@@ -100,6 +96,8 @@ void CTernaryApp::RegisterCommands()
     OnCommand(ID_FILE_CLOSE, [this] { m_frame->close(); });
     OnCommand(ID_APP_EXIT, [this] { m_frame->close(); });
     OnCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    OnCommand(ID_FILE_PRINT_SETUP, [this] { ExecPageSetupDialog(AppPrinter(), m_frame.get()); });
+    OnCommand(ID_FILE_EXPORT_PICTURE, [this] { OnExportPicture(); });
     for (int i = 0; i < ID_FILE_MRU_COUNT; ++i) {
         OnCommand(ID_FILE_MRU_FILE1 + i, [this, i] { m_docManager->OnFileMruFile(i); });
         OnUpdateCommand(ID_FILE_MRU_FILE1 + i, [this, i](CCmdUI& ui) {
@@ -157,7 +155,8 @@ bool CTernaryApp::OnFileImport()
 
 void CTernaryApp::SetFileDialogs(IFileDialogs* dialogs)
 {
-    m_docManager->SetFileDialogs(dialogs ? *dialogs : *m_fileDialogs);
+    m_dialogs = dialogs ? dialogs : m_fileDialogs.get();
+    m_docManager->SetFileDialogs(*m_dialogs);
 }
 
 void CTernaryApp::OnAppAbout()

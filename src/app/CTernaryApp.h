@@ -39,7 +39,8 @@ public:
     ~CTernaryApp() override;
 
     // The start-up sequence. False when the program must end: the command
-    // line named a file that could not be opened, or asked to print.
+    // line named a file that could not be opened. (The print switches never
+    // get here; they print without a window.)
     bool InitInstance(const CommandLine& commandLine);
 
     // Opens a file dropped on the main window.
@@ -60,6 +61,10 @@ public:
 
     // Shows the About box modally.
     void OnAppAbout();
+    // File > Export Picture: the plot as PNG, SVG or PDF, as --export draws
+    // it, the type chosen in the save dialog and remembered in the profile
+    // (ExportPicture.cpp).
+    void OnExportPicture();
 
 private:
     void RegisterCommands();
@@ -72,6 +77,7 @@ private:
     std::unique_ptr<CTernaryDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CFileDialogs> m_fileDialogs;
+    IFileDialogs* m_dialogs = nullptr; // the file dialogs in use: m_fileDialogs or a test's
     std::unique_ptr<CDocManager> m_docManager;
     std::unique_ptr<IOptionsSheet> m_optionsSheet;
     QTimer* m_titleTimer = nullptr;

@@ -91,6 +91,7 @@ QString CommandLineUsage()
         "Usage: ternary [FILE.tpf|FILE.csv]\n"
         "       ternary [IN.tpf|IN.csv] --save-as OUT.tpf|OUT.csv\n"
         "       ternary [IN.tpf|IN.csv] --export OUT.png|OUT.svg|OUT.pdf [--scale S]\n"
+        "       ternary /p IN.tpf | /pt IN.tpf PRINTER\n"
         "\n"
         "Without options, opens FILE (or a new plot) in a window. An input ending in .csv, .tsv or\n"
         "  .txt holds samples (name, top, left, right, Color, Symbol) and opens as a new plot.\n"
@@ -98,7 +99,8 @@ QString CommandLineUsage()
         "                  OUT.tpf is a plot file, OUT.csv the samples as comma-separated values\n"
         "  --export OUT    draw IN (or a new plot) into a PNG, SVG or PDF picture without a window\n"
         "  --scale S       with --export to PNG: multiply the picture's size by S (0.25 to 8, default 1)\n"
+        "  /p, /pt         print IN on the default printer, or on the named one, without a window\n"
         "  --help          show this text\n"
         "\n"
-        "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n");
+        "Exit status: 0 done, 1 a file could not be read or written or no such printer, 2 a usage error.\n");
 }

@@ -37,6 +37,12 @@ int RunBatch(const CommandLine& cmd, int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(BatchQtMessages);
     QGuiApplication app(argc, argv);
+    if (cmd.printSwitch)
+        return RunPrint(cmd.inputFile, cmd.printArgs.value(0));
+    // The platform plugin is loaded. PNG is built into Qt; without this,
+    // writing one would load every image-format plugin (GIF, JPEG, SVG...)
+    // to ask whether it wants the job.
+    QCoreApplication::setLibraryPaths({});
     if (cmd.action == CommandLine::Action::SaveAs)
         return RunSaveAs(cmd.inputFile, cmd.outputFile);
     return RunExport(cmd.inputFile, cmd.outputFile, cmd.scale);
@@ -77,6 +83,8 @@ int TernaryMain(int argc, char* argv[])
     case CommandLine::Action::Export:
         return RunBatch(cmd, argc, argv);
     case CommandLine::Action::Window:
+        if (cmd.printSwitch)
+            return RunBatch(cmd, argc, argv);
         break;
     }
     return RunWindow(cmd, argc, argv);

@@ -145,7 +145,8 @@ public:
     void RenderPrintPage(QPainter& dc);
     // Prints to a PDF file at 600 dots per inch; false when it cannot be written.
     bool PrintToPdf(const QString& path);
-    // Print and print preview commands (they open dialogs).
+    // Print and print preview of what the window shows, on the program's
+    // printer, through the framework's print dialogs.
     void OnFilePrint();
     void OnFilePrintPreview();
 

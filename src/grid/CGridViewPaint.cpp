@@ -2,11 +2,11 @@
 #include "grid/CGridView.h"
 #include "grid/GridText.h"
 
+#include "framework/gui/PrintDialogs.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include <algorithm>
@@ -202,21 +202,20 @@ bool CGridView::PrintToPdf(const QString& path)
 
 void CGridView::OnFilePrint()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
+    QPrinter& printer = AppPrinter();
+    if (!ExecPrintDialog(printer, window()))
         return;
-    QPainter dc(&printer);
+    QPainter dc;
+    if (!dc.begin(&printer))
+        return;
     RenderPrintPage(dc);
 }
 
 void CGridView::OnFilePrintPreview()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
-        QPainter dc(target);
-        RenderPrintPage(dc);
+    ExecPrintPreview(AppPrinter(), window(), [this](QPaintDevice* target) {
+        QPainter dc;
+        if (dc.begin(target))
+            RenderPrintPage(dc);
     });
-    preview.exec();
 }

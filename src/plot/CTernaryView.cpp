@@ -1,6 +1,7 @@
 #include "plot/CTernaryView.h"
 
 #include "document/CTernaryDoc.h"
+#include "framework/core/CommandIds.h"
 #include "framework/gui/CDC.h"
 #include "plot/AnnotationLayer.h"
 #include "plot/LegendBox.h"
@@ -22,6 +23,11 @@ CTernaryView::CTernaryView(QWidget* parent)
         [this](int action) { OnScrollAction(Qt::Horizontal, action); });
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
         [this](int action) { OnScrollAction(Qt::Vertical, action); });
+    OnCommand(ID_EDIT_COPY, [this] { CopyPicture(); });
+    OnCommand(ID_COPY_PICTURE, [this] { CopyPicture(); });
+    OnCommand(ID_COPY_BITMAP, [this] { CopyWindowBitmap(); });
+    OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
+    OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
 }
 
 CTernaryView::~CTernaryView()

@@ -99,6 +99,15 @@ public:
     // The sheet FormatAxisAndTitles runs (not owned; the application's).
     void SetOptionsSheet(IOptionsSheet* sheet) { m_optionsSheet = sheet; }
 
+    // Copy picture: the client area as a raster image and as SVG and PDF
+    // drawings to the clipboard (PlotClipboard.cpp). Copy window as bitmap:
+    // the raster image alone.
+    void CopyPicture();
+    void CopyWindowBitmap();
+    // Print and Print Preview of the plot, unscrolled (PlotPrinting.cpp).
+    void OnFilePrint();
+    void OnFilePrintPreview();
+
     LegendBox* Legend() const { return m_legend.get(); }
     AnnotationLayer* Annotations() const { return m_annotations.get(); }
 

@@ -3,40 +3,72 @@
 #include "framework/core/WinTypes.h"
 #include "plot/PlotGeometry.h"
 
+#include <QByteArray>
 #include <QImage>
+#include <QString>
 
 class CDC;
 class CTernaryDoc;
 class QIODevice;
+class QPainter;
+class QRect;
 
-// The plot as a picture, without a window: drawn as the plot view draws it
-// at zoom 1, unscrolled and unpanned, on the canvas of a 96 dpi screen
-// (768 x 960 units), with the same renderer as the screen. The picture's
-// extent starts at the canvas origin and ends kMarginPastDrawing units past
-// the right-most and bottom-most thing drawn, never past the canvas.
+// The plot as a picture, without a window: drawn with the same renderer as
+// the screen on the canvas of a 96 dpi screen (768 x 960 units), at zoom 1,
+// unscrolled and unpanned, or with a geometry the caller gives (printing
+// uses the view's pan and zoom, unscrolled).
+//
+// The picture's frame covers everything drawn: it starts at the canvas
+// origin or, when something is drawn left of or above the origin (a long
+// left axis title), kMarginPastDrawing units beyond it, and ends
+// kMarginPastDrawing units past the right-most and bottom-most thing drawn,
+// never past the canvas.
 class PlotPicture {
 public:
     static constexpr int kDpi = 96;
     static constexpr int kMarginPastDrawing = 20;
 
     explicit PlotPicture(CTernaryDoc& doc);
+    PlotPicture(CTernaryDoc& doc, const PlotGeometry& geometry);
 
     const PlotGeometry& Geometry() const { return m_geo; }
 
-    // Width and height of the picture in canvas units (at least 1 x 1).
+    // The frame in canvas units (at least 1 x 1).
+    CRect Frame();
+    // Width and height of the frame.
     CSize Extent();
+    // The frame of a printed page: the whole canvas, widened left and up as
+    // Frame() is.
+    CRect PageFrame();
     // Draws the diagram on dc in canvas units.
     void Paint(CDC& dc);
+    // Draws frame scaled with one factor for both axes into target (device
+    // units of painter), at target's top-left corner. On a printer the grid
+    // pen is 0 wide.
+    void PaintScaled(QPainter& painter, const CRect& frame, const QRect& target, bool printing, bool antialias);
 
     // A raster picture: scale multiplies the size and the drawing is done at
     // that size (antialiased when scale is not 1).
     QImage ToImage(double scale);
-    // Vector pictures of the same drawing and extent. SVG carries the title
+    // Vector pictures of the same drawing and frame. SVG carries the title
     // "TPlot Graph". False when the device took less than everything.
     bool WriteSvg(QIODevice* device);
     bool WritePdf(QIODevice* device);
+    // ToImage(scale) as PNG; at scale 1 with a faster compression level.
+    bool WritePng(QIODevice* device, double scale);
 
 private:
     CTernaryDoc& m_doc;
     PlotGeometry m_geo;
+    bool m_haveFrame = false;
+    CRect m_frame;
 };
+
+// The picture types a plot is exported to, chosen by a file name's suffix.
+enum class PictureType { Png, Svg, Pdf, Unknown };
+PictureType PictureTypeOf(const QString& path);
+
+// The document's picture of the type, as the bytes of a file; false when it
+// could not be drawn. The command line's --export and the window's Export
+// Picture both write these bytes.
+bool EncodePlotPicture(CTernaryDoc& doc, PictureType type, double scale, QByteArray* bytes);

@@ -108,10 +108,12 @@ void PlotRenderer::OnDraw(CDC& dc, AnnotationLayer& annotations, LegendBox& lege
     annotations.SetFont(ToLogicalFont(m_doc.m_annotFont));
     legend.SetFont(ToLogicalFont(m_doc.m_legendFont));
     dc.SetTextColor(m_doc.m_annotFont.color);
+    dc.BeginLayer("annotations");
     annotations.Draw(dc);
     if (m_doc.m_drawLegend) {
         dc.SetTextColor(m_doc.m_legendFont.color);
         legend.SetSymbolSize(m_doc.m_symbolSize);
+        dc.BeginLayer("legend");
         legend.Draw(dc);
     }
 }
@@ -228,18 +230,21 @@ void PlotRenderer::DrawBackgroundAndGrids(CDC& dc)
     const CPen gridPen { m_doc.m_lineStyle ? PS_DOT : PS_SOLID, dc.IsPrinting() ? 0 : 1, m_doc.m_lineColor };
     const CPen oldPen = dc.SelectPen(gridPen);
     const CBrush oldBrush = dc.SelectBrush({ BS_SOLID, m_doc.m_bgColor });
+    dc.BeginLayer("background");
     dc.Polygon(CornerPoints(m_geo));
 
     for (int axis : { AxisRight, AxisTop, AxisLeft }) {
         for (double v : GridValues(Axis(axis), true)) {
             const IsoLine line = IsoLineEnds(axis, v);
             if (m_doc.m_drawGrids) {
+                dc.BeginLayer("grid");
                 dc.MoveTo(line.first.x, line.first.y);
                 dc.LineTo(line.second.x, line.second.y);
             }
             unsigned align = 0;
             const CPoint at = LabelPosition(axis, line.first, &align);
             dc.SetTextAlign(align);
+            dc.BeginLayer("labels");
             dc.TextOut(at.x, at.y, LabelText(v));
         }
     }
@@ -252,6 +257,7 @@ void PlotRenderer::DrawTicks(CDC& dc)
     if (m_geo.m_plotRect.IsRectEmpty() || !m_doc.m_drawTicks)
         return;
     const CPen oldPen = dc.SelectPen({ PS_SOLID, 0, m_doc.m_lineColor });
+    dc.BeginLayer("ticks");
     const bool inside = m_doc.m_tickSide != 0;
     const int length = m_doc.m_tickLength;
     for (int axis : { AxisRight, AxisTop, AxisLeft }) {
@@ -273,6 +279,7 @@ void PlotRenderer::DrawOutline(CDC& dc)
     if (m_geo.m_plotRect.IsRectEmpty())
         return;
     const CPen oldPen = dc.SelectPen({ PS_SOLID, 1, RGB(0, 0, 0) });
+    dc.BeginLayer("outline");
     std::vector<CPoint> outline = CornerPoints(m_geo);
     outline.push_back(outline.front());
     dc.Polyline(outline);
@@ -281,6 +288,7 @@ void PlotRenderer::DrawOutline(CDC& dc)
 
 void PlotRenderer::DrawSamples(CDC& dc)
 {
+    dc.BeginLayer("samples");
     for (SampleRecord& sample : m_doc.m_samples) {
         if (sample.row == -1) {
             sample.plotX = sample.plotY = NOT_PLOTTED;
@@ -353,6 +361,7 @@ CRect PlotRenderer::GetTitleRect(int axis) const
 
 void PlotRenderer::DrawTitles(CDC& dc)
 {
+    dc.BeginLayer("titles");
     dc.SetTextAlign(TA_CENTER | TA_BASELINE);
     for (int axis : { AxisTop, AxisLeft, AxisRight }) {
         const CRect r = GetTitleRect(axis);

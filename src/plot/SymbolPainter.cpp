@@ -61,6 +61,7 @@ void DrawSymbol(CDC& dc, COLORREF color, int symbolId, int size, int x, int y, i
     const CBrush oldBrush = dc.GetBrush();
 
     const int symbol = SymbolIndex(symbolId);
+    dc.BeginFigure(); // one element in a vector picture
     if (symbol < 0) {
         // A line symbol: a horizontal stroke as wide as the negated id.
         const int width = static_cast<int>(std::min<long long>(-static_cast<long long>(symbol), kMaxSymbolSize));
@@ -129,6 +130,7 @@ void DrawSymbol(CDC& dc, COLORREF color, int symbolId, int size, int x, int y, i
             break;
         }
     }
+    dc.EndFigure();
     dc.SelectPen(oldPen);
     dc.SelectBrush(oldBrush);
     dc.MoveTo(x, y);

@@ -127,7 +127,8 @@ void CMainFrame::CreateMenus()
     auto add = [this](QMenu* menu, int id) { menu->addAction(m_router->Action(id)); };
 
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    for (int id : { ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_IMPORT, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS })
+    for (int id : { ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_IMPORT, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS,
+             ID_FILE_EXPORT_PICTURE })
         add(m_fileMenu, id);
     m_fileMenu->addSeparator();
     for (int id : { ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP })

@@ -43,6 +43,8 @@ void CTernaryTable::RegisterCommands()
     OnCommand(ID_EDIT_PASTE, [this] { OnEditPaste(); });
     OnCommand(ID_EDIT_CLEAR, [this] { ClearSelection(); });
     OnCommand(ID_EDIT_FILL_DOWN, [this] { OnFillDown(); });
+    OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
+    OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
     OnCommand(ID_SHOW_COLOR_PALETTE, [this] { m_palette->Show(CColorSymbolPalette::ColorPage); });
     OnCommand(ID_SHOW_SYMBOL_PALETTE, [this] { m_palette->Show(CColorSymbolPalette::SymbolPage); });
     OnCommand(ID_TOGGLE_PALETTE, [this] {

@@ -134,6 +134,40 @@ TEST_F(ExportFixture, PngEndsTwentyUnitsPastTheDrawingAndScales)
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
+TEST_F(ExportFixture, ALongLeftTitleStaysWholeInsideThePicture)
+{
+    CTernaryDoc doc;
+    doc.OnNewDocument();
+    doc.m_leftAxis.title = "Component B (left)";
+    const QString input = Path("long.tpf");
+    ASSERT_TRUE(doc.OnSaveDocument(input));
+    ASSERT_EQ(RunExport(input, Path("long.png"), 1.0), ExitOk);
+    ASSERT_EQ(RunExport(input, Path("long.svg"), 1.0), ExitOk);
+    ASSERT_EQ(RunExport(QString(), Path("plain.png"), 1.0), ExitOk);
+    const QImage image(Path("long.png")), plain(Path("plain.png"));
+    ASSERT_FALSE(image.isNull());
+    // The frame starts 20 units left of the title: the drawing moves right
+    // by as much as the picture grows, and the first 20 columns are blank.
+    const int shift = image.width() - plain.width();
+    EXPECT_GT(shift, 20);
+    EXPECT_EQ(image.height(), plain.height());
+    auto columnBlank = [&](int x) {
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                return false;
+        return true;
+    };
+    for (int x = 0; x < 20; ++x)
+        EXPECT_TRUE(columnBlank(x)) << x;
+    bool ink = false;
+    for (int x = 20; x < 24; ++x)
+        ink = ink || !columnBlank(x);
+    EXPECT_TRUE(ink);
+    EXPECT_EQ(image.pixel(139 + shift, 320), qRgb(245, 0, 0)); // sample 2, as in the plain picture
+    const std::string viewBox = "viewBox=\"0 0 " + std::to_string(image.width()) + " " + std::to_string(image.height());
+    EXPECT_NE(ReadFileBytes(Path("long.svg")).find(viewBox), std::string::npos);
+}
+
 TEST_F(ExportFixture, SvgHoldsVectorPathsAndTheTitlePdfIsAPdf)
 {
     ASSERT_EQ(RunExport(QString(), Path("new.svg"), 1.0), ExitOk);

@@ -26,6 +26,8 @@ ProgramRun RunProgram(const QStringList& args)
     env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.path());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // No print server, so no printer, whatever the machine has.
+    env.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("/nonexistent/cups.sock"));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(TERNARY_EXECUTABLE), args);
     process.closeWriteChannel();
@@ -93,10 +95,13 @@ TEST(ProgramExitTest, AWindowForAMissingFileFailsWithAMessage)
     EXPECT_TRUE(run.err.contains("missing.tpf")) << run.err.toStdString();
 }
 
-TEST(ProgramExitTest, PrintSwitchesAreReportedAsUnavailable)
+TEST(ProgramExitTest, PrintSwitchesWithoutAPrinterFailWithAMessage)
 {
     QTemporaryDir dir;
-    const ProgramRun run = RunProgram({ "/p", dir.filePath("any.tpf") });
-    EXPECT_EQ(run.exitCode, ExitFailure);
-    EXPECT_TRUE(run.err.contains("not available")) << run.err.toStdString();
+    for (const QStringList& args : { QStringList { "/p", dir.filePath("any.tpf") },
+             QStringList { "/pt", dir.filePath("any.tpf"), "Office Printer" } }) {
+        const ProgramRun run = RunProgram(args);
+        EXPECT_EQ(run.exitCode, ExitFailure) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("no printer")) << run.err.toStdString();
+    }
 }

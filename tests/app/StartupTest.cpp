@@ -1,4 +1,5 @@
 // Start-up of the application object with its frame, views and document.
+#include "app/Batch.h"
 #include "app/CAboutDlg.h"
 #include "app/CTernaryApp.h"
 #include "app/CommandLine.h"
@@ -112,16 +113,6 @@ TEST_F(StartupTest, AMissingFileIsReportedAndStartUpFails)
     EXPECT_TRUE(boxes.Texts()[0].contains("missing.tpf")) << boxes.Texts()[0].toStdString();
 }
 
-TEST_F(StartupTest, PrintSwitchesAreAcceptedAndReportedAsUnavailable)
-{
-    const QString path = WritePlot("p.tpf");
-    auto app = Start({ "/p", path }, false);
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_TRUE(boxes.Texts()[0].contains("not available"));
-    auto app2 = Start({ "/pt", path, "Office Printer" }, false);
-    EXPECT_EQ(boxes.Boxes().size(), 2u);
-}
-
 TEST_F(StartupTest, ADroppedFileIsOpened)
 {
     const QString path = WritePlot("dropped.tpf");
@@ -192,11 +183,11 @@ TEST_F(StartupTest, MenuCommandsAreEnabledExactlyWhereSomebodyHandlesThem)
 {
     auto app = Start({});
     CCommandRouter* router = app->MainFrame()->Router();
-    for (int id : { ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_APP_EXIT, ID_APP_ABOUT,
-             ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_TOGGLE_PALETTE, ID_SHOW_COLOR_PALETTE })
+    for (int id :
+        { ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_APP_EXIT, ID_APP_ABOUT, ID_VIEW_TOOLBAR,
+            ID_VIEW_STATUS_BAR, ID_TOGGLE_PALETTE, ID_SHOW_COLOR_PALETTE, ID_FILE_PRINT_SETUP, ID_FILE_EXPORT_PICTURE })
         EXPECT_TRUE(router->QueryState(id).m_enabled) << id;
-    for (int id : { ID_FILE_PRINT_SETUP, ID_EDIT_UNDO })
-        EXPECT_FALSE(router->QueryState(id).m_enabled) << id;
+    EXPECT_FALSE(router->QueryState(ID_EDIT_UNDO).m_enabled);
     // No recent files yet: one disabled "Recent File" item.
     emit app->MainFrame()->FileMenu()->aboutToShow();
     QAction* first = router->Action(ID_FILE_MRU_FILE1);
@@ -218,6 +209,29 @@ TEST_F(StartupTest, SaveAsThroughTheMenuWritesTheFileAndListsIt)
     emit app->MainFrame()->FileMenu()->aboutToShow();
     EXPECT_EQ(app->MainFrame()->Router()->Action(ID_FILE_MRU_FILE1)->text(), "&1 saved.tpf");
     app->SetFileDialogs(nullptr);
+}
+
+TEST_F(StartupTest, ExportPictureWritesEachTypeAndRemembersTheLastOne)
+{
+    auto app = Start({ WritePlot("granite.tpf") });
+    FixedDialogs dialogs;
+    app->SetFileDialogs(&dialogs);
+    auto exportAs = [&](const char* name) {
+        dialogs.save = dir.filePath(name);
+        app->MainFrame()->Router()->Route(ID_FILE_EXPORT_PICTURE);
+    };
+    exportAs("a.svg");
+    exportAs("b"); // no type given: the last one used
+    exportAs("c.pdf");
+    exportAs("d.png");
+    app->SetFileDialogs(nullptr);
+    EXPECT_NE(ReadFileBytes(dir.filePath("a.svg")).find("<svg"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(dir.filePath("b.svg")), ReadFileBytes(dir.filePath("a.svg")));
+    EXPECT_EQ(ReadFileBytes(dir.filePath("c.pdf")).rfind("%PDF-", 0), 0u);
+    // The same picture as the command line's --export.
+    ASSERT_EQ(RunExport(dir.filePath("granite.tpf"), dir.filePath("batch.png"), 1.0), ExitOk);
+    EXPECT_EQ(ReadFileBytes(dir.filePath("d.png")), ReadFileBytes(dir.filePath("batch.png")));
+    EXPECT_TRUE(boxes.Boxes().empty());
 }
 
 TEST(AboutBox, ShowsTheVersionTheMemoryAndTheLink)

@@ -27,7 +27,7 @@ struct RecordingApp : CCmdTarget {
     std::vector<int> received;
     RecordingApp()
     {
-        for (int id : { ID_EDIT_COPY, ID_FILE_NEW })
+        for (int id : { ID_EDIT_PASTE, ID_FILE_NEW })
             OnCommand(id, [this, id] { received.push_back(id); });
     }
 };
@@ -42,7 +42,7 @@ struct CommandDoc : CTernaryDoc {
             if (toggles > 0)
                 ui.SetText(QStringLiteral("Hide grids"));
         });
-        OnCommand(ID_EDIT_COPY, [this] { ++toggles; });
+        OnCommand(ID_EDIT_PASTE, [this] { ++toggles; });
     }
 };
 
@@ -92,9 +92,9 @@ TEST_F(MainFrameTest, MenusHoldTheirItemsInOrder)
         titles << action->text();
     EXPECT_EQ(titles, QStringList({ "&File", "&Edit", "&View", "&Options", "&Help" }));
     EXPECT_EQ(Texts(frame.FindMenu("&File")),
-        QStringList({ "&New\tCtrl+N", "&Open...\tCtrl+O", "Import Samples...", "&Close", "&Save\tCtrl+S", "Save &As...", "-",
-            "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Recent File", "Recent File", "Recent File",
-            "Recent File", "-", "E&xit" }));
+        QStringList({ "&New\tCtrl+N", "&Open...\tCtrl+O", "Import Samples...", "&Close", "&Save\tCtrl+S", "Save &As...",
+            "&Export Picture...", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Recent File",
+            "Recent File", "Recent File", "Recent File", "-", "E&xit" }));
     EXPECT_EQ(Texts(frame.FindMenu("&Edit")),
         QStringList({ "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "Clear", "Fill down\tCtrl+D" }));
     EXPECT_EQ(Texts(frame.FindMenu("&View")), QStringList({ "&Toolbar", "&Status Bar", "-", "Symbol palette" }));
@@ -145,15 +145,15 @@ TEST_F(MainFrameTest, CommandsGoToTheActiveViewThenTheDocumentThenTheApplication
     EXPECT_FALSE(router().QueryState(ID_EDIT_FILL_DOWN).m_enabled);
     router().Route(ID_FILE_NEW);
     EXPECT_EQ(app.received, std::vector<int>({ ID_FILE_NEW }));
-    router().Route(ID_EDIT_COPY);
-    EXPECT_EQ(doc.toggles, 1) << "the plot does not take Copy here, the document does";
+    router().Route(ID_EDIT_PASTE);
+    EXPECT_EQ(doc.toggles, 1) << "the plot does not take Paste, the document does";
     EXPECT_EQ(app.received.size(), 1u);
 
     frame.Table()->setFocus();
     QApplication::processEvents();
     EXPECT_EQ(frame.GetActiveView(), static_cast<CView*>(frame.Table()));
     EXPECT_TRUE(router().QueryState(ID_EDIT_FILL_DOWN).m_enabled);
-    EXPECT_TRUE(router().Route(ID_EDIT_COPY));
+    EXPECT_TRUE(router().Route(ID_EDIT_PASTE));
     EXPECT_EQ(doc.toggles, 1) << "the active table comes first";
     EXPECT_EQ(app.received.size(), 1u);
 }

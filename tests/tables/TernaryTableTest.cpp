@@ -3,10 +3,13 @@
 #include "document/SampleCsv.h"
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CStatusBar.h"
+#include "framework/gui/PrintDialogs.h"
 #include "grid/CTextCell.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -303,4 +306,32 @@ TEST_F(TernaryTableTest, ThePlotShowsASampleRowThroughTheTableInterface)
     EXPECT_EQ(Text(3, 1), "typed") << "the running edit is committed first";
     EXPECT_EQ(table.GetSelection(), CellRange(500, 1, 500, 5));
     EXPECT_TRUE(table.IsRowVisible(500));
+}
+
+TEST_F(TernaryTableTest, PrintAndPreviewShowTheVisibleCellsFourTimesLarger)
+{
+    Select(2, 1, 3, 2);
+    QImage screen(table.viewport()->size(), QImage::Format_RGB32);
+    table.viewport()->render(&screen);
+    QImage page(screen.size() * 4, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QTemporaryDir dir;
+    PrintDialogHandlers handlers;
+    handlers.preview = [&](QPrinter&, QWidget*, const PaintPagesFunction& paint) { paint(&page); };
+    handlers.print = [&](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("table.pdf"));
+        return true;
+    };
+    const PrintDialogHandlers previous = SetPrintDialogHandlers(handlers);
+    EXPECT_TRUE(table.OnCmdMsg(ID_FILE_PRINT_PREVIEW));
+    EXPECT_TRUE(table.OnCmdMsg(ID_FILE_PRINT));
+    SetPrintDialogHandlers(previous);
+    // Each cell's middle has the colour of the screen's cell at a quarter of its place.
+    for (const auto& [row, col] : { std::pair { 1, 1 }, { 2, 1 }, { 3, 2 }, { 0, 3 }, { 5, 4 } }) {
+        const CRect r = table.GetCellRect(row, col);
+        const QPoint middle((r.left + r.right) / 2, r.top + 2);
+        EXPECT_EQ(page.pixel(middle * 4 + QPoint(1, 1)), screen.pixel(middle)) << row << "," << col;
+    }
+    EXPECT_EQ(ReadFileBytes(dir.filePath("table.pdf")).rfind("%PDF-", 0), 0u);
 }

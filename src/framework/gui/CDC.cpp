@@ -1,6 +1,7 @@
 #include "framework/gui/CDC.h"
 
 #include "framework/core/TextEncoding.h"
+#include "framework/gui/SvgWriter.h"
 
 #include <QFontMetrics>
 #include <QGlyphRun>
@@ -193,6 +194,8 @@ void CDC::LineTo(int x, int y)
     Record(Join("LineTo", { m_position.x, m_position.y, x, y }));
     AddBounds(std::min(m_position.x, x), std::min(m_position.y, y), std::max(m_position.x, x) + 1,
         std::max(m_position.y, y) + 1);
+    if (m_svg)
+        m_svg->Line(m_position, { x, y }, m_pen);
     if (m_painter && m_pen.style != PS_NULL)
         m_painter->drawLine(QPoint(m_position.x, m_position.y), QPoint(x, y));
     m_position = { x, y };
@@ -204,6 +207,8 @@ void CDC::Polyline(const CPoint* points, int count)
         return;
     Record(PointsLine("Polyline", points, count));
     AddPointsBounds(points, count);
+    if (m_svg)
+        m_svg->Polyline(points, count, m_pen);
     if (m_painter && m_pen.style != PS_NULL)
         m_painter->drawPolyline(ToQPolygon(points, count));
 }
@@ -214,6 +219,8 @@ void CDC::Polygon(const CPoint* points, int count)
         return;
     Record(PointsLine("Polygon", points, count));
     AddPointsBounds(points, count);
+    if (m_svg)
+        m_svg->Polygon(points, count, m_pen, m_brush);
     if (m_painter)
         m_painter->drawPolygon(ToQPolygon(points, count), Qt::OddEvenFill);
 }
@@ -222,6 +229,8 @@ void CDC::Rectangle(int left, int top, int right, int bottom)
 {
     Record(Join("Rectangle", { left, top, right, bottom }));
     AddBounds(left, top, right, bottom);
+    if (m_svg)
+        m_svg->Rectangle({ left, top, right, bottom }, m_pen, m_brush);
     if (m_painter && right - left >= 1 && bottom - top >= 1)
         m_painter->drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
 }
@@ -230,6 +239,8 @@ void CDC::Ellipse(int left, int top, int right, int bottom)
 {
     Record(Join("Ellipse", { left, top, right, bottom }));
     AddBounds(left, top, right, bottom);
+    if (m_svg)
+        m_svg->Ellipse({ left, top, right, bottom }, m_pen, m_brush);
     if (m_painter && right - left >= 1 && bottom - top >= 1)
         m_painter->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
 }
@@ -240,6 +251,8 @@ void CDC::FillRect(const CRect& r, COLORREF color)
     if (r.IsRectEmpty())
         return;
     AddBounds(r.left, r.top, r.right, r.bottom);
+    if (m_svg)
+        m_svg->FillRect(r, color);
     if (m_painter)
         m_painter->fillRect(QRect(r.left, r.top, r.Width(), r.Height()), ToQColor(color));
 }
@@ -250,6 +263,8 @@ void CDC::FrameRect(const CRect& r, COLORREF color)
     if (r.IsRectEmpty())
         return;
     AddBounds(r.left, r.top, r.right, r.bottom);
+    if (m_svg)
+        m_svg->FrameRect(r, color);
     if (!m_painter)
         return;
     const QColor c = ToQColor(color);
@@ -289,6 +304,11 @@ void CDC::TextOut(int x, int y, const QString& text)
         baseline = y - descent;
 
     AddBounds(left, baseline - ascent, left + width, baseline + descent);
+    if (m_svg) {
+        if (m_bkMode == OPAQUE)
+            m_svg->FillRect({ left, baseline - ascent, left + width, baseline + descent }, m_bkColor);
+        m_svg->Text(left, baseline, text, m_qfont, m_textColor);
+    }
     if (!m_painter)
         return;
     // Text nobody can see is not laid out, and a long text only as far as
@@ -432,4 +452,22 @@ void CDC::Record(const std::string& line)
 {
     if (m_recorder)
         m_recorder->push_back(line);
+}
+
+void CDC::BeginLayer(const char* id)
+{
+    if (m_svg)
+        m_svg->BeginLayer(id);
+}
+
+void CDC::BeginFigure()
+{
+    if (m_svg)
+        m_svg->BeginFigure();
+}
+
+void CDC::EndFigure()
+{
+    if (m_svg)
+        m_svg->EndFigure();
 }

@@ -16,6 +16,7 @@ class QFontMetrics;
 
 class QPainter;
 class QPaintDevice;
+class SvgWriter;
 
 // Pen and brush as value types: selecting one returns the previous one so a
 // caller restores it the way the drawing code expects.
@@ -141,6 +142,15 @@ public:
 
     void SetRecorder(std::vector<std::string>* log) { m_recorder = log; }
 
+    // An SVG writer receives every primitive in logical units (a context
+    // for it has no painter). Layers and figures mean something to it
+    // only: they group the drawing ("samples", "legend") and make the
+    // primitives of one figure, such as a symbol, one element.
+    void SetSvgWriter(SvgWriter* svg) { m_svg = svg; }
+    void BeginLayer(const char* id);
+    void BeginFigure();
+    void EndFigure();
+
 private:
     void ApplyPen();
     void ApplyBrush();
@@ -175,4 +185,5 @@ private:
     bool m_hasBounds = false;
     CRect m_bounds;
     std::vector<std::string>* m_recorder = nullptr;
+    SvgWriter* m_svg = nullptr;
 };

@@ -12,3 +12,9 @@ QString CFileDialogs::GetSaveFileName(const QString& suggestedPath, const QStrin
 {
     return QFileDialog::getSaveFileName(m_parent, QStringLiteral("Save As"), suggestedPath, filter);
 }
+
+QString CFileDialogs::GetExportFileName(const QString& suggestedPath, const QString& filters, QString* selectedFilter)
+{
+    return QFileDialog::getSaveFileName(
+        m_parent, QStringLiteral("Export Picture"), suggestedPath, filters, selectedFilter);
+}

@@ -16,6 +16,7 @@ public:
 
     QString GetOpenFileName(const QString& filter) override;
     QString GetSaveFileName(const QString& suggestedPath, const QString& filter) override;
+    QString GetExportFileName(const QString& suggestedPath, const QString& filters, QString* selectedFilter) override;
 
 private:
     QPointer<QWidget> m_parent;

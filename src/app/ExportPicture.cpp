@@ -1,0 +1,79 @@
+// File > Export Picture: the plot as PNG, SVG or PDF from the window.
+#include "app/CTernaryApp.h"
+
+#include "document/CTernaryDoc.h"
+#include "framework/core/CProfile.h"
+#include "framework/core/FileAccess.h"
+#include "framework/core/IFileDialogs.h"
+#include "framework/core/MessageBox.h"
+#include "plot/PlotPicture.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+struct PictureFilter {
+    PictureType type;
+    const char* filter;
+    const char* suffix;
+};
+const PictureFilter kFilters[] = {
+    { PictureType::Png, "PNG Image (*.png)", "png" },
+    { PictureType::Svg, "SVG Drawing (*.svg)", "svg" },
+    { PictureType::Pdf, "PDF Document (*.pdf)", "pdf" },
+};
+
+const PictureFilter& FilterNamed(const QString& filter)
+{
+    for (const PictureFilter& f : kFilters)
+        if (filter == QLatin1String(f.filter))
+            return f;
+    return kFilters[0];
+}
+
+const QString kSection = QStringLiteral("Settings");
+const QString kTypeEntry = QStringLiteral("ExportType");
+const QString kFolderEntry = QStringLiteral("ExportFolder");
+
+} // namespace
+
+void CTernaryApp::OnExportPicture()
+{
+    QStringList filters;
+    for (const PictureFilter& f : kFilters)
+        filters << QLatin1String(f.filter);
+    QString selected = FilterNamed(m_profile->GetProfileString(kSection, kTypeEntry)).filter;
+
+    // Suggest the plot's name with the last type, in the last folder used
+    // (or the plot's own folder).
+    const QString docPath = m_doc->GetPathName();
+    QString folder = m_profile->GetProfileString(kSection, kFolderEntry);
+    if (folder.isEmpty())
+        folder = docPath.isEmpty() ? QDir::homePath() : QFileInfo(docPath).absolutePath();
+    const QString base = docPath.isEmpty() ? m_doc->GetTitle() : QFileInfo(docPath).completeBaseName();
+    const QString suggested
+        = QDir(folder).filePath(base + QLatin1Char('.') + QLatin1String(FilterNamed(selected).suffix));
+
+    QString path = m_dialogs->GetExportFileName(suggested, filters.join(QStringLiteral(";;")), &selected);
+    if (path.isEmpty())
+        return;
+    // A name of a known type keeps it; any other gets the chosen type's suffix.
+    if (PictureTypeOf(path) == PictureType::Unknown)
+        path += QLatin1Char('.') + QLatin1String(FilterNamed(selected).suffix);
+    const PictureType type = PictureTypeOf(path);
+    for (const PictureFilter& f : kFilters)
+        if (f.type == type)
+            m_profile->WriteProfileString(kSection, kTypeEntry, QLatin1String(f.filter));
+    m_profile->WriteProfileString(kSection, kFolderEntry, QFileInfo(path).absolutePath());
+
+    QByteArray bytes;
+    if (!EncodePlotPicture(*m_doc, type, 1.0, &bytes)) {
+        MessageBox(FileMessage(
+            QStringLiteral("Unable to draw the picture"), path, QStringLiteral("The picture could not be drawn.")));
+        return;
+    }
+    QString reason;
+    if (!WriteFileAtomically(path, bytes, &reason))
+        MessageBox(FileMessage(QStringLiteral("Unable to write the file"), path, reason));
+}

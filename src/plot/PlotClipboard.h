@@ -1,0 +1,10 @@
+#pragma once
+
+class CTernaryView;
+class QMimeData;
+
+// The plot's pictures for the clipboard, as the window shows them: a raster
+// image of the view's client area (image/png through setImageData) and, with
+// vectors, the same drawing as image/svg+xml and application/pdf whose frame
+// is the client area. The caller owns the result.
+QMimeData* MakePlotMimeData(CTernaryView& view, bool vectors);
