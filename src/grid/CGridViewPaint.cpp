@@ -2,6 +2,7 @@
 #include "grid/CGridView.h"
 #include "grid/GridText.h"
 
+#include "framework/core/MessageBox.h"
 #include "framework/gui/PrintDialogs.h"
 
 #include <QPaintEvent>
@@ -10,6 +11,7 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -182,11 +184,17 @@ void CGridView::paintEvent(QPaintEvent*)
 
 void CGridView::RenderPrintPage(QPainter& dc)
 {
+    // The window's font in pixels, so that its text grows four times with
+    // the cells; a size in points would follow the printer's resolution.
+    const QFont screenFont = m_font;
+    if (m_font.pixelSize() <= 0)
+        m_font.setPixelSize(std::max(1, static_cast<int>(std::lround(m_font.pointSizeF() * logicalDpiY() / 72.0))));
     dc.save();
     dc.scale(4.0, 4.0);
     dc.setPen(Qt::black);
     OnDraw(dc);
     dc.restore();
+    m_font = screenFont;
 }
 
 bool CGridView::PrintToPdf(const QString& path)
@@ -200,20 +208,48 @@ bool CGridView::PrintToPdf(const QString& path)
     return dc.end();
 }
 
+namespace {
+
+// Four device units to a pixel of the window: a printer of four times the
+// window's resolution prints the table at the size the window shows it.
+class TablePrinterResolution {
+public:
+    TablePrinterResolution(QPrinter& printer, int windowDpi)
+        : m_printer(printer)
+        , m_saved(printer.resolution())
+    {
+        printer.setResolution(4 * windowDpi);
+    }
+    ~TablePrinterResolution() { m_printer.setResolution(m_saved); }
+
+private:
+    QPrinter& m_printer;
+    int m_saved;
+};
+
+} // namespace
+
 void CGridView::OnFilePrint()
 {
     QPrinter& printer = AppPrinter();
+    TablePrinterResolution resolution(printer, logicalDpiY());
     if (!ExecPrintDialog(printer, window()))
         return;
     QPainter dc;
-    if (!dc.begin(&printer))
+    if (!dc.begin(&printer)) {
+        MessageBox(
+            QStringLiteral("Unable to print to \"%1\".")
+                .arg(printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName()));
         return;
+    }
     RenderPrintPage(dc);
 }
 
 void CGridView::OnFilePrintPreview()
 {
-    ExecPrintPreview(AppPrinter(), window(), [this](QPaintDevice* target) {
+    QPrinter& printer = AppPrinter();
+    TablePrinterResolution resolution(printer, logicalDpiY());
+    ExecPrintPreview(printer, window(), [this](QPaintDevice* target) {
         QPainter dc;
         if (dc.begin(target))
             RenderPrintPage(dc);
