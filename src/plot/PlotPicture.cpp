@@ -2,6 +2,7 @@
 
 #include "document/CTernaryDoc.h"
 #include "framework/gui/CDC.h"
+#include "framework/gui/PngWriter.h"
 #include "framework/gui/SvgWriter.h"
 #include "plot/AnnotationLayer.h"
 #include "plot/LegendBox.h"
@@ -9,7 +10,6 @@
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -18,10 +18,11 @@
 
 namespace {
 
-// Pictures at the default scale are written with zlib level 2 instead of
-// Qt's default level 4: about a tenth larger and some milliseconds faster
-// for a plot of thousands of samples. Qt maps 0 to 100 onto zlib's 0 to 9.
-constexpr int kFastPngCompression = 22;
+// zlib levels of PNG pictures: 2 at the default scale, a little larger and
+// some milliseconds faster than the usual 6 for a plot of thousands of
+// samples; 6 for the larger pictures of other scales.
+constexpr int kFastPngLevel = 2;
+constexpr int kPngLevel = 6;
 
 } // namespace
 
@@ -120,10 +121,8 @@ QImage PlotPicture::ToImage(double scale)
 
 bool PlotPicture::WritePng(QIODevice* device, double scale)
 {
-    QImageWriter writer(device, "png");
-    if (scale == 1.0)
-        writer.setCompression(kFastPngCompression);
-    return writer.write(ToImage(scale));
+    const QByteArray png = EncodePng(ToImage(scale), scale == 1.0 ? kFastPngLevel : kPngLevel);
+    return !png.isEmpty() && device->write(png) == png.size();
 }
 
 bool PlotPicture::WriteSvg(QIODevice* device)
