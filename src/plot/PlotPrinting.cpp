@@ -14,10 +14,12 @@
 
 namespace {
 
-// Without a printer the job goes to a PDF file; the print dialog shows this
-// name, beside the plot file or in the home folder, for the user to change.
+// Names the job after the plot. Without a printer the job goes to a PDF
+// file; the print dialog shows this name, beside the plot file or in the
+// home folder, for the user to change.
 void SuggestPdfName(CTernaryDoc& doc, QPrinter& printer)
 {
+    printer.setDocName(doc.GetTitle());
     if (printer.outputFormat() != QPrinter::PdfFormat || !printer.outputFileName().isEmpty())
         return;
     const QString path = doc.GetPathName();

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -171,6 +172,24 @@ TEST_F(ExportFixture, ALongLeftTitleStaysWholeInsideThePicture)
 TEST_F(ExportFixture, SvgHoldsVectorPathsAndTheTitlePdfIsAPdf)
 {
     ASSERT_EQ(RunExport(QString(), Path("new.svg"), 1.0), ExitOk);
+    // Any text a file holds, and any face name, leaves well-formed XML
+    // whose texts are whole.
+    CTernaryDoc odd;
+    odd.OnNewDocument();
+    odd.m_topAxis.title = "Fe<sub> & \"O\"\x01";
+    odd.m_axisFont.faceName = "Evil'}</style><x>";
+    ASSERT_TRUE(odd.OnSaveDocument(Path("odd.tpf")));
+    ASSERT_EQ(RunExport(Path("odd.tpf"), Path("odd.svg"), 1.0), ExitOk);
+    QFile oddSvg(Path("odd.svg"));
+    ASSERT_TRUE(oddSvg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&oddSvg);
+    QStringList texts;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            texts << xml.readElementText();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Fe<sub> & \"O\" ")));
+
     ASSERT_EQ(RunExport(QString(), Path("new.png"), 1.0), ExitOk);
     const std::string svg = ReadFileBytes(Path("new.svg"));
     const QImage png(Path("new.png"));

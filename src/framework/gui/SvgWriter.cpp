@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <charconv>
@@ -32,10 +33,16 @@ void AppendNumber(std::string& out, double v)
     out.append(buffer, end);
 }
 
+// Text as XML character data or attribute value. Control characters,
+// which a file's texts may hold but XML does not allow, become spaces.
 std::string Escaped(const QString& text)
 {
     std::string out;
     for (char c : text.toStdString()) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
+            out += ' ';
+            continue;
+        }
         switch (c) {
         case '&':
             out += "&amp;";
@@ -275,7 +282,10 @@ void SvgWriter::FrameRect(const CRect& r, COLORREF color)
 
 void SvgWriter::Text(int left, int baseline, const QString& text, const QFont& font, COLORREF color)
 {
-    std::string style = "font-family:'" + Escaped(font.family()) + "',sans-serif;font-size:";
+    // A face name comes from the file: keep it from ending the CSS string or rule.
+    QString family = font.family();
+    family.remove(QRegularExpression(QStringLiteral("['\"\\\\{};<>&]")));
+    std::string style = "font-family:'" + Escaped(family) + "',sans-serif;font-size:";
     AppendInt(style, font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize());
     style += "px";
     if (font.weight() != QFont::Normal) {
