@@ -55,4 +55,4 @@ constexpr int ID_TOGGLE_LEGEND = 32803;
 // Pictures of the plot.
 constexpr int ID_COPY_PICTURE = 32772;
 constexpr int ID_COPY_BITMAP = 32805;
-constexpr int ID_FILE_EXPORT_PICTURE = 32830;
+constexpr int ID_FILE_EXPORT_PICTURE = 32840;
