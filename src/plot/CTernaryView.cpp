@@ -24,7 +24,6 @@ CTernaryView::CTernaryView(QWidget* parent)
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
         [this](int action) { OnScrollAction(Qt::Vertical, action); });
     OnCommand(ID_EDIT_COPY, [this] { CopyPicture(); });
-    OnCommand(ID_COPY_PICTURE, [this] { CopyPicture(); });
     OnCommand(ID_COPY_BITMAP, [this] { CopyWindowBitmap(); });
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });

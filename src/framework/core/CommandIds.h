@@ -52,7 +52,6 @@ constexpr int ID_TOOL_DRAG = 32799;
 constexpr int ID_FORMAT_LEGEND = 32802;
 constexpr int ID_TOGGLE_LEGEND = 32803;
 
-// Pictures of the plot.
-constexpr int ID_COPY_PICTURE = 32772;
+// Pictures of the plot (Copy picture is the plot's Copy, ID_EDIT_COPY).
 constexpr int ID_COPY_BITMAP = 32805;
 constexpr int ID_FILE_EXPORT_PICTURE = 32840;
