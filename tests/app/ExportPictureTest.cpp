@@ -178,15 +178,27 @@ TEST_F(ExportFixture, SvgHoldsVectorPathsAndTheTitlePdfIsAPdf)
     odd.OnNewDocument();
     odd.m_topAxis.title = "Fe<sub> & \"O\"\x01";
     odd.m_axisFont.faceName = "Evil'}</style><x>";
+    odd.GetSample(1).symbolId = 11; // a circle with a plus
+    odd.GetSample(2).symbolId = 15; // a diamond with a plus
     ASSERT_TRUE(odd.OnSaveDocument(Path("odd.tpf")));
     ASSERT_EQ(RunExport(Path("odd.tpf"), Path("odd.svg"), 1.0), ExitOk);
     QFile oddSvg(Path("odd.svg"));
     ASSERT_TRUE(oddSvg.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&oddSvg);
     QStringList texts;
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+    QString layer;
+    int samplePaths = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("g"))
+            layer = xml.attributes().value(QLatin1String("id")).toString();
+        else if (xml.name() == QLatin1String("text"))
             texts << xml.readElementText();
+        else if (xml.name() == QLatin1String("path") && layer == QLatin1String("samples"))
+            ++samplePaths;
+    }
+    EXPECT_EQ(samplePaths, 2) << "one element a sample";
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_TRUE(texts.contains(QStringLiteral("Fe<sub> & \"O\" ")));
 

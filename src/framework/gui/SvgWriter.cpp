@@ -135,9 +135,16 @@ void SvgWriter::Shape(const std::string& style, const std::string& d, bool merge
 {
     Layer& layer = Current();
     Pending& pending = layer.pending;
-    if (!pending.d.empty() && pending.style == style && (m_inFigure || (mergeable && pending.mergeable))) {
-        pending.d += d;
-        return;
+    if (!pending.d.empty()) {
+        // Lines enclose nothing, so in a figure they join a filled shape of
+        // the same stroke (the plus through a circle symbol).
+        const auto stroke = [](const std::string& st) { return st.substr(st.find(';') + 1); };
+        const bool sameStyle
+            = pending.style == style || (m_inFigure && mergeable && stroke(pending.style) == stroke(style));
+        if (sameStyle && (m_inFigure || (mergeable && pending.mergeable))) {
+            pending.d += d;
+            return;
+        }
     }
     Flush(layer);
     pending = { style, d, mergeable };
