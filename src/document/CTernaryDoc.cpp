@@ -4,6 +4,11 @@
 #include "framework/core/CArchive.h"
 #include "framework/core/MessageBox.h"
 
+#include "document/DocumentChange.h"
+#include "document/DocumentState.h"
+
+#include <QUndoStack>
+
 CTernaryDoc::CTernaryDoc()
     : m_customColors { RGB(100, 180, 250), RGB(100, 120, 100), RGB(100, 120, 50), RGB(100, 120, 0), RGB(200, 180, 250),
         RGB(200, 250, 200), RGB(250, 200, 200), RGB(250, 250, 200), RGB(100, 250, 250), RGB(100, 230, 230),
@@ -55,6 +60,9 @@ void CTernaryDoc::DeleteContents()
         GetSample(slot).Empty();
     m_annotations.Clear();
     m_legend.Clear();
+    // New and Open start a history of their own.
+    if (m_undoStack)
+        m_undoStack->clear();
 }
 
 bool CTernaryDoc::OnNewDocument()
@@ -91,13 +99,30 @@ void CTernaryDoc::Serialize(CArchive& archive)
     if (archive.IsStoring())
         WritePlotFile(*this, archive);
     else
-        ReadPlotFile(*this, archive);
+        m_loadedForeignFile = !ReadPlotFile(*this, archive);
+}
+
+bool CTernaryDoc::OnSaveDocument(const QString& path)
+{
+    if (!CDocument::OnSaveDocument(path))
+        return false;
+    if (m_undoStack)
+        m_undoStack->setClean();
+    return true;
 }
 
 bool CTernaryDoc::OnOpenDocument(const QString& path, QIODevice& device)
 {
-    if (!IsSampleFileName(path.toStdString()))
-        return CDocument::OnOpenDocument(path, device);
+    if (!IsSampleFileName(path.toStdString())) {
+        // A file with none of the plot's tables opens untitled: Save must
+        // not write over something that was not a plot.
+        m_loadedForeignFile = false;
+        if (!CDocument::OnOpenDocument(path, device))
+            return false;
+        if (m_loadedForeignFile)
+            SetPathName(QString());
+        return true;
+    }
     SampleFile file;
     if (!ReadSampleDevice(path, device, file))
         return false;
@@ -121,6 +146,7 @@ SlotRange CTernaryDoc::ImportSampleFile(const QString& path)
     SampleFile file;
     if (!ReadSampleFileAt(path, file))
         return {};
+    DocumentChange change(this, "Import Samples");
     const SlotRange range = AppendSamples(*this, file.samples);
     if (const QString report = SampleLoadReport(path, file, range.Count()); !report.isEmpty())
         MessageBox(report, MsgIcon::Information);

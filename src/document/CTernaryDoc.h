@@ -12,9 +12,13 @@
 #include "framework/core/WinTypes.h"
 
 #include <array>
+#include <memory>
+#include <string>
 #include <vector>
 
 class CTernaryView;
+class DocumentState;
+class QUndoStack;
 class CTernaryTable;
 class IPlotView;
 
@@ -54,13 +58,33 @@ public:
     // A .csv, .tsv or .txt file opens as a new untitled plot of its samples
     // (titles from its header), so that Save never writes over it; a file
     // without a sample is refused and the document left as it was. Other
-    // files are plot files.
+    // files are plot files; one with none of the three tables a plot needs
+    // opens untitled too.
     using CDocument::OnOpenDocument;
     bool OnOpenDocument(const QString& path, QIODevice& file) override;
     // Appends the samples of a CSV or TSV file after the last row in use,
     // through one AppendSamples. The slots filled; none when the file was
     // refused (a message said why).
+    // One undo step.
     SlotRange ImportSampleFile(const QString& path);
+    // A saved document is the undo stack's clean state.
+    bool OnSaveDocument(const QString& path) override;
+
+    // ---- Undo (DocumentChange.cpp) ------------------------------------------
+    // The hint of UpdateAllViews after an undo or redo wrote a state back;
+    // the object is that DocumentState (the table rebuilds its rows).
+    static constexpr long kHintStateRestored = 1;
+    // Gives the document its undo stack; the window does, batch mode never.
+    // From then on the modified flag follows the stack's clean state.
+    void EnableUndo();
+    QUndoStack* GetUndoStack() const { return m_undoStack.get(); }
+    // Every change the user makes runs between BeginChange and EndChange
+    // (see DocumentChange); nested pairs join the outermost one.
+    void BeginChange(const char* text);
+    void EndChange();
+    bool IsChanging() const { return m_changeDepth > 0; }
+    // Writes the state back and tells every view (kHintStateRestored).
+    void RestoreState(const DocumentState& state);
 
     // The plot view once it has had its initial update, else null.
     IPlotView* PlotView() const;
@@ -103,4 +127,10 @@ public:
 
 private:
     void RegisterCommands();
+
+    std::unique_ptr<QUndoStack> m_undoStack;
+    int m_changeDepth = 0;
+    std::unique_ptr<DocumentState> m_changeBefore;
+    std::string m_changeText;
+    bool m_loadedForeignFile = false;
 };

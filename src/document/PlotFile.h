@@ -17,7 +17,9 @@ void WritePlotFile(CTernaryDoc& doc, CArchive& archive);
 // Reads the file into a document whose DeleteContents has run. Missing
 // PlotData, AxisData and PlotOptions tables are reported, in that order,
 // and the load goes on with what there is.
-void ReadPlotFile(CTernaryDoc& doc, CArchive& archive);
+// Returns false for a foreign file: one that holds none of the tables
+// PlotData, AxisData and PlotOptions.
+bool ReadPlotFile(CTernaryDoc& doc, CArchive& archive);
 
 // The same file as bytes in memory, for callers without a file (the fuzzer,
 // the benchmarks, tests). Loading runs DeleteContents, then the reader, as

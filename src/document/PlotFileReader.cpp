@@ -272,7 +272,7 @@ void ReadFonts(CTernaryDoc& doc, const CTextTableReader& reader)
 
 } // namespace
 
-void ReadPlotFile(CTernaryDoc& doc, CArchive& archive)
+bool ReadPlotFile(CTernaryDoc& doc, CArchive& archive)
 {
     doc.ResetPlotSettings();
     CTextTableReader& reader = doc.m_tableReader;
@@ -280,6 +280,7 @@ void ReadPlotFile(CTernaryDoc& doc, CArchive& archive)
     reader.ReadArchive(archive);
 
     DroppedRows dropped;
+    const bool plotFile = reader.FindTable(kPlotData) || reader.FindTable(kAxisData) || reader.FindTable(kPlotOptions);
     if (reader.FindTable(kPlotData))
         dropped = ReadPlotData(doc, reader);
     else
@@ -305,4 +306,5 @@ void ReadPlotFile(CTernaryDoc& doc, CArchive& archive)
         ReadFonts(doc, reader);
 
     reader.Reset();
+    return plotFile;
 }

@@ -53,6 +53,8 @@ public:
     void ClearSelection();
 
     const std::string& LastRemovedText() const { return m_lastRemovedText; }
+    // Undo puts back the text the legend remembered.
+    void SetLastRemovedText(const std::string& text) { m_lastRemovedText = text; }
 
     // Hooks for the plot layer, both optional and called on this thread.
     // m_endEditHook ends an in-place edit of an entry's text; it is called

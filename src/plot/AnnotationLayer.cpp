@@ -5,6 +5,7 @@
 #include "framework/gui/CDC.h"
 #include "plot/CAnnotationEdit.h"
 #include "plot/CTernaryView.h"
+#include "plot/CanvasBounds.h"
 #include "plot/PlotGeometry.h"
 
 #include <memory>
@@ -70,7 +71,10 @@ void AnnotationLayer::Draw(CDC& dc)
             ClampCoord(a->rect.bottom) };
         r.OffsetRect(-m_scroll.x, -m_scroll.y);
         dc.TextOut(r.left + 8, r.bottom - 6, a->text);
-        if (a->selected)
+        // The annotation held by the mouse has a black frame until the release.
+        if (m_dragging && a.get() == m_draggedItem)
+            dc.FrameRect(r, RGB(0, 0, 0));
+        else if (a->selected)
             dc.FrameRect(r, RGB(255, 200, 200));
     }
     dc.SetTextAlign(oldAlign);
@@ -136,8 +140,16 @@ bool AnnotationLayer::OnMouseMove(CPoint p)
     if (!m_dragging || !m_draggedItem)
         return false;
     const CPoint canvas { p.x + m_scroll.x, p.y + m_scroll.y };
-    m_draggedItem->rect.OffsetRect(canvas.x - m_lastDragPoint.x, canvas.y - m_lastDragPoint.y);
-    m_lastDragPoint = canvas;
+    // The annotation follows the pointer, but never off the canvas.
+    CRect moved = m_draggedItem->rect;
+    moved.OffsetRect(canvas.x - m_lastDragPoint.x, canvas.y - m_lastDragPoint.y);
+    if (m_view) {
+        const CPoint back = OffsetOntoCanvas(moved, m_view->Geometry().m_canvasSize);
+        moved.OffsetRect(back.x, back.y);
+    }
+    m_lastDragPoint.x += moved.left - m_draggedItem->rect.left;
+    m_lastDragPoint.y += moved.top - m_draggedItem->rect.top;
+    m_draggedItem->rect = moved;
     Repaint();
     return true;
 }

@@ -1,6 +1,7 @@
 #include "plot/CTernaryView.h"
 
 #include "document/CTernaryDoc.h"
+#include "document/DocumentChange.h"
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CDC.h"
 #include "plot/AnnotationLayer.h"
@@ -257,6 +258,7 @@ void CTernaryView::resizeEvent(QResizeEvent* event)
 
 void CTernaryView::OnAnnotEditDone()
 {
+    DocumentChange change(GetDocument(), nullptr);
     if (CTernaryDoc* doc = GetDocument())
         doc->m_textTool = 0;
     if (m_annotations)
@@ -268,6 +270,7 @@ void CTernaryView::OnAnnotEditDone()
 
 void CTernaryView::OnLegendEditDone()
 {
+    DocumentChange change(GetDocument(), nullptr);
     if (m_legend)
         m_legend->EndEdit();
     viewport()->update();

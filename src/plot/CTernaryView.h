@@ -48,6 +48,11 @@ public:
     // CView
     void OnInitialUpdate() override;
     void OnUpdate(CView* sender, long hint, void* hintObject) override;
+    // Ends the annotation and legend editors as Enter would (CTernaryViewEdits.cpp).
+    void FinishEdits() override;
+    // Moves the legend box and every annotation that lies off the canvas
+    // back onto it, as one undo step.
+    void BringIntoView();
 
     // Paints the whole diagram on dc with the current geometry.
     void OnDraw(CDC* dc);
@@ -166,6 +171,10 @@ private:
     // Lays the plot out again after a scroll, pan or zoom and repaints it.
     void Relayout();
     void EnsureLayers();
+    // A change made with the mouse runs from the button press to its
+    // release: moving the legend or an annotation, or the edit a press ends.
+    void BeginPlotChange();
+    void EndPlotChange();
 
     PlotGeometry m_geo;
     std::unique_ptr<LegendBox> m_legend;
@@ -180,4 +189,5 @@ private:
     QString m_tipText;
     bool m_fontsCreated = false;
     bool m_settingBars = false;
+    bool m_changeOpen = false;
 };

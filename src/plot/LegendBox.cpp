@@ -5,6 +5,7 @@
 #include "framework/core/TextEncoding.h"
 #include "framework/gui/CDC.h"
 #include "plot/CLegendEdit.h"
+#include "plot/CanvasBounds.h"
 #include "plot/CTernaryView.h"
 #include "plot/PlotGeometry.h"
 #include "plot/SymbolPainter.h"
@@ -167,9 +168,17 @@ bool LegendBox::OnMouseMove(CPoint p)
     if (!m_dragging)
         return false;
     const CPoint canvas { p.x + m_scroll.x, p.y + m_scroll.y };
-    // The box follows the pointer; the next paint draws it at its new place.
-    m_legend.m_position.OffsetRect(canvas.x - m_lastDragPoint.x, canvas.y - m_lastDragPoint.y);
-    m_lastDragPoint = canvas;
+    // The box follows the pointer, but never off the canvas; the next paint
+    // draws it at its new place.
+    CRect moved = m_legend.m_position;
+    moved.OffsetRect(canvas.x - m_lastDragPoint.x, canvas.y - m_lastDragPoint.y);
+    if (m_view) {
+        const CPoint back = OffsetOntoCanvas(moved, m_view->Geometry().m_canvasSize);
+        moved.OffsetRect(back.x, back.y);
+    }
+    m_lastDragPoint.x += moved.left - m_legend.m_position.left;
+    m_lastDragPoint.y += moved.top - m_legend.m_position.top;
+    m_legend.m_position = moved;
     Repaint();
     return true;
 }

@@ -41,6 +41,8 @@ const ToolButton kToolBar[] = {
     { ID_EDIT_CUT, "cut" },
     { ID_EDIT_COPY, "copy" },
     { ID_EDIT_PASTE, "paste" },
+    { ID_EDIT_UNDO, "undo" },
+    { ID_EDIT_REDO, "redo" },
     { 0, nullptr },
     { ID_SHOW_COLOR_PALETTE, "colorpalette" },
     { ID_SHOW_SYMBOL_PALETTE, "symbolpalette" },
@@ -82,6 +84,7 @@ CMainFrame::CMainFrame(CTernaryDoc* doc, QWidget* parent)
     m_statusBar = new CStatusBar(this);
     setStatusBar(m_statusBar);
     CreateClient();
+    RegisterUndoCommands();
 
     OnCommand(ID_VIEW_TOOLBAR, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); });
     OnUpdateCommand(ID_VIEW_TOOLBAR, [this](CCmdUI& ui) { ui.SetCheck(m_toolBar->isVisible()); });
@@ -140,6 +143,9 @@ void CMainFrame::CreateMenus()
     add(m_fileMenu, ID_APP_EXIT);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    add(edit, ID_EDIT_UNDO);
+    add(edit, ID_EDIT_REDO);
+    edit->addSeparator();
     for (int id : { ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE })
         add(edit, id);
     edit->addSeparator();
@@ -151,6 +157,7 @@ void CMainFrame::CreateMenus()
     add(view, ID_VIEW_STATUS_BAR);
     view->addSeparator();
     add(view, ID_TOGGLE_PALETTE);
+    add(view, ID_VIEW_BRING_INTO_VIEW);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     for (int id : { ID_FORMAT_AXIS, ID_FORMAT_GRIDS, ID_FORMAT_FONTS, ID_FORMAT_LEGEND })
@@ -172,9 +179,6 @@ void CMainFrame::CreateMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     add(help, ID_APP_ABOUT);
-
-    // Undo has an accelerator but no menu item; nothing handles it.
-    m_router->Action(ID_EDIT_UNDO);
 
     for (QMenu* menu : { m_fileMenu, edit, view, options, help })
         m_router->WatchMenu(menu);

@@ -75,6 +75,9 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateClient();
+    // Edit Undo and Redo over the document's stack, and View Bring Legend
+    // and Annotations into View (CMainFrameUndo.cpp).
+    void RegisterUndoCommands();
     void OnFocusChanged(QWidget* old, QWidget* now);
     // A key on the plot: the Legend dialog, modal; OK repaints the plot.
     void OnLegendDialog();

@@ -158,6 +158,17 @@ void CTableView::CommitCellEdit()
     EndEdit(true);
 }
 
+void CTableView::DiscardCellEdit()
+{
+    if (!m_cellEdit)
+        return;
+    CCellEdit* edit = m_cellEdit.data();
+    m_cellEdit = nullptr;
+    edit->hide();
+    edit->deleteLater();
+    m_cellEditAbandoned = false;
+}
+
 void CTableView::AbandonCellEdit()
 {
     m_editText = m_savedText;

@@ -79,6 +79,8 @@ public:
     void CommitCellEdit();
     // Esc: the edit text goes back to the cell's old text and the editor hides.
     void AbandonCellEdit();
+    // Closes the editor without storing anything (the table is rebuilt).
+    void DiscardCellEdit();
     CCellEdit* GetCellEdit() const { return m_cellEdit.data(); }
 
     // ---- Messages -------------------------------------------------------

@@ -1,6 +1,8 @@
 #include "tables/CTernaryTable.h"
 
 #include "document/CTernaryDoc.h"
+#include "document/DocumentChange.h"
+#include "document/DocumentState.h"
 #include "document/NumberFormat.h"
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"
@@ -10,6 +12,8 @@
 #include "tables/CColorSymbolPalette.h"
 #include "tables/CSymbolCell.h"
 #include "tables/ClipboardFields.h"
+
+#include <QFontMetrics>
 
 #include <algorithm>
 
@@ -39,7 +43,10 @@ CTernaryDoc* CTernaryTable::GetDocument() const { return dynamic_cast<CTernaryDo
 void CTernaryTable::RegisterCommands()
 {
     OnCommand(ID_EDIT_COPY, [this] { OnEditCopy(); });
-    OnCommand(ID_EDIT_CUT, [this] { OnEditCut(); });
+    OnCommand(ID_EDIT_CUT, [this] {
+        DocumentChange change(GetDocument(), "Cut");
+        OnEditCut();
+    });
     OnCommand(ID_EDIT_PASTE, [this] { OnEditPaste(); });
     OnCommand(ID_EDIT_CLEAR, [this] { ClearSelection(); });
     OnCommand(ID_EDIT_FILL_DOWN, [this] { OnFillDown(); });
@@ -60,6 +67,12 @@ void CTernaryTable::RegisterCommands()
 
 void CTernaryTable::OnInitialUpdate()
 {
+    // Nothing of the document before survives: an edit still running (the
+    // document manager has ended it already) is dropped, the table starts at
+    // row 1.
+    DiscardCellEdit();
+    m_editing = false;
+    m_editText.clear();
     CTableView::OnInitialUpdate();
     CTernaryDoc* doc = GetDocument();
     if (doc)
@@ -71,17 +84,16 @@ void CTernaryTable::OnInitialUpdate()
 
     SetTextCell(0, kNameCol, QStringLiteral("Sample"));
     SetTextCell(0, kSymbolCol, QStringLiteral("Symbol"));
-    SetColWidth(kNameCol, 55);
-    SetColWidth(kTopCol, 45);
-    SetColWidth(kLeftCol, 45);
-    SetColWidth(kRightCol, 45);
-    SetColWidth(kSymbolCol, 42);
+    SetDefaultColumnWidths();
     RefreshAxisHeaders();
     SetColumnHeaderFormat(DT_CENTER);
 
     EmptyDataCells();
     LoadRowsFromDocument(1, GetRowCount() - 1);
+    m_selection = CellRange(m_fixedRows, m_fixedCols, m_fixedRows, m_fixedCols);
     UpdateScrollRanges();
+    SetScrollPos(Qt::Vertical, 0);
+    SetScrollPos(Qt::Horizontal, 0);
     viewport()->update();
     m_palette->SetOwner(this, [this](int message, int index) {
         if (message == WM_TABLE_SETCOLOR)
@@ -119,6 +131,52 @@ void CTernaryTable::LoadRowsFromDocument(int first, int last)
     InvalidateRange(CellRange(first, kNameCol, last, kSymbolCol));
 }
 
+void CTernaryTable::SetDefaultColumnWidths()
+{
+    // The widths the table was designed with, for a small font; a larger
+    // grid font widens a column to its usual text plus the cell margins.
+    const QFontMetrics fm(GetGridLogFont());
+    const int pad = 2 * m_cellMargin + 4;
+    auto width = [&](int designed, const char* usual) {
+        return std::max(designed, fm.horizontalAdvance(QLatin1String(usual)) + pad);
+    };
+    SetFixedColWidth(width(30, " 2000"));
+    SetColWidth(kNameCol, width(55, "Granite A"));
+    for (int col : { kTopCol, kLeftCol, kRightCol })
+        SetColWidth(col, width(45, "33.3333"));
+    SetColWidth(kSymbolCol, width(42, "Symbol"));
+}
+
+void CTernaryTable::OnUpdate(CView* sender, long hint, void* hintObject)
+{
+    if (hint == CTernaryDoc::kHintStateRestored && hintObject) {
+        const auto* state = static_cast<const DocumentState*>(hintObject);
+        for (int row : state->Rows())
+            LoadRowsFromDocument(row, row);
+        if (state->HasSettings())
+            RefreshAxisHeaders();
+        InvalidateAll();
+    }
+    CTableView::OnUpdate(sender, hint, hintObject);
+}
+
+void CTernaryTable::FinishEdits()
+{
+    CommitCellEdit();
+    EndEdit(true);
+}
+
+void CTernaryTable::EndEdit(bool redraw)
+{
+    if (m_editing && m_editText == m_savedText) {
+        m_editing = false;
+        if (redraw)
+            InvalidateRange(m_selection);
+        return;
+    }
+    CTableView::EndEdit(redraw);
+}
+
 void CTernaryTable::RefreshAxisHeaders()
 {
     const CTernaryDoc* doc = GetDocument();
@@ -139,6 +197,7 @@ void CTernaryTable::SetCellText(int row, int col, const QString& text)
     // Headers are the table's own; typing and pasting reach data cells only.
     if (row < m_fixedRows || col < m_fixedCols || row >= GetRowCount() || col >= GetColCount())
         return;
+    DocumentChange change(GetDocument(), "Typing");
     if (col == kSymbolCol) {
         const int n = ParseInt(EncodeText(text));
         SetRowSymbol(row, n & 15, true);
@@ -204,7 +263,8 @@ void CTernaryTable::SyncRowToDocument(int row, int col)
     CTernaryDoc* doc = GetDocument();
     if (row <= 0 || !doc || row >= doc->m_sampleSlots)
         return;
-    doc->SetModifiedFlag(true);
+    // Marks the document modified when the row changed.
+    DocumentChange change(doc, "Typing");
 
     // Names keep their commas (the plot file's rows are separated by
     // semicolons); a value's comma is read as its decimal mark or thousands
@@ -290,6 +350,7 @@ void CTernaryTable::ClearSelection()
     if (!sel.IsValid())
         return;
     CTernaryDoc* doc = GetDocument();
+    DocumentChange change(doc, "Clear");
     const int savedAutoAdd = doc ? doc->m_autoAdd : 0;
     if (doc)
         doc->m_autoAdd = 0;
@@ -335,6 +396,7 @@ void CTernaryTable::OnEditPaste()
     if (!sel.IsValid())
         return;
     EndEdit(false);
+    DocumentChange change(GetDocument(), "Paste");
 
     std::vector<QStringList> lines;
     ForEachClipboardField(text, [&](int blockRow, int, const QString& field) {
@@ -382,6 +444,7 @@ void CTernaryTable::OnFillDown()
     const CellRange sel = DataSelection();
     if (!sel.IsValid())
         return;
+    DocumentChange change(GetDocument(), "Fill Down");
     for (int col = sel.left; col <= sel.right; ++col) {
         const QString text = GetCellText(sel.top, col);
         for (int row = sel.top + 1; row <= sel.bottom; ++row)
@@ -403,6 +466,7 @@ void CTernaryTable::ApplyToSelectedRows(bool color, int id)
     const CellRange sel = DataSelection();
     if (!sel.IsValid())
         return;
+    DocumentChange change(GetDocument(), color ? "Pick Color" : "Pick Symbol");
     for (int row = sel.top; row <= sel.bottom; ++row) {
         if (color)
             SetRowColor(row, id, true);
@@ -438,6 +502,15 @@ void CTernaryTable::OnLButtonDblClk(CPoint point)
 
 void CTernaryTable::OnRButtonDown(Qt::KeyboardModifiers, CPoint point)
 {
-    if (IsOnSymbolCell(point))
-        m_palette->Show(CColorSymbolPalette::SymbolPage);
+    if (!IsOnSymbolCell(point))
+        return;
+    // The palette's pick goes to the selected rows: the row clicked is one
+    // of them, or becomes the selection.
+    const int row = HitTest(point).row;
+    const CellRange sel = GetSelection();
+    if (!sel.IsValid() || row < sel.top || row > sel.bottom) {
+        CommitCellEdit();
+        SelectRow(row);
+    }
+    m_palette->Show(CColorSymbolPalette::SymbolPage);
 }

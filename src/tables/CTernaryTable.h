@@ -33,8 +33,17 @@ public:
 
     CTernaryDoc* GetDocument() const;
 
-    // Builds every cell from the document (after New and Open).
+    // Builds every cell from the document (after New and Open), with no
+    // edit, scroll position or selection left of the document before.
     void OnInitialUpdate() override;
+    // After an undo or redo: rebuilds the rows the restored state holds and
+    // the axis headers; otherwise repaints.
+    void OnUpdate(CView* sender, long hint, void* hintObject) override;
+    // Commits the in-place editor, then a type-over edit.
+    void FinishEdits() override;
+    // An edit that ends on the cell's own text (Esc, or the same text typed
+    // again) stores nothing, so it changes nothing in the document.
+    void EndEdit(bool redraw) override;
 
     // Ignored outside the table. The symbol column reads the number
     // colorId * 16 + symbolId (0 for a text that is no number); other
@@ -85,6 +94,9 @@ public:
 
 private:
     void RegisterCommands();
+    // Default column widths, widened where the grid font needs more room
+    // for the usual texts ("33.3333", "Granite A", "Symbol", " 2000").
+    void SetDefaultColumnWidths();
     void ApplyToSelectedRows(bool color, int id);
     // The selection cut to the data cells; not valid when nothing is left.
     CellRange DataSelection() const;

@@ -96,8 +96,10 @@ TEST_F(MainFrameTest, MenusHoldTheirItemsInOrder)
             "&Export Picture...", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Recent File",
             "Recent File", "Recent File", "Recent File", "-", "E&xit" }));
     EXPECT_EQ(Texts(frame.FindMenu("&Edit")),
-        QStringList({ "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "Clear", "Fill down\tCtrl+D" }));
-    EXPECT_EQ(Texts(frame.FindMenu("&View")), QStringList({ "&Toolbar", "&Status Bar", "-", "Symbol palette" }));
+        QStringList({ "&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-",
+            "Clear", "Fill down\tCtrl+D" }));
+    EXPECT_EQ(Texts(frame.FindMenu("&View")),
+        QStringList({ "&Toolbar", "&Status Bar", "-", "Symbol palette", "Bring Legend and Annotations into View" }));
     EXPECT_EQ(Texts(frame.FindMenu("&Options")),
         QStringList({ "&Axis ...", "&Grids ...", "Fonts ...", "Legend ...", "-", "Show grid", "Hide legend",
             "Show sample names", "Symbol Size", "-", "Auto-add third value ", "Auto-100%" }));
@@ -125,9 +127,9 @@ TEST_F(MainFrameTest, ToolbarButtonsAndTooltipsInOrder)
     for (QAction* action : frame.ToolBar()->actions())
         tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
     EXPECT_EQ(tips,
-        QStringList(
-            { "New", "Open", "Save", "Print", "-", "Cut", "Copy", "Paste", "-", "Color pallete", "Symbol palette", "-",
-                "Drag and drop tool", " Text annotation", "-", "Enlarge plot", " Zoom out", "-", "About" }));
+        QStringList({ "New", "Open", "Save", "Print", "-", "Cut", "Copy", "Paste", "Undo", "Redo", "-", "Color pallete",
+            "Symbol palette", "-", "Drag and drop tool", " Text annotation", "-", "Enlarge plot", " Zoom out", "-",
+            "About" }));
     for (QAction* action : frame.ToolBar()->actions())
         EXPECT_TRUE(action->isSeparator() || !action->icon().isNull()) << action->toolTip().toStdString();
 }

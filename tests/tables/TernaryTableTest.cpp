@@ -7,6 +7,7 @@
 #include "grid/CTextCell.h"
 
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPrinter>
@@ -29,9 +30,16 @@ TEST_F(TernaryTableTest, InitialUpdateBuildsTheTableFromTheNewDocument)
     EXPECT_EQ(table.GetRowCount(), 2001);
     EXPECT_EQ(doc.m_tableView, &table);
     const QStringList headers = { "Sample", "Top", "Left", "Right", "Symbol" };
+    // At least the designed widths, and wide enough for the usual texts in
+    // the grid font: the value column's "33.3333", "Granite A", " 2000".
     const int widths[] = { 30, 55, 45, 45, 45, 42 };
-    for (int col = 0; col < 6; ++col)
-        EXPECT_EQ(table.GetColWidth(col), widths[col]) << col;
+    const char* usual[] = { " 2000", "Granite A", "33.3333", "33.3333", "33.3333", "Symbol" };
+    const QFontMetrics fm(table.GetGridLogFont());
+    for (int col = 0; col < 6; ++col) {
+        EXPECT_GE(table.GetColWidth(col), widths[col]) << col;
+        EXPECT_LE(fm.horizontalAdvance(QLatin1String(usual[col])) + 2 * table.GetCellMargin(), table.GetColWidth(col))
+            << usual[col];
+    }
     for (int col = 1; col <= 5; ++col) {
         EXPECT_EQ(Text(0, col), headers[col - 1]);
         auto* cell = dynamic_cast<CTextCell*>(table.GetCell(0, col));

@@ -28,6 +28,7 @@ void CDocManager::TitleChanged()
 
 bool CDocManager::OnFileNew()
 {
+    m_document.FinishEdits();
     if (!SaveModified())
         return false;
     const bool ok = m_document.OnNewDocument();
@@ -62,6 +63,7 @@ bool CDocManager::Open(const QString& path, bool& unreadable)
         unreadable = true;
         return false;
     }
+    m_document.FinishEdits();
     if (!SaveModified())
         return false;
     if (!m_document.OnOpenDocument(absolute, file)) {
@@ -79,6 +81,7 @@ bool CDocManager::Open(const QString& path, bool& unreadable)
 
 bool CDocManager::OnFileSave()
 {
+    m_document.FinishEdits();
     if (m_document.GetPathName().isEmpty())
         return OnFileSaveAs();
     return DoSave(m_document.GetPathName());
@@ -86,6 +89,7 @@ bool CDocManager::OnFileSave()
 
 bool CDocManager::OnFileSaveAs()
 {
+    m_document.FinishEdits();
     QString suggested = m_document.GetPathName();
     if (suggested.isEmpty())
         suggested = m_document.GetTitle() + kDefaultExtension;
@@ -120,6 +124,7 @@ bool CDocManager::OnFileMruFile(int index)
 
 bool CDocManager::SaveModified()
 {
+    m_document.FinishEdits();
     if (!m_document.IsModified())
         return true;
     const MsgResult answer = MessageBox(QStringLiteral("Save changes to %1?").arg(m_document.GetTitle()),

@@ -14,6 +14,9 @@ class IFileDialogs;
 // dialogs and the recent-file list are not owned and must outlive the
 // manager; the list is optional.
 //
+// Every command first ends the views' edits in progress (FinishEdits), so
+// that what is saved or asked about is what the user sees.
+//
 // Every command returns true when it did its work and false when it was
 // cancelled or failed (a failure has shown its message box). A failed Open
 // leaves the document exactly as it was.

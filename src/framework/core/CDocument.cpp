@@ -123,3 +123,9 @@ void CDocument::SendInitialUpdate()
     for (CView* view : std::vector<CView*>(m_views))
         view->OnInitialUpdate();
 }
+
+void CDocument::FinishEdits()
+{
+    for (CView* view : std::vector<CView*>(m_views))
+        view->FinishEdits();
+}

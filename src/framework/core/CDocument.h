@@ -59,6 +59,8 @@ public:
     void UpdateAllViews(CView* sender, long hint = 0, void* hintObject = nullptr);
     // Calls OnInitialUpdate of every view (after New and Open).
     void SendInitialUpdate();
+    // Calls FinishEdits of every view.
+    void FinishEdits();
 
 private:
     std::vector<CView*> m_views;

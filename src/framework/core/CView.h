@@ -17,6 +17,10 @@ public:
     // Called by CDocument::UpdateAllViews for every view but the sender.
     virtual void OnUpdate(CView* sender, long hint, void* hintObject);
 
+    // Ends an edit in progress exactly as Enter would, so that the document
+    // holds what the view shows (before Save, New, Open, closing, undo).
+    virtual void FinishEdits() {}
+
 private:
     friend class CDocument;
     CDocument* m_document = nullptr;

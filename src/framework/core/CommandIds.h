@@ -21,10 +21,12 @@ constexpr int ID_EDIT_COPY = 57634;
 constexpr int ID_EDIT_CUT = 57635;
 constexpr int ID_EDIT_PASTE = 57637;
 constexpr int ID_EDIT_UNDO = 57643;
+constexpr int ID_EDIT_REDO = 57644;
 constexpr int ID_APP_ABOUT = 57664;
 constexpr int ID_APP_EXIT = 57665;
 constexpr int ID_VIEW_TOOLBAR = 59392;
 constexpr int ID_VIEW_STATUS_BAR = 59393;
+constexpr int ID_VIEW_BRING_INTO_VIEW = 32850; // legend and annotations back onto the canvas
 
 // Sample table and palettes.
 constexpr int ID_SHOW_COLOR_PALETTE = 32773;

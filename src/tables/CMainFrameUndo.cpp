@@ -1,0 +1,55 @@
+// The frame's Undo and Redo commands. The document owns the undo stack; the
+// frame gives it one (a window edits, batch mode does not) and offers its
+// steps whichever pane is active.
+#include "tables/CMainFrame.h"
+
+#include "document/CTernaryDoc.h"
+#include "framework/core/CCmdUI.h"
+#include "framework/core/CommandIds.h"
+#include "framework/gui/CCommandRouter.h"
+#include "plot/CTernaryView.h"
+
+#include <QAction>
+#include <QUndoStack>
+
+void CMainFrame::RegisterUndoCommands()
+{
+    QAction* undo = m_router->Action(ID_EDIT_UNDO);
+    QAction* redo = m_router->Action(ID_EDIT_REDO);
+    redo->setShortcuts({ QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z")) });
+    OnCommand(ID_VIEW_BRING_INTO_VIEW, [this] { m_plot->BringIntoView(); });
+    if (!m_doc)
+        return;
+    m_doc->EnableUndo();
+    QUndoStack* stack = m_doc->GetUndoStack();
+
+    // An edit in progress becomes a step first, so Undo takes back what the
+    // user sees, typed text included.
+    OnCommand(ID_EDIT_UNDO, [this, stack] {
+        m_doc->FinishEdits();
+        stack->undo();
+    });
+    OnCommand(ID_EDIT_REDO, [this, stack] {
+        m_doc->FinishEdits();
+        stack->redo();
+    });
+    // "Undo Typing", "Redo Move Legend": the menu, the toolbar's tooltip
+    // and the enabled state follow the stack.
+    auto refresh = [undo, redo, stack] {
+        const QString undoText
+            = stack->canUndo() ? QStringLiteral("Undo ") + stack->undoText() : QStringLiteral("Undo");
+        const QString redoText
+            = stack->canRedo() ? QStringLiteral("Redo ") + stack->redoText() : QStringLiteral("Redo");
+        undo->setText(QStringLiteral("&") + undoText + QStringLiteral("\tCtrl+Z"));
+        undo->setToolTip(undoText);
+        redo->setText(QStringLiteral("&") + redoText + QStringLiteral("\tCtrl+Y"));
+        redo->setToolTip(redoText);
+        undo->setEnabled(stack->canUndo());
+        redo->setEnabled(stack->canRedo());
+    };
+    connect(stack, &QUndoStack::indexChanged, this, refresh);
+    connect(stack, &QUndoStack::cleanChanged, this, [this] { UpdateFrameTitle(); });
+    OnUpdateCommand(ID_EDIT_UNDO, [stack](CCmdUI& ui) { ui.Enable(stack->canUndo()); });
+    OnUpdateCommand(ID_EDIT_REDO, [stack](CCmdUI& ui) { ui.Enable(stack->canRedo()); });
+    refresh();
+}

@@ -1,0 +1,260 @@
+// Undo and redo through the frame's commands, with every kind of change made
+// by real events on the table and the plot, and the edits the document
+// manager finishes before the document changes hands.
+#include "document/CTernaryDoc.h"
+#include "document/PlotFile.h"
+#include "framework/core/CDocManager.h"
+#include "framework/core/CommandIds.h"
+#include "framework/core/IFileDialogs.h"
+#include "framework/gui/CCommandRouter.h"
+#include "plot/AnnotationLayer.h"
+#include "plot/CTernaryView.h"
+#include "plot/LegendBox.h"
+#include "support/TestSupport.h"
+#include "tables/CMainFrame.h"
+#include "tables/CTernaryTable.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct NoDialogs : IFileDialogs {
+    QString savePath;
+    QString GetOpenFileName(const QString&) override { return {}; }
+    QString GetSaveFileName(const QString&, const QString&) override { return savePath; }
+};
+
+// What a step must bring back: the file's bytes, the table's first rows and
+// the legend's counts.
+struct Snapshot {
+    std::string bytes;
+    QStringList cells;
+    std::vector<int> counts;
+    bool operator==(const Snapshot&) const = default;
+};
+
+class UndoTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        doc.OnNewDocument();
+        doc.SendInitialUpdate();
+        frame.show();
+        (void)QTest::qWaitForWindowExposed(&frame);
+        QCoreApplication::processEvents();
+    }
+
+    CTernaryTable& Table() { return *frame.Table(); }
+    CTernaryView& Plot() { return *frame.PlotView(); }
+    QWidget* Viewport() { return Plot().viewport(); }
+    QUndoStack& Stack() { return *doc.GetUndoStack(); }
+    void Route(int id) { frame.Router()->Route(id); }
+
+    Snapshot Take()
+    {
+        Snapshot s;
+        s.bytes = SavePlotFileBytes(doc);
+        for (int row = 1; row <= 6; ++row)
+            for (int col = 1; col <= 5; ++col)
+                s.cells << Table().GetCellText(row, col);
+        for (int i = 0; i < doc.m_legend.Count(); ++i)
+            s.counts.push_back(doc.m_legend.Item(i).useCount);
+        return s;
+    }
+    void SelectCells(int top, int left, int bottom, int right)
+    {
+        frame.SetActiveView(&Table());
+        Table().GetSelection() = CellRange(top, left, bottom, right);
+    }
+    void Drag(QPoint from, QPoint to)
+    {
+        QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(Viewport(), to);
+        QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, to);
+    }
+    QPoint LegendPoint()
+    {
+        Plot().viewport()->repaint(); // lays the legend out
+        const CRect box = doc.m_legend.m_position;
+        return { box.left + 3, box.top + 3 };
+    }
+    // A selected annotation at (100, 180)-(180, 200).
+    void AddAnnotation()
+    {
+        auto a = std::make_unique<Annotation>();
+        a->text = "Note";
+        a->rect = { 100, 180, 180, 200 };
+        a->selected = 1;
+        doc.m_annotations.Add(std::move(a));
+    }
+
+    MessageBoxRecorder boxes;
+    CTernaryDoc doc;
+    CMainFrame frame { &doc };
+};
+
+} // namespace
+
+TEST_F(UndoTest, EveryKindOfChangeIsOneStepUndoneAndRedoneExactly)
+{
+    struct Case {
+        const char* name; // the step's text
+        std::function<void()> prepare;
+        std::function<void()> change;
+    };
+    const Case cases[] = {
+        { "Typing", [&] { Table().SetCellText(3, 3, "20"); },
+            [&] {
+                SelectCells(3, 2, 3, 2);
+                QTest::keyClicks(&Table(), "30");
+                QTest::keyClick(&Table(), Qt::Key_Return); // fills in 50 and the default symbol
+            } },
+        { "Paste", [] {},
+            [&] {
+                QGuiApplication::clipboard()->setText("Granite A\t33.3\t33.3\t33.4\t37\r\nB\t10\t80\t10\r\n");
+                SelectCells(2, 1, 2, 1);
+                Route(ID_EDIT_PASTE);
+            } },
+        { "Clear", [] {},
+            [&] {
+                SelectCells(1, 1, 2, 5);
+                Route(ID_EDIT_CLEAR);
+            } },
+        { "Cut", [] {},
+            [&] {
+                SelectCells(2, 1, 2, 5);
+                Route(ID_EDIT_CUT);
+            } },
+        { "Fill Down", [] {},
+            [&] {
+                SelectCells(1, 1, 4, 5);
+                Route(ID_EDIT_FILL_DOWN);
+            } },
+        { "Pick Color", [] {},
+            [&] {
+                SelectCells(1, 1, 2, 5);
+                Table().OnTableSetColor(7);
+            } },
+        { "Pick Symbol", [] {},
+            [&] {
+                SelectCells(2, 1, 2, 1);
+                Table().OnTableSetSymbol(9);
+            } },
+        { "Move Legend", [] {},
+            [&] {
+                const QPoint p = LegendPoint();
+                Drag(p, p + QPoint(40, 25));
+            } },
+        { "Edit Legend", [] {},
+            [&] {
+                LegendPoint();
+                const CRect r = doc.m_legend.Item(0).rect;
+                QTest::mouseDClick(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(r.left + 5, r.top + 3));
+                QTest::keyClicks(Plot().Legend()->Editor(), "Basalt");
+                QTest::keyClick(Plot().Legend()->Editor(), Qt::Key_Return);
+            } },
+        { "New Annotation", [] {},
+            [&] {
+                doc.m_textTool = 1;
+                QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 250));
+                QTest::keyClicks(Plot().Annotations()->Editor(), "Hello");
+                QTest::keyClick(Plot().Annotations()->Editor(), Qt::Key_Return);
+            } },
+        { "Move Annotation", [&] { AddAnnotation(); }, [&] { Drag(QPoint(110, 190), QPoint(150, 160)); } },
+        { "Edit Annotation", [&] { AddAnnotation(); },
+            [&] {
+                QTest::mouseDClick(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(110, 190));
+                QTest::keyClicks(Plot().Annotations()->Editor(), "s");
+                QTest::keyClick(Plot().Annotations()->Editor(), Qt::Key_Return);
+            } },
+        { "Delete Annotation", [&] { AddAnnotation(); },
+            [&] { QTest::keyClick(&Plot(), Qt::Key_Delete); } },
+        { "Bring into View", [&] { doc.m_legend.m_position.OffsetRect(-2000, 5000); },
+            [&] { Route(ID_VIEW_BRING_INTO_VIEW); } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.OnNewDocument();
+        doc.SendInitialUpdate();
+        c.prepare();
+        Stack().clear();
+        const Snapshot before = Take();
+
+        c.change();
+        QCoreApplication::processEvents();
+        const Snapshot after = Take();
+        ASSERT_NE(after, before);
+        ASSERT_EQ(Stack().count(), 1);
+        EXPECT_EQ(Stack().undoText(), QString::fromLatin1(c.name));
+        EXPECT_TRUE(doc.IsModified()) << "closing would ask to save";
+        EXPECT_EQ(frame.Router()->Action(ID_EDIT_UNDO)->toolTip(), QStringLiteral("Undo ") + c.name);
+
+        Route(ID_EDIT_UNDO);
+        EXPECT_EQ(Take(), before);
+        EXPECT_FALSE(doc.IsModified());
+        Route(ID_EDIT_REDO);
+        EXPECT_EQ(Take(), after);
+    }
+}
+
+TEST_F(UndoTest, TheModifiedFlagFollowsTheSavedStepAndNewClearsTheHistory)
+{
+    QTemporaryDir dir;
+    NoDialogs dialogs;
+    dialogs.savePath = dir.filePath("plot.tpf");
+    CDocManager manager(doc, dialogs);
+    SelectCells(3, 1, 3, 1);
+    QTest::keyClicks(&Table(), "one");
+    QTest::keyClick(&Table(), Qt::Key_Return);
+    QTest::keyClicks(&Table(), "two"); // typed, not confirmed
+    ASSERT_TRUE(manager.OnFileSave());
+    EXPECT_NE(ReadFileBytes(dialogs.savePath).find("two"), std::string::npos) << "the typed cell is saved";
+    EXPECT_FALSE(doc.IsModified());
+
+    Route(ID_EDIT_UNDO);
+    EXPECT_TRUE(doc.IsModified());
+    Route(ID_EDIT_REDO);
+    EXPECT_FALSE(doc.IsModified()) << "back at the saved state";
+
+    // New answered No: the typed text goes nowhere, the table starts at row 1.
+    QTest::keyClick(&Table(), Qt::Key_Down);
+    QTest::keyClicks(&Table(), "three");
+    Table().verticalScrollBar()->setValue(40);
+    boxes.QueueAnswer(MsgResult::No);
+    ASSERT_TRUE(manager.OnFileNew());
+    EXPECT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_FALSE(Table().IsEditing());
+    EXPECT_EQ(Table().GetVScrollPos(), 0);
+    EXPECT_EQ(Table().GetSelection(), CellRange(1, 1, 1, 1));
+    EXPECT_EQ(Stack().count(), 0);
+    QTest::mouseClick(Table().viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    EXPECT_FALSE(doc.IsModified());
+    for (int row = 1; row <= 10; ++row)
+        EXPECT_NE(Table().GetCellText(row, 1), "three");
+}
+
+TEST_F(UndoTest, NothingIsDraggedOffTheCanvas)
+{
+    const QPoint p = LegendPoint();
+    Drag(p, p + QPoint(-3000, -3000));
+    const CRect box = doc.m_legend.m_position;
+    EXPECT_GE(box.right, 10);
+    EXPECT_GE(box.bottom, 10);
+
+    AddAnnotation();
+    Drag(QPoint(110, 190), QPoint(5000, 5000));
+    const CRect a = doc.m_annotations.Item(0).rect;
+    const CSize canvas = Plot().Geometry().m_canvasSize;
+    EXPECT_LE(a.left, canvas.cx - 10);
+    EXPECT_LE(a.top, canvas.cy - 10);
+}
