@@ -88,10 +88,16 @@ void CTernaryView::OnInitialUpdate()
     viewport()->update();
 }
 
-void CTernaryView::OnUpdate(CView* sender, long, void*)
+void CTernaryView::OnUpdate(CView* sender, long hint, void*)
 {
     if (sender == this)
         return;
+    // Undo may bring back other fonts; the rectangles come back as they were.
+    CTernaryDoc* doc = GetDocument();
+    if (hint == CTernaryDoc::kHintStateRestored && doc && m_legend) {
+        m_legend->SetFont(ToLogicalFont(doc->m_legendFont));
+        m_annotations->SetFont(ToLogicalFont(doc->m_annotFont));
+    }
     ComputeCorners();
     viewport()->update();
 }

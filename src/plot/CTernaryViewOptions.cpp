@@ -3,6 +3,7 @@
 #include "plot/CTernaryView.h"
 
 #include "document/CTernaryDoc.h"
+#include "document/DocumentChange.h"
 #include "document/FormatOptions.h"
 #include "framework/core/ISampleTable.h"
 #include "plot/IOptionsSheet.h"
@@ -47,6 +48,8 @@ void CTernaryView::FormatAxisAndTitles(int page)
     FormatOptions options = ReadOptions(*doc);
     if (!m_optionsSheet->Run(options, page, this))
         return;
+    // One undo step; an OK that changed nothing the file holds is none.
+    DocumentChange change(doc, "Change Options");
 
     WriteAxis(doc->m_topAxis, options.axes[0]);
     WriteAxis(doc->m_leftAxis, options.axes[1]);
@@ -71,7 +74,6 @@ void CTernaryView::FormatAxisAndTitles(int page)
     doc->m_drawLegend = options.drawLegend;
     doc->m_legend.m_backColor = options.legendBackColor;
     doc->m_legend.m_drawShadow = options.drawShadow;
-    doc->SetModifiedFlag(true);
     doc->UpdateAllViews(nullptr);
     Relayout();
 }

@@ -2,6 +2,7 @@
 // by real events on the table and the plot, and the edits the document
 // manager finishes before the document changes hands.
 #include "document/CTernaryDoc.h"
+#include "document/FormatOptions.h"
 #include "document/PlotFile.h"
 #include "framework/core/CDocManager.h"
 #include "framework/core/CommandIds.h"
@@ -9,6 +10,7 @@
 #include "framework/gui/CCommandRouter.h"
 #include "plot/AnnotationLayer.h"
 #include "plot/CTernaryView.h"
+#include "plot/IOptionsSheet.h"
 #include "plot/LegendBox.h"
 #include "support/TestSupport.h"
 #include "tables/CMainFrame.h"
@@ -27,6 +29,18 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The options sheet's OK with a new title, range and legend font.
+struct EditingSheet : IOptionsSheet {
+    bool Run(FormatOptions& options, int, QWidget*) override
+    {
+        options.axes[0].title = "SiO2";
+        options.axes[1].min = 20;
+        options.legendFont.height = 30;
+        options.drawGrids = 0;
+        return true;
+    }
+};
 
 struct NoDialogs : IFileDialogs {
     QString savePath;
@@ -69,6 +83,7 @@ protected:
                 s.cells << Table().GetCellText(row, col);
         for (int i = 0; i < doc.m_legend.Count(); ++i)
             s.counts.push_back(doc.m_legend.Item(i).useCount);
+        s.cells << Table().GetCellText(0, 2); // the top axis title
         return s;
     }
     void SelectCells(int top, int left, int bottom, int right)
@@ -99,6 +114,7 @@ protected:
     }
 
     MessageBoxRecorder boxes;
+    EditingSheet sheet;
     CTernaryDoc doc;
     CMainFrame frame { &doc };
 };
@@ -177,8 +193,8 @@ TEST_F(UndoTest, EveryKindOfChangeIsOneStepUndoneAndRedoneExactly)
                 QTest::keyClicks(Plot().Annotations()->Editor(), "s");
                 QTest::keyClick(Plot().Annotations()->Editor(), Qt::Key_Return);
             } },
-        { "Delete Annotation", [&] { AddAnnotation(); },
-            [&] { QTest::keyClick(&Plot(), Qt::Key_Delete); } },
+        { "Delete Annotation", [&] { AddAnnotation(); }, [&] { QTest::keyClick(&Plot(), Qt::Key_Delete); } },
+        { "Change Options", [&] { Plot().SetOptionsSheet(&sheet); }, [&] { Plot().FormatAxisAndTitles(4); } },
         { "Bring into View", [&] { doc.m_legend.m_position.OffsetRect(-2000, 5000); },
             [&] { Route(ID_VIEW_BRING_INTO_VIEW); } },
     };
