@@ -53,7 +53,8 @@ int RunWindow(const CommandLine& cmd, int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kestrova"));
     QApplication::setApplicationName(QStringLiteral("Ternary"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ternary"));
+    // No display name: the window system would append it to every caption
+    // ("About Molvane — Ternary"); the frame's caption names the program itself.
     QGuiApplication::setDesktopFileName(QStringLiteral("ternary"));
     // On a display nobody looks at (offscreen, minimal) a box would wait for
     // ever; there the messages go to standard error, as in batch mode.

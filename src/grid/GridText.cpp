@@ -46,7 +46,16 @@ void GridDrawText(QPainter& painter, const QString& text, const CRect& rect, uns
             line.replace(QLatin1Char('\n'), QLatin1Char(' ')).remove(QLatin1Char('\r'));
         GridTextLine local;
         GridTextLine& layout = cache ? *cache : local;
-        const QStaticText& glyphs = layout.Get(line, painter.font());
+        const QStaticText* shaped = &layout.Get(line, painter.font());
+        // A line wider than the cell keeps its start and ends in an ellipsis,
+        // whatever its alignment: the start of a name or a number says most.
+        GridTextLine elided;
+        if (!(format & DT_NOCLIP) && qCeil(shaped->size().width()) > rect.Width()) {
+            const QString cut = QFontMetrics(painter.font()).elidedText(line, Qt::ElideRight, rect.Width());
+            shaped = &elided.Get(cut, painter.font());
+            format &= ~unsigned(DT_CENTER | DT_RIGHT);
+        }
+        const QStaticText& glyphs = *shaped;
         const int width = qCeil(glyphs.size().width());
         const int height = layout.Height();
         int x = rect.left;

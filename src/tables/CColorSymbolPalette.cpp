@@ -4,10 +4,13 @@
 #include "tables/CSymbolGrid.h"
 
 #include <QCursor>
+#include <QFontMetrics>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 CColorSymbolPalette::CColorSymbolPalette(QObject* parent)
     : QObject(parent)
@@ -80,7 +83,13 @@ void CColorSymbolPalette::Create()
         SwitchPages();
     });
 
-    window->setFixedSize(window->sizeHint());
+    // Wide enough for the whole caption beside the title bar's buttons, in
+    // the bold face window managers commonly use for it.
+    QFont captionFont = window->font();
+    captionFont.setBold(true);
+    QSize size = window->sizeHint();
+    size.setWidth(std::max(size.width(), QFontMetrics(captionFont).horizontalAdvance(window->windowTitle()) + 72));
+    window->setFixedSize(size);
     window->move(QCursor::pos());
     window->show();
     SwitchPages();

@@ -279,6 +279,17 @@ TEST(UrlLabel, ColoursFollowVisitedAndHoverAndFailuresAreReported)
     EXPECT_TRUE(boxes.Texts()[0].startsWith("Unable to open hyperlink:\n\n"));
     EXPECT_EQ(boxes.Boxes()[0].icon, MsgIcon::Exclamation);
     EXPECT_FALSE(other.IsVisited());
+
+    // The desktop's own opener failing (no browser) is a failure too.
+    QTemporaryDir bin;
+    ASSERT_TRUE(WriteFileBytes(bin.filePath("xdg-open"), "#!/bin/sh\nexit 3\n"));
+    QFile::setPermissions(bin.filePath("xdg-open"), QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8() + ":" + path);
+    other.OpenUrl();
+    qputenv("PATH", path);
+    ASSERT_EQ(boxes.Boxes().size(), 2u);
+    EXPECT_FALSE(other.IsVisited());
     EXPECT_EQ(CUrlLabel::ErrorText(99), "Unknown Error (99) occurred.");
 }
 

@@ -232,6 +232,14 @@ TEST(PlotFileTest, AForeignFileShowsTheThreeMessagesInOrder)
     EXPECT_EQ(doc->m_annotations.Count(), 0);
     EXPECT_EQ(doc->m_symbolSize, 6);
     EXPECT_EQ(doc->m_topAxis.title, "Top");
+
+    // Opened as a file, it stays untitled: Save asks for a name instead of
+    // writing over it. One table of a plot is enough to keep the name.
+    ASSERT_TRUE(doc->OnOpenDocument(TestDataPath("not-a-plot.tpf")));
+    EXPECT_EQ(boxes.Boxes().size(), 6u);
+    EXPECT_EQ(doc->GetTitle(), "Untitled");
+    ASSERT_TRUE(doc->OnOpenDocument(TestDataPath("second-form.tpf")));
+    EXPECT_EQ(doc->GetTitle(), "second-form.tpf");
 }
 
 TEST(PlotFileTest, OnlyTheMissingTablesAreReported)

@@ -4,6 +4,7 @@
 
 #include "grid/CCellStore.h"
 #include "grid/CTextCell.h"
+#include "grid/GridText.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -160,6 +161,24 @@ TEST(TextCell, DefaultFormatDrawsOneLineRightAlignedOnTheBottom)
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GT(ink.left(), 50);
     EXPECT_GT(ink.top(), 15);
+}
+
+TEST(TextCell, TextTooWideForItsCellKeepsItsStartAndEndsInAnEllipsis)
+{
+    // The same text right-aligned in a narrow cell and left-aligned in a
+    // wide one: the first columns of ink are the same letters.
+    const QString text = QStringLiteral("Wide sample name 12345");
+    auto draw = [&](int width, unsigned format) {
+        QImage image(200, 20, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter dc(&image);
+        dc.setPen(Qt::black);
+        GridDrawText(dc, text, CRect { 0, 0, width, 20 }, format);
+        dc.end();
+        return image.copy(0, 0, 12, 20);
+    };
+    EXPECT_EQ(draw(50, DT_RIGHT | DT_SINGLELINE), draw(200, DT_LEFT | DT_SINGLELINE));
+    EXPECT_EQ(draw(50, DT_CENTER | DT_SINGLELINE), draw(200, DT_LEFT | DT_SINGLELINE));
 }
 
 } // namespace

@@ -187,6 +187,9 @@ TEST_F(ViewFixture, DraggedAnnotationMovesAndIsSelectedThenDeleted)
 {
     AddAnnotation("move me", { 100, 400, 180, 420 });
     QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(110, 410));
+    const QImage held = Viewport()->grab().toImage();
+    EXPECT_EQ(held.pixelColor(100, 400), QColor(Qt::black)) << "the annotation held has a black frame";
+    EXPECT_EQ(held.pixelColor(179, 419), QColor(Qt::black));
     QTest::mouseMove(Viewport(), QPoint(130, 400));
     QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(130, 400));
     const Annotation& moved = doc.m_annotations.Item(0);

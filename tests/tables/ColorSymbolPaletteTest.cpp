@@ -6,6 +6,7 @@
 #include "tables/CColorSymbolPalette.h"
 #include "tables/CSymbolGrid.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QTabWidget>
 
@@ -70,6 +71,10 @@ TEST_F(PaletteTest, APickColoursEverySelectedRow)
     palette()->Show(CColorSymbolPalette::ColorPage);
     ASSERT_TRUE(palette()->IsShown());
     EXPECT_EQ(palette()->Window()->windowTitle(), "Color & Symbol");
+    QFont bold = palette()->Window()->font();
+    bold.setBold(true);
+    EXPECT_GT(palette()->Window()->width(), QFontMetrics(bold).horizontalAdvance("Color & Symbol") + 40)
+        << "room for the whole caption";
     EXPECT_EQ(palette()->Tabs()->tabText(0), "Color");
     EXPECT_EQ(palette()->Tabs()->tabText(1), "Symbol");
     EXPECT_EQ(palette()->Tabs()->tabPosition(), QTabWidget::South);
@@ -97,6 +102,7 @@ TEST_F(PaletteTest, RightClickAndDoubleClickInTheSymbolColumnOpenTheirPages)
     EXPECT_FALSE(palette()->IsShown()) << "other columns do nothing";
     QTest::mouseClick(table.viewport(), Qt::RightButton, {}, CellCentre(3, 5));
     ASSERT_TRUE(palette()->IsShown());
+    EXPECT_EQ(table.GetSelection(), CellRange(3, 1, 3, 5)) << "the row clicked is the one the pick goes to";
     EXPECT_EQ(palette()->Tabs()->currentIndex(), CColorSymbolPalette::SymbolPage);
     QWidget* window = palette()->Window();
     const QPoint where = window->pos();

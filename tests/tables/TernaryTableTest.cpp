@@ -343,3 +343,19 @@ TEST_F(TernaryTableTest, PrintAndPreviewShowTheVisibleCellsFourTimesLarger)
     }
     EXPECT_EQ(ReadFileBytes(dir.filePath("table.pdf")).rfind("%PDF-", 0), 0u);
 }
+
+TEST_F(TernaryTableTest, AnEditEndedWithoutAChangeLeavesTheDocumentUnmodified)
+{
+    const QPoint cell = [&] {
+        const CRect r = table.GetCellRect(1, 2);
+        return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    }();
+    QTest::mouseDClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+    ASSERT_NE(table.GetCellEdit(), nullptr);
+    QTest::keyClick(table.GetCellEdit(), Qt::Key_Escape);
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, cell + QPoint(0, 40));
+    QTest::keyClick(&table, Qt::Key_Escape); // type-over: Esc starts and ends on the cell's own text
+    QTest::keyClick(&table, Qt::Key_Down);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(Text(1, 2), "20");
+}

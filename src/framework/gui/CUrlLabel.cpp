@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMouseEvent>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -18,6 +20,27 @@ CUrlLabel::Opener& CurrentOpener()
 // The desktop gives no reason when it cannot open an address; the usual one
 // is that nothing is registered for it.
 constexpr int kNoAssociation = 31;
+
+// Opens the address with the desktop's opener. xdg-open is waited for a few
+// seconds, because Qt only reports whether it could be started: a desktop
+// without a browser makes it fail at once, and that must not count as
+// opened. One still running then is taken to have handed the address on.
+bool OpenWithDesktop(const QString& url)
+{
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return QDesktopServices::openUrl(QUrl(url));
+    auto* process = new QProcess(qApp);
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    process->start(opener, { url });
+    if (!process->waitForStarted(3000)) {
+        process->deleteLater();
+        return false;
+    }
+    if (!process->waitForFinished(3000))
+        return true;
+    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+}
 
 COLORREF FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
 QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
@@ -90,7 +113,7 @@ void CUrlLabel::OpenUrl()
 {
     const Opener& opener = CurrentOpener();
     const QString url = GetUrl();
-    const bool ok = opener ? opener(url) : QDesktopServices::openUrl(QUrl(url));
+    const bool ok = opener ? opener(url) : OpenWithDesktop(url);
     if (ok) {
         MarkVisited(true);
         return;
