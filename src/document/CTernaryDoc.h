@@ -82,6 +82,9 @@ public:
     // (see DocumentChange); nested pairs join the outermost one.
     void BeginChange(const char* text);
     void EndChange();
+    // Names the change running now when it has no name yet (a press that
+    // turns out to drag an axis edge).
+    void NameChange(const char* text);
     bool IsChanging() const { return m_changeDepth > 0; }
     // Writes the state back and tells every view (kHintStateRestored).
     void RestoreState(const DocumentState& state);

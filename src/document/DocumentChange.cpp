@@ -76,6 +76,12 @@ void CTernaryDoc::BeginChange(const char* text)
     m_changeText = text ? text : "";
 }
 
+void CTernaryDoc::NameChange(const char* text)
+{
+    if (m_changeDepth > 0 && m_changeText.empty() && text)
+        m_changeText = text;
+}
+
 void CTernaryDoc::EndChange()
 {
     if (m_changeDepth == 0 || --m_changeDepth > 0)

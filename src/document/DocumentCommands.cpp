@@ -1,6 +1,7 @@
 // The document's own commands: the Options menu's toggles and symbol sizes,
 // the two tools and the two zoom buttons, with their update handlers.
 #include "document/CTernaryDoc.h"
+#include "document/DocumentChange.h"
 #include "document/IPlotView.h"
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CView.h"
@@ -34,28 +35,28 @@ void CTernaryDoc::RepaintPlot() const
 
 void CTernaryDoc::ToggleGrids()
 {
+    DocumentChange change(this, m_drawGrids ? "Hide Grids" : "Show Grids");
     m_drawGrids = !m_drawGrids;
     // A plot without grids shows ticks, so that the values can still be read.
     if (!m_drawGrids && !m_drawTicks)
         m_drawTicks = 1;
-    SetModifiedFlag();
     RepaintPlot();
 }
 
 void CTernaryDoc::ToggleLegend()
 {
+    DocumentChange change(this, m_drawLegend ? "Hide Legend" : "Show Legend");
     m_drawLegend = !m_drawLegend;
-    SetModifiedFlag();
     RepaintPlot();
 }
 
 void CTernaryDoc::RegisterCommands()
 {
-    // Changes of saved values mark the document modified; the zoom and the
-    // tool choice are not saved and do not.
-    auto change = [this](int& field, int value, bool repaint) {
+    // Changes of saved values are undo steps and mark the document modified;
+    // the zoom and the tool choice are not saved and are neither.
+    auto change = [this](int& field, int value, bool repaint, const char* name) {
+        DocumentChange step(this, name);
         field = value;
-        SetModifiedFlag();
         if (repaint)
             RepaintPlot();
     };
@@ -66,19 +67,19 @@ void CTernaryDoc::RegisterCommands()
     // structured bindings.
     for (const auto& entry : sizes) {
         const int size = entry.second;
-        OnCommand(entry.first, [this, change, size] { change(m_symbolSize, size, true); });
+        OnCommand(entry.first, [this, change, size] { change(m_symbolSize, size, true, "Symbol Size"); });
         OnUpdateCommand(entry.first, [this, size](CCmdUI& ui) { ui.SetCheck(m_symbolSize == size); });
     }
 
-    OnCommand(ID_AUTO_ADD, [this, change] { change(m_autoAdd, !m_autoAdd, false); });
+    OnCommand(ID_AUTO_ADD, [this, change] { change(m_autoAdd, !m_autoAdd, false, "Auto-add"); });
     OnUpdateCommand(ID_AUTO_ADD, [this](CCmdUI& ui) { ui.SetCheck(m_autoAdd == 1); });
-    OnCommand(ID_AUTO_100, [this, change] { change(m_autoBalance, !m_autoBalance, true); });
+    OnCommand(ID_AUTO_100, [this, change] { change(m_autoBalance, !m_autoBalance, true, "Auto-100%"); });
     OnUpdateCommand(ID_AUTO_100, [this](CCmdUI& ui) { ui.SetCheck(m_autoBalance == 1); });
 
     OnCommand(ID_TOGGLE_GRID, [this] { ToggleGrids(); });
     OnUpdateCommand(ID_TOGGLE_GRID,
         [this](CCmdUI& ui) { ui.SetText(m_drawGrids ? QStringLiteral("Hide grids") : QStringLiteral("Show grids")); });
-    OnCommand(ID_SHOW_NAMES, [this, change] { change(m_showId, !m_showId, true); });
+    OnCommand(ID_SHOW_NAMES, [this, change] { change(m_showId, !m_showId, true, "Sample Names"); });
     OnUpdateCommand(ID_SHOW_NAMES, [this](CCmdUI& ui) {
         ui.SetText(m_showId ? QStringLiteral("Hide sample names") : QStringLiteral("Show sample names"));
     });
@@ -87,7 +88,9 @@ void CTernaryDoc::RegisterCommands()
         ui.SetText(m_drawLegend ? QStringLiteral("Hide legend") : QStringLiteral("Show legend"));
     });
 
+    // Ending an annotation edit may add or change one: a step of its own.
     auto endAnnotationEdit = [this] {
+        DocumentChange step(this, nullptr);
         if (IPlotView* plot = PlotView()) {
             plot->EndAnnotationEdit();
             plot->InvalidatePlot();

@@ -184,7 +184,6 @@ private:
     bool m_dragging = false;
     CPoint m_lastPoint;
     DragStartLimits m_dragStartLimits;
-    AxisSettings m_axesAtPress[3];
     QPixmap m_dragPicture;
     QString m_tipText;
     bool m_fontsCreated = false;

@@ -2,6 +2,7 @@
 #include "plot/PlotContextMenu.h"
 
 #include "document/CTernaryDoc.h"
+#include "document/DocumentChange.h"
 #include "framework/core/CommandIds.h"
 #include "plot/CTernaryView.h"
 
@@ -73,9 +74,8 @@ void CTernaryView::ResetAxes()
     CTernaryDoc* doc = GetDocument();
     if (!doc)
         return;
+    DocumentChange change(doc, "Reset Axis");
     for (AxisSettings* axis : { &doc->m_topAxis, &doc->m_leftAxis, &doc->m_rightAxis }) {
-        if (axis->min != 0 || axis->max != 100 || axis->increment != 10)
-            doc->SetModifiedFlag();
         axis->min = 0;
         axis->max = 100;
         axis->increment = 10;

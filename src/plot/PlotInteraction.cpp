@@ -4,6 +4,7 @@
 // pointer, the presses for the legend and the annotations, the double click
 // that opens the options sheet, Delete and the Legend dialog key.
 #include "document/CTernaryDoc.h"
+#include "document/DocumentChange.h"
 #include "framework/core/ISampleTable.h"
 #include "framework/gui/CDC.h"
 #include "framework/gui/CStatusBar.h"
@@ -48,8 +49,6 @@ bool IsModifierKey(int key)
         return false;
     }
 }
-
-bool SameLimits(const AxisSettings& a, const AxisSettings& b) { return a.min == b.min && a.max == b.max; }
 
 } // namespace
 
@@ -175,9 +174,8 @@ void CTernaryView::StartDrag(CPoint p)
     CTernaryDoc* doc = GetDocument();
     m_lastPoint = p;
     m_dragStartLimits = EdgeDragStart(m_hitState, { doc->m_topAxis, doc->m_leftAxis, doc->m_rightAxis });
-    m_axesAtPress[0] = doc->m_topAxis;
-    m_axesAtPress[1] = doc->m_leftAxis;
-    m_axesAtPress[2] = doc->m_rightAxis;
+    if (IsEdgeHit(m_hitState))
+        doc->NameChange("Drag Edge");
     // Only the outline follows the pointer; the plot stays as it was pressed.
     m_dragPicture = viewport()->grab();
     m_dragging = true;
@@ -211,6 +209,7 @@ void CTernaryView::mousePressEvent(QMouseEvent* event)
     }
     if (event->button() != Qt::LeftButton)
         return;
+    BeginPlotChange();
     if (doc->m_textTool) {
         m_hitState = HitTextTool;
         SetHitCursor();
@@ -236,10 +235,7 @@ void CTernaryView::EndDrag()
     CTernaryDoc* doc = GetDocument();
     if (IsEdgeHit(m_hitState)) {
         const AxisTriple axes { doc->m_topAxis, doc->m_leftAxis, doc->m_rightAxis };
-        SnapEdgeDrag(m_hitState, axes);
-        if (!SameLimits(doc->m_topAxis, m_axesAtPress[0]) || !SameLimits(doc->m_leftAxis, m_axesAtPress[1])
-            || !SameLimits(doc->m_rightAxis, m_axesAtPress[2]))
-            doc->SetModifiedFlag();
+        SnapEdgeDrag(m_hitState, axes); // the press-to-release change records it
     }
     m_dragging = false;
     m_dragPicture = {};
@@ -261,6 +257,7 @@ void CTernaryView::mouseReleaseEvent(QMouseEvent* event)
     m_hitState = HitNothing;
     ComputeCorners();
     viewport()->update();
+    EndPlotChange();
 }
 
 void CTernaryView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -269,6 +266,7 @@ void CTernaryView::mouseDoubleClickEvent(QMouseEvent* event)
     if (!doc || event->button() != Qt::LeftButton || !m_legend)
         return;
     const CPoint p = ToPoint(event->position());
+    DocumentChange change(doc, nullptr);
     if (m_annotations->OnLButtonDblClk(p, doc->m_textTool != 0))
         return;
     if (doc->m_drawLegend) {
@@ -288,6 +286,7 @@ void CTernaryView::keyPressEvent(QKeyEvent* event)
     if (!doc)
         return;
     if (event->key() == Qt::Key_Delete) {
+        DocumentChange change(doc, "Delete Annotation");
         if (doc->m_annotations.DeleteSelected())
             viewport()->update();
         return;

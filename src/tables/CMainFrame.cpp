@@ -1,6 +1,7 @@
 #include "tables/CMainFrame.h"
 
 #include "document/CTernaryDoc.h"
+#include "document/DocumentChange.h"
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CCommandRouter.h"
@@ -231,10 +232,9 @@ void CMainFrame::OnLegendDialog()
     if (!m_doc)
         return;
     CLegendDialog dialog(m_doc->m_legend, this);
-    if (dialog.exec() == QDialog::Accepted && dialog.Changed()) {
-        m_doc->SetModifiedFlag();
+    DocumentChange change(m_doc, "Legend");
+    if (dialog.exec() == QDialog::Accepted && dialog.Changed())
         m_doc->RepaintPlot();
-    }
 }
 
 void CMainFrame::showEvent(QShowEvent* event)

@@ -13,15 +13,19 @@
 #include "plot/IOptionsSheet.h"
 #include "plot/LegendBox.h"
 #include "support/TestSupport.h"
+#include "tables/CLegendDialog.h"
+#include "tables/CLegendGrid.h"
 #include "tables/CMainFrame.h"
 #include "tables/CTernaryTable.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <functional>
@@ -195,6 +199,25 @@ TEST_F(UndoTest, EveryKindOfChangeIsOneStepUndoneAndRedoneExactly)
             } },
         { "Delete Annotation", [&] { AddAnnotation(); }, [&] { QTest::keyClick(&Plot(), Qt::Key_Delete); } },
         { "Change Options", [&] { Plot().SetOptionsSheet(&sheet); }, [&] { Plot().FormatAxisAndTitles(4); } },
+        { "Drag Edge", [] {},
+            [&] {
+                const auto& c = Plot().Geometry().m_corners; // C0-C1 is the top axis minimum
+                const QPoint edge((c[0].x + c[1].x) / 2, (c[0].y + c[1].y) / 2);
+                QTest::mouseMove(Viewport(), edge);
+                Drag(edge, edge - QPoint(0, 60));
+            } },
+        { "Symbol Size", [] {}, [&] { Route(ID_SYMBOL_HUGE); } },
+        { "Hide Grids", [] {}, [&] { Route(ID_TOGGLE_GRID); } },
+        { "Legend", [] {},
+            [&] {
+                QTimer::singleShot(0, [] {
+                    auto* dialog = qobject_cast<CLegendDialog*>(QApplication::activeModalWidget());
+                    ASSERT_NE(dialog, nullptr);
+                    dialog->Grid()->SetCellText(1, CLegendGrid::kTextCol, "Gabbro");
+                    dialog->accept();
+                });
+                QTest::keyClick(&Plot(), Qt::Key_L); // a key on the plot opens the Legend dialog
+            } },
         { "Bring into View", [&] { doc.m_legend.m_position.OffsetRect(-2000, 5000); },
             [&] { Route(ID_VIEW_BRING_INTO_VIEW); } },
     };
