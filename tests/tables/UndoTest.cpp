@@ -58,6 +58,7 @@ struct Snapshot {
     std::string bytes;
     QStringList cells;
     std::vector<int> counts;
+    CPoint pan;
     bool operator==(const Snapshot&) const = default;
 };
 
@@ -88,6 +89,7 @@ protected:
         for (int i = 0; i < doc.m_legend.Count(); ++i)
             s.counts.push_back(doc.m_legend.Item(i).useCount);
         s.cells << Table().GetCellText(0, 2); // the top axis title
+        s.pan = Plot().PanOffset();
         return s;
     }
     void SelectCells(int top, int left, int bottom, int right)
@@ -205,6 +207,13 @@ TEST_F(UndoTest, EveryKindOfChangeIsOneStepUndoneAndRedoneExactly)
                 const QPoint edge((c[0].x + c[1].x) / 2, (c[0].y + c[1].y) / 2);
                 QTest::mouseMove(Viewport(), edge);
                 Drag(edge, edge - QPoint(0, 60));
+            } },
+        { "Pan", [] {},
+            [&] {
+                const auto& c = Plot().Geometry().m_corners;
+                const QPoint inside((c[0].x + c[2].x + c[4].x) / 3, (c[0].y + c[2].y + c[4].y) / 3);
+                QTest::mouseMove(Viewport(), inside);
+                Drag(inside, inside + QPoint(30, 20));
             } },
         { "Symbol Size", [] {}, [&] { Route(ID_SYMBOL_HUGE); } },
         { "Hide Grids", [] {}, [&] { Route(ID_TOGGLE_GRID); } },
