@@ -76,7 +76,8 @@ private:
     void CreateToolBar();
     void CreateClient();
     // Edit Undo and Redo over the document's stack, and View Bring Legend
-    // and Annotations into View (CMainFrameUndo.cpp).
+    // and Annotations into View, and the end of edits before other commands
+    // (CMainFrameUndo.cpp).
     void RegisterUndoCommands();
     void OnFocusChanged(QWidget* old, QWidget* now);
     // A key on the plot: the Legend dialog, modal; OK repaints the plot.

@@ -18,6 +18,16 @@ void CMainFrame::RegisterUndoCommands()
     QAction* redo = m_router->Action(ID_EDIT_REDO);
     redo->setShortcuts({ QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z")) });
     OnCommand(ID_VIEW_BRING_INTO_VIEW, [this] { m_plot->BringIntoView(); });
+    // Print, export, the file commands and the options all see what the user
+    // sees: an edit in progress ends first, as Enter would. The Edit commands
+    // and the two tools end or use the edit themselves.
+    m_router->SetBeforeRoute([this](int id) {
+        const bool editCommand = id == ID_EDIT_CUT || id == ID_EDIT_COPY || id == ID_EDIT_PASTE || id == ID_EDIT_CLEAR
+            || id == ID_EDIT_FILL_DOWN || id == ID_EDIT_UNDO || id == ID_EDIT_REDO || id == ID_TOOL_TEXT
+            || id == ID_TOOL_DRAG;
+        if (m_doc && !editCommand)
+            m_doc->FinishEdits();
+    });
     if (!m_doc)
         return;
     m_doc->EnableUndo();

@@ -274,6 +274,12 @@ TEST_F(UndoTest, TheModifiedFlagFollowsTheSavedStepAndNewClearsTheHistory)
     Route(ID_EDIT_REDO);
     EXPECT_FALSE(doc.IsModified()) << "back at the saved state";
 
+    // Any command but the Edit ones (Print, Export, the options) ends the edit first.
+    QTest::keyClicks(&Table(), "four");
+    Route(ID_SYMBOL_HUGE);
+    EXPECT_FALSE(Table().IsEditing());
+    EXPECT_EQ(doc.GetSample(4).name, "four");
+
     // New answered No: the typed text goes nowhere, the table starts at row 1.
     QTest::keyClick(&Table(), Qt::Key_Down);
     QTest::keyClicks(&Table(), "three");

@@ -56,6 +56,8 @@ std::vector<CCmdTarget*> CCommandRouter::Targets() const
 
 bool CCommandRouter::Route(int id)
 {
+    if (m_beforeRoute)
+        m_beforeRoute(id);
     for (CCmdTarget* target : Targets()) {
         if (target->OnCmdMsg(id))
             return true;

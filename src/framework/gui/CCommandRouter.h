@@ -44,7 +44,10 @@ public:
     QAction* Action(int id);
 
     // Sends the command along the route; false when no target handled it.
+    // The hook set with SetBeforeRoute runs first.
     bool Route(int id);
+    // Runs before every routed command (the frame ends edits in progress).
+    void SetBeforeRoute(std::function<void(int id)> hook) { m_beforeRoute = std::move(hook); }
 
     // The state the update handlers give the command now.
     CCmdUI QueryState(int id) const;
@@ -65,6 +68,7 @@ private:
 
     QWidget* m_window;
     RouteFunction m_route;
+    std::function<void(int)> m_beforeRoute;
     std::map<int, QAction*> m_actions;
     QTimer* m_idleTimer = nullptr;
 };
