@@ -63,6 +63,7 @@ void CTernaryDoc::DeleteContents()
     // New and Open start a history of their own.
     if (m_undoStack)
         m_undoStack->clear();
+    m_selectionBefore.reset();
 }
 
 bool CTernaryDoc::OnNewDocument()

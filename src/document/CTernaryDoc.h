@@ -135,5 +135,6 @@ private:
     int m_changeDepth = 0;
     std::unique_ptr<DocumentState> m_changeBefore;
     std::string m_changeText;
+    std::unique_ptr<DocumentState> m_selectionBefore; // annotations before a selection not yet in a step
     bool m_loadedForeignFile = false;
 };

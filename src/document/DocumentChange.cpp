@@ -86,10 +86,22 @@ void CTernaryDoc::EndChange()
 {
     if (m_changeDepth == 0 || --m_changeDepth > 0)
         return;
-    const std::unique_ptr<DocumentState> before = std::move(m_changeBefore);
-    auto [changedBefore, changedAfter] = DocumentState::Difference(*before, DocumentState::Capture(*this));
-    if (changedBefore.IsEmpty())
+    std::unique_ptr<DocumentState> before = std::move(m_changeBefore);
+    const DocumentState after = DocumentState::Capture(*this);
+    auto [changedBefore, changedAfter] = DocumentState::Difference(*before, after);
+    if (changedBefore.IsEmpty()) {
+        // The file holds which annotations are selected, but selecting is no
+        // step: the selection before it goes into the next step, so undoing
+        // everything brings the file's selection back too.
+        if (!m_selectionBefore && DocumentState::SelectionDiffers(*before, after))
+            m_selectionBefore = std::move(before);
         return;
+    }
+    if (m_selectionBefore) {
+        changedBefore.TakeAnnotations(*m_selectionBefore);
+        changedAfter.TakeAnnotations(after);
+        m_selectionBefore.reset();
+    }
     if (!m_undoStack) {
         SetModifiedFlag(true);
         return;
@@ -105,6 +117,7 @@ void CTernaryDoc::EndChange()
 
 void CTernaryDoc::RestoreState(const DocumentState& state)
 {
+    m_selectionBefore.reset(); // it belonged to the state being left
     state.Restore(*this);
     UpdateAllViews(nullptr, kHintStateRestored, const_cast<DocumentState*>(&state));
 }

@@ -216,6 +216,16 @@ void DocumentState::Restore(CTernaryDoc& doc) const
     }
 }
 
+bool DocumentState::SelectionDiffers(const DocumentState& before, const DocumentState& after)
+{
+    if (!before.m_annotations || !after.m_annotations || before.m_annotations->size() != after.m_annotations->size())
+        return false;
+    for (std::size_t i = 0; i < before.m_annotations->size(); ++i)
+        if ((*before.m_annotations)[i].selected != (*after.m_annotations)[i].selected)
+            return true;
+    return false;
+}
+
 std::vector<int> DocumentState::Rows() const
 {
     std::vector<int> rows;

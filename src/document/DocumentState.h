@@ -63,6 +63,12 @@ public:
     // the plot must have ended (the lists' end-edit hooks run first anyway).
     void Restore(CTernaryDoc& doc) const;
 
+    // True when the annotations of two captures differ in their selected
+    // flags only (a click that selects is no step of its own).
+    static bool SelectionDiffers(const DocumentState& before, const DocumentState& after);
+    // Takes the annotations part of another state (a capture holds it).
+    void TakeAnnotations(const DocumentState& from) { m_annotations = from.m_annotations; }
+
     // Rows whose records this state holds, in ascending order.
     std::vector<int> Rows() const;
     bool HasSettings() const { return m_settings.has_value(); }

@@ -109,13 +109,13 @@ protected:
         const CRect box = doc.m_legend.m_position;
         return { box.left + 3, box.top + 3 };
     }
-    // A selected annotation at (100, 180)-(180, 200).
-    void AddAnnotation()
+    // An annotation at (100, 180)-(180, 200).
+    void AddAnnotation(int selected = 1)
     {
         auto a = std::make_unique<Annotation>();
         a->text = "Note";
         a->rect = { 100, 180, 180, 200 };
-        a->selected = 1;
+        a->selected = selected;
         doc.m_annotations.Add(std::move(a));
     }
 
@@ -193,8 +193,11 @@ TEST_F(UndoTest, EveryKindOfChangeIsOneStepUndoneAndRedoneExactly)
                 QTest::keyClick(Plot().Annotations()->Editor(), Qt::Key_Return);
             } },
         { "Move Annotation", [&] { AddAnnotation(); }, [&] { Drag(QPoint(110, 190), QPoint(150, 160)); } },
-        { "Edit Annotation", [&] { AddAnnotation(); },
+        // The double click's first press selects the annotation, which is no
+        // step; undo still brings back the file's unselected flag.
+        { "Edit Annotation", [&] { AddAnnotation(0); },
             [&] {
+                QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(110, 190));
                 QTest::mouseDClick(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(110, 190));
                 QTest::keyClicks(Plot().Annotations()->Editor(), "s");
                 QTest::keyClick(Plot().Annotations()->Editor(), Qt::Key_Return);
