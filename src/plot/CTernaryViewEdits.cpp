@@ -97,12 +97,16 @@ void CTernaryView::BringIntoView()
     CDC measure;
     m_legend->Layout(measure);
     DocumentChange change(doc, "Bring into View");
+    // Only what is out of reach moves, and then wholly onto the canvas.
     const CSize canvas = m_geo.m_canvasSize;
+    auto bringBack = [&](const CRect& r) {
+        return OffsetOntoCanvas(r, canvas) == CPoint {} ? CPoint {} : OffsetOntoCanvas(r, canvas, kCoordLimit);
+    };
     CRect& box = doc->m_legend.m_position;
-    const CPoint d = OffsetOntoCanvas(box, canvas);
+    const CPoint d = bringBack(box);
     box.OffsetRect(d.x, d.y);
     for (const auto& a : doc->m_annotations.m_items) {
-        const CPoint shift = OffsetOntoCanvas(a->rect, canvas);
+        const CPoint shift = bringBack(a->rect);
         a->rect.OffsetRect(shift.x, shift.y);
     }
     viewport()->update();

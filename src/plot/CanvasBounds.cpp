@@ -6,11 +6,11 @@
 
 namespace {
 
-// The shift along one axis that keeps min(keep, size of the object) of the
+// The shift along one axis that keeps min(wanted, size of the object) of the
 // span lo..hi within 0..extent. Files may hold any coordinates: 64-bit sums.
-int Shift(int lo, int hi, int extent)
+int Shift(int lo, int hi, int extent, int wanted)
 {
-    const long long keep = std::clamp<long long>(static_cast<long long>(hi) - lo, 0, kKeepOnCanvas);
+    const long long keep = std::clamp<long long>(static_cast<long long>(hi) - lo, 0, std::max(0, wanted));
     if (hi < keep)
         return ClampCoord(keep - hi);
     if (lo > extent - keep)
@@ -20,7 +20,7 @@ int Shift(int lo, int hi, int extent)
 
 } // namespace
 
-CPoint OffsetOntoCanvas(const CRect& rect, CSize canvas)
+CPoint OffsetOntoCanvas(const CRect& rect, CSize canvas, int keep)
 {
-    return { Shift(rect.left, rect.right, canvas.cx), Shift(rect.top, rect.bottom, canvas.cy) };
+    return { Shift(rect.left, rect.right, canvas.cx, keep), Shift(rect.top, rect.bottom, canvas.cy, keep) };
 }

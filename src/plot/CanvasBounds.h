@@ -7,6 +7,6 @@
 // canvas, the area the scroll bars reach.
 inline constexpr int kKeepOnCanvas = 10;
 
-// How far rect must move so that enough of it lies on a canvas of the given
-// size; (0, 0) when it already does.
-CPoint OffsetOntoCanvas(const CRect& rect, CSize canvas);
+// How far rect must move so that keep units of it (all of it when it is
+// smaller) lie on a canvas of the given size; (0, 0) when they already do.
+CPoint OffsetOntoCanvas(const CRect& rect, CSize canvas, int keep = kKeepOnCanvas);

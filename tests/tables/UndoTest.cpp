@@ -314,4 +314,11 @@ TEST_F(UndoTest, NothingIsDraggedOffTheCanvas)
     const CSize canvas = Plot().Geometry().m_canvasSize;
     EXPECT_LE(a.left, canvas.cx - 10);
     EXPECT_LE(a.top, canvas.cy - 10);
+
+    // A file's annotation off the canvas comes back whole; what is within
+    // reach stays where it is.
+    doc.m_annotations.Item(0).rect = { -3000, 100, -2900, 120 };
+    Route(ID_VIEW_BRING_INTO_VIEW);
+    EXPECT_EQ(doc.m_annotations.Item(0).rect, (CRect { 0, 100, 100, 120 }));
+    EXPECT_EQ(doc.m_legend.m_position, box);
 }
