@@ -16,18 +16,19 @@
 #include <string>
 #include <vector>
 
+class CTernaryTable;
 class CTernaryView;
 class DocumentState;
-class QUndoStack;
-class CTernaryTable;
 class IPlotView;
+class QUndoStack;
 
 // One ternary diagram: up to 2,000 samples, three axes, the plot options,
 // the legend, the annotations, three fonts and the custom colours. The
 // application keeps one document for its whole life and reuses it for every
 // New and Open; some fields survive both (see ResetPlotSettings and
 // DeleteContents). Fields are public: the views and option pages read and
-// change them directly, then mark the document modified where they must.
+// change them directly, inside a DocumentChange, which makes the change an
+// undo step and marks the document modified.
 //
 // The document is also a command target on the frame's route: it handles the
 // Options menu's toggles and symbol sizes, the two tools and the zoom
@@ -64,8 +65,7 @@ public:
     bool OnOpenDocument(const QString& path, QIODevice& file) override;
     // Appends the samples of a CSV or TSV file after the last row in use,
     // through one AppendSamples. The slots filled; none when the file was
-    // refused (a message said why).
-    // One undo step.
+    // refused (a message said why). One undo step.
     SlotRange ImportSampleFile(const QString& path);
     // A saved document is the undo stack's clean state.
     bool OnSaveDocument(const QString& path) override;
@@ -85,7 +85,6 @@ public:
     // Names the change running now when it has no name yet (a press that
     // turns out to drag an axis edge).
     void NameChange(const char* text);
-    bool IsChanging() const { return m_changeDepth > 0; }
     // Writes the state back and tells every view (kHintStateRestored).
     void RestoreState(const DocumentState& state);
 
