@@ -8,6 +8,7 @@
 #include "document/DocumentState.h"
 
 #include <QUndoStack>
+#include <algorithm>
 
 CTernaryDoc::CTernaryDoc()
     : m_customColors { RGB(100, 180, 250), RGB(100, 120, 100), RGB(100, 120, 50), RGB(100, 120, 0), RGB(200, 180, 250),
@@ -53,9 +54,40 @@ void CTernaryDoc::ResetPlotSettings()
     m_legendFont.color = RGB(0, 0, 0);
 }
 
+bool CTernaryDoc::EnsureSampleSlot(int slot)
+{
+    if (slot < 1 || slot >= kMaxSampleSlots)
+        return false;
+    const int needed = std::min(slot + 2, kMaxSampleSlots);
+    if (needed > m_sampleSlots) {
+        // Doubling keeps a load that fills slots in order from copying the
+        // records once per row.
+        if (static_cast<std::size_t>(needed) > m_samples.capacity())
+            m_samples.reserve(std::min<std::size_t>(
+                std::max<std::size_t>(m_samples.capacity() * 2, static_cast<std::size_t>(needed)), kMaxSampleSlots));
+        m_samples.resize(static_cast<std::size_t>(needed));
+        m_sampleSlots = needed;
+    }
+    return true;
+}
+
+int CTernaryDoc::LastUsedSlot() const
+{
+    for (int slot = m_sampleSlots - 1; slot > 0; --slot)
+        if (GetSample(slot).InUse())
+            return slot;
+    return 0;
+}
+
 void CTernaryDoc::DeleteContents()
 {
     m_showId = 0;
+    // Back to the slots of a new document; a big file's memory is given back.
+    if (m_sampleSlots > kSampleSlots) {
+        m_samples.resize(static_cast<std::size_t>(kSampleSlots));
+        m_samples.shrink_to_fit();
+        m_sampleSlots = kSampleSlots;
+    }
     for (int slot = 1; slot < m_sampleSlots; ++slot)
         GetSample(slot).Empty();
     m_annotations.Clear();

@@ -22,7 +22,7 @@ class DocumentState;
 class IPlotView;
 class QUndoStack;
 
-// One ternary diagram: up to 2,000 samples, three axes, the plot options,
+// One ternary diagram: up to 1,000,000 samples, three axes, the plot options,
 // the legend, the annotations, three fonts and the custom colours. The
 // application keeps one document for its whole life and reuses it for every
 // New and Open; some fields survive both (see ResetPlotSettings and
@@ -35,7 +35,11 @@ class QUndoStack;
 // buttons (DocumentCommands.cpp), repainting the plot through IPlotView.
 class CTernaryDoc : public CDocument, public CCmdTarget {
 public:
+    // Slots are numbered from 1 (slot 0 is never used). There are always at
+    // least kSampleSlots of them, and as many more as the highest slot in use
+    // needs, up to kMaxSampleSlots.
     static constexpr int kSampleSlots = 2001;
+    static constexpr int kMaxSampleSlots = 1000001;
 
     CTernaryDoc();
     ~CTernaryDoc() override;
@@ -43,6 +47,13 @@ public:
     // The slot's record; callers stay within 0 .. m_sampleSlots - 1.
     SampleRecord& GetSample(int slot) { return m_samples[static_cast<std::size_t>(slot)]; }
     const SampleRecord& GetSample(int slot) const { return m_samples[static_cast<std::size_t>(slot)]; }
+    // Makes room for the slot and the one after it (the table's empty row
+    // past the last sample), within kMaxSampleSlots. False for a slot that
+    // can never exist (below 1 or above kMaxSampleSlots - 1). Growing moves
+    // the records: references to them are stale afterwards.
+    bool EnsureSampleSlot(int slot);
+    // The highest slot in use, 0 when none is.
+    int LastUsedSlot() const;
 
     // Axis titles and ranges, grid and tick options and the three fonts back
     // to their defaults. Increments, label gaps and the options New keeps

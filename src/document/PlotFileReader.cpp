@@ -25,7 +25,7 @@ void ReportMissing(const char* table)
 // What ReadPlotData could not place, told after the load.
 struct DroppedRows {
     int replaced = 0; // named a slot an earlier row had filled; the later row wins
-    int noSlot = 0; // no row number, or one outside 1 to 2000
+    int noSlot = 0; // no row number, or one outside 1 to 1,000,000
     int beyond = 0; // past the rows a table is read to
 
     // One message for all, or none when nothing was dropped.
@@ -46,7 +46,8 @@ struct DroppedRows {
     }
 };
 
-// Columns are looked up once: files hold up to 2,000 rows here.
+// Columns are looked up once: files hold up to a million rows here. The
+// document grows to the highest slot a row names.
 DroppedRows ReadPlotData(CTernaryDoc& doc, const CTextTableReader& reader)
 {
     const int rowColumn = reader.ColumnIndex(kRowColumn);
@@ -57,13 +58,13 @@ DroppedRows ReadPlotData(CTernaryDoc& doc, const CTextTableReader& reader)
     const int colorColumn = reader.ColumnIndex(kColorId);
     const int symbolColumn = reader.ColumnIndex(kSymbolId);
     DroppedRows dropped;
-    dropped.beyond = std::max(0, reader.GetRowCount() - doc.m_sampleSlots);
+    dropped.beyond = std::max(0, reader.GetRowCount() - CTernaryDoc::kMaxSampleSlots);
     std::string_view cell;
-    for (int i = 0; i < reader.GetRowCount() && i < doc.m_sampleSlots; ++i) {
+    for (int i = 0; i < reader.GetRowCount() && i < CTernaryDoc::kMaxSampleSlots; ++i) {
         int slot = i + 1;
         // A row cell that holds no number, or names a slot that does not
         // exist, makes the row unusable.
-        if ((reader.GetValueAt(i, rowColumn, cell) && !ScanInt(cell, slot)) || slot < 1 || slot >= doc.m_sampleSlots) {
+        if ((reader.GetValueAt(i, rowColumn, cell) && !ScanInt(cell, slot)) || !doc.EnsureSampleSlot(slot)) {
             ++dropped.noSlot;
             continue;
         }
@@ -293,7 +294,7 @@ bool ReadPlotFile(CTernaryDoc& doc, CArchive& archive)
         ReadPlotOptions(doc, reader);
     else
         ReportMissing(kPlotOptions);
-    dropped.Report(doc.m_sampleSlots - 1, doc.m_sampleSlots);
+    dropped.Report(CTernaryDoc::kMaxSampleSlots - 1, CTernaryDoc::kMaxSampleSlots);
     if (reader.FindTable(kAnnotation))
         ReadAnnotations(doc, reader);
     if (reader.FindTable(kLegendInfo))

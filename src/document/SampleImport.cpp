@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <new>
 
@@ -47,15 +48,12 @@ void EnterSample(CTernaryDoc& doc, int slot, const SampleLine& line)
 
 SlotRange AppendSamples(CTernaryDoc& doc, const std::vector<SampleLine>& lines)
 {
-    int last = 0;
-    for (int slot = doc.m_sampleSlots - 1; slot > 0 && last == 0; --slot)
-        if (doc.GetSample(slot).InUse())
-            last = slot;
+    const int last = doc.LastUsedSlot();
     SlotRange range;
     range.first = last + 1;
     range.last = last;
     for (const SampleLine& line : lines) {
-        if (range.last + 1 >= doc.m_sampleSlots)
+        if (!doc.EnsureSampleSlot(range.last + 1))
             break;
         EnterSample(doc, ++range.last, line);
     }
@@ -129,6 +127,6 @@ QString SampleLoadReport(const QString& path, const SampleFile& file, int entere
     if (entered < read)
         text += QStringLiteral("\n%1 samples did not fit into the table's %2 rows.")
                     .arg(read - entered)
-                    .arg(CTernaryDoc::kSampleSlots - 1);
+                    .arg(QLocale(QLocale::English).toString(CTernaryDoc::kMaxSampleSlots - 1));
     return text;
 }

@@ -121,6 +121,7 @@ void CTernaryView::OnDraw(CDC* dc)
     EnsureLayers();
     PlotRenderer renderer(*doc, m_geo);
     renderer.OnDraw(*dc, *m_annotations, *m_legend);
+    m_hitIndex.Build(*doc);
 }
 
 void CTernaryView::LayoutPlot()

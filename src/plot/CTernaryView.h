@@ -6,6 +6,7 @@
 #include "framework/core/WinTypes.h"
 #include "plot/EdgeDrag.h"
 #include "plot/PlotGeometry.h"
+#include "plot/SampleHitIndex.h"
 
 #include <QAbstractScrollArea>
 #include <QPixmap>
@@ -189,6 +190,7 @@ private:
     DragStartLimits m_dragStartLimits;
     QPixmap m_dragPicture;
     QString m_tipText;
+    SampleHitIndex m_hitIndex; // the samples as the last paint of the window put them
     bool m_fontsCreated = false;
     bool m_settingBars = false;
     bool m_changeOpen = false;

@@ -151,10 +151,9 @@ void CTernaryView::ShowReadOut(CPoint p)
 void CTernaryView::ShowSampleUnder(CPoint p)
 {
     CTernaryDoc* doc = GetDocument();
-    for (int slot = 1; slot < doc->m_sampleSlots; ++slot) {
+    const int slot = m_hitIndex.SlotNear(*doc, p, kSampleReach);
+    if (slot != 0) {
         const SampleRecord& s = doc->GetSample(slot);
-        if (s.row == -1 || std::abs(s.plotX - p.x) >= kSampleReach || std::abs(s.plotY - p.y) >= kSampleReach)
-            continue;
         for (CView* view : doc->GetViews()) {
             if (auto* table = dynamic_cast<ISampleTable*>(view))
                 table->ShowSampleRow(s.row);

@@ -27,9 +27,20 @@ void CTableView::OnInitialUpdate()
 
 // ---- Cell operations ---------------------------------------------------------
 
+CGridCell* CTableView::CellOrLabel(int row, int col, std::unique_ptr<CGridCell>& label) const
+{
+    if (CGridCell* cell = m_cells.GetCell(row, col))
+        return cell;
+    if (!IsRowLabel(row, col))
+        return nullptr;
+    label = std::make_unique<CTextCell>(RowLabel(row));
+    return label.get();
+}
+
 void CTableView::DrawCell(int row, int col, QPainter& dc, int x, int y)
 {
-    CGridCell* cell = m_cells.GetCell(row, col);
+    std::unique_ptr<CGridCell> label;
+    CGridCell* cell = CellOrLabel(row, col, label);
     if (!cell)
         return;
     if (m_drawInRect)
@@ -40,7 +51,8 @@ void CTableView::DrawCell(int row, int col, QPainter& dc, int x, int y)
 
 CSize CTableView::GetCellExtent(int row, int col, QPainter& dc)
 {
-    CGridCell* cell = m_cells.GetCell(row, col);
+    std::unique_ptr<CGridCell> label;
+    CGridCell* cell = CellOrLabel(row, col, label);
     return cell ? cell->GetExtent(dc) : CSize {};
 }
 
@@ -52,6 +64,8 @@ void CTableView::SetCellText(int row, int col, const QString& text)
 QString CTableView::GetCellText(int row, int col)
 {
     auto* cell = dynamic_cast<CTextCell*>(m_cells.GetCell(row, col));
+    if (!cell && IsRowLabel(row, col))
+        return RowLabel(row);
     return cell ? cell->GetText() : QString();
 }
 
@@ -101,9 +115,16 @@ void CTableView::EmptyDataCells()
 
 void CTableView::SetRowLabels()
 {
-    for (int row = 1; row < m_rowCount; ++row)
-        SetTextCell(row, 0, QStringLiteral(" %1").arg(row));
+    // Made when drawn, so a table of a million rows holds no label cells.
+    m_rowLabels = true;
 }
+
+bool CTableView::IsRowLabel(int row, int col) const
+{
+    return m_rowLabels && col == 0 && row >= 1 && row < m_rowCount;
+}
+
+QString CTableView::RowLabel(int row) { return QStringLiteral(" %1").arg(row); }
 
 void CTableView::SetColumnLabels()
 {

@@ -54,9 +54,11 @@ public:
     CGridCell* GetCell(int row, int col) const { return m_cells.GetCell(row, col); }
     // Empties every data cell (headers stay), without repaint.
     void EmptyDataCells();
-    // " %i" in the row header column for rows 1 .. row count - 1, and
-    // "Column %i" in the header row for columns 1 .. column count - 1.
+    // " %i" in the row header column for rows 1 .. row count - 1 (drawn,
+    // not stored: a cell set there takes its place), and "Column %i" in the
+    // header row for columns 1 .. column count - 1.
     void SetRowLabels();
+    static QString RowLabel(int row);
     void SetColumnLabels();
     // Gives the column header cells these format flags (DT_CENTER by default).
     void SetColumnHeaderFormat(unsigned format = DT_CENTER);
@@ -97,4 +99,11 @@ protected:
     CCellStore m_cells;
     QPointer<CCellEdit> m_cellEdit;
     bool m_cellEditAbandoned = false;
+
+private:
+    bool IsRowLabel(int row, int col) const;
+    // The stored cell, or for an empty row header a label made into label.
+    CGridCell* CellOrLabel(int row, int col, std::unique_ptr<CGridCell>& label) const;
+
+    bool m_rowLabels = false;
 };

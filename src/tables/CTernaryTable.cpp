@@ -79,7 +79,10 @@ void CTernaryTable::OnInitialUpdate()
         doc->m_tableView = this;
     // The base has made the table editable and the row header column 30 wide.
     SetColCount(kColumns);
-    SetRowCount(kRows);
+    SetRowCount(kRows); // a big document's rows go with their cells
+    EmptyDataCells();
+    if (doc)
+        GrowToRow(doc->LastUsedSlot());
     SetRowLabels();
 
     SetTextCell(0, kNameCol, QStringLiteral("Sample"));
@@ -88,7 +91,6 @@ void CTernaryTable::OnInitialUpdate()
     RefreshAxisHeaders();
     SetColumnHeaderFormat(DT_CENTER);
 
-    EmptyDataCells();
     LoadRowsFromDocument(1, GetRowCount() - 1);
     m_selection = CellRange(m_fixedRows, m_fixedCols, m_fixedRows, m_fixedCols);
     UpdateScrollRanges();
@@ -108,6 +110,7 @@ void CTernaryTable::LoadRowsFromDocument(int first, int last)
     const CTernaryDoc* doc = GetDocument();
     if (!doc)
         return;
+    GrowToRow(std::min(last, doc->LastUsedSlot()));
     for (int r = std::max(first, 1); r <= last && r < doc->m_sampleSlots && r < GetRowCount(); ++r) {
         for (int col = kNameCol; col <= kSymbolCol; ++col)
             SetCell(r, col, nullptr, false);
@@ -123,10 +126,9 @@ void CTernaryTable::LoadRowsFromDocument(int first, int last)
             SetTextCell(r, kRightCol, DecodeText(FormatNumber(rec.right)));
         if (!rec.name.empty())
             SetTextCell(r, kNameCol, DecodeText(rec.name));
-        if (rec.colorId != -1 && rec.symbolId != -1) {
-            SetRowColor(r, rec.colorId, false);
-            SetRowSymbol(r, rec.symbolId, false);
-        }
+        // As SetRowColor then SetRowSymbol would leave it, in one cell.
+        if (rec.colorId != -1 && rec.symbolId != -1)
+            SetCell(r, kSymbolCol, std::make_unique<CSymbolCell>(rec.colorId, rec.symbolId), false);
     }
     InvalidateRange(CellRange(first, kNameCol, last, kSymbolCol));
 }
@@ -140,7 +142,8 @@ void CTernaryTable::SetDefaultColumnWidths()
     auto width = [&](int designed, const char* usual) {
         return std::max(designed, fm.horizontalAdvance(QLatin1String(usual)) + pad);
     };
-    SetFixedColWidth(width(30, " 2000"));
+    m_rowHeaderWidth = width(30, " 2000");
+    FitRowHeader();
     SetColWidth(kNameCol, width(55, "Granite A"));
     for (int col : { kTopCol, kLeftCol, kRightCol })
         SetColWidth(col, width(45, "33.3333"));
@@ -175,6 +178,31 @@ void CTernaryTable::EndEdit(bool redraw)
         return;
     }
     CTableView::EndEdit(redraw);
+}
+
+void CTernaryTable::GrowToRow(int row)
+{
+    const int rows = std::min(row + 2, kMaxRows);
+    if (rows <= GetRowCount())
+        return;
+    SetRowCount(rows);
+    FitRowHeader();
+}
+
+void CTernaryTable::FitRowHeader()
+{
+    // The standard width holds four digits; longer numbers get their own
+    // width and the cell margins.
+    const int last = GetRowCount() - 1;
+    const int width = last < 10000 ? m_rowHeaderWidth
+                                   : std::max(m_rowHeaderWidth,
+                                         QFontMetrics(GetGridLogFont()).horizontalAdvance(RowLabel(last))
+                                             + 2 * m_cellMargin + 4);
+    if (GetColWidth(0) != width) {
+        SetColWidth(0, width);
+        UpdateScrollRanges();
+        viewport()->update();
+    }
 }
 
 void CTernaryTable::RefreshAxisHeaders()
@@ -261,7 +289,7 @@ bool CTernaryTable::RowHasSymbol(int row) const
 void CTernaryTable::SyncRowToDocument(int row, int col)
 {
     CTernaryDoc* doc = GetDocument();
-    if (row <= 0 || !doc || row >= doc->m_sampleSlots)
+    if (row <= 0 || !doc || !doc->EnsureSampleSlot(row))
         return;
     // Marks the document modified when the row changed.
     DocumentChange change(doc, "Typing");
@@ -329,6 +357,8 @@ void CTernaryTable::SyncRowToDocument(int row, int col)
 
     const bool anyValue = !IsEmptyValue(rec.top) || !IsEmptyValue(rec.left) || !IsEmptyValue(rec.right);
     rec.row = (anyValue || !rec.name.empty() || RowHasSymbol(row)) ? row : -1;
+    if (rec.InUse())
+        GrowToRow(row);
 
     doc->UpdateAllViews(this, 0);
 }
@@ -420,8 +450,10 @@ void CTernaryTable::OnEditPaste()
     int maxCol = sel.left;
     for (std::size_t i = firstLine; i < lines.size(); ++i) {
         const int row = sel.top + static_cast<int>(i - firstLine);
-        if (row >= GetRowCount())
+        // Lines past the end add rows, up to the table's limit.
+        if (row >= kMaxRows)
             break;
+        GrowToRow(row - 1);
         const QStringList& fields = lines[i];
         const int symbolField = kSymbolCol - sel.left;
         m_lineHasSymbol = symbolField >= 0 && symbolField < fields.size() && !fields[symbolField].isEmpty();

@@ -9,7 +9,8 @@
 class CColorSymbolPalette;
 class CTernaryDoc;
 
-// The sample table: one row per sample slot of the document (rows 1 to 2000),
+// The sample table: one row per sample slot of the document (rows 1 to at
+// least 2000, and always one empty row past the last sample, up to a million),
 // with the columns Sample, the three axis values and Symbol. Every change of
 // a cell goes at once into the document's SampleRecord of the same row
 // (SyncRowToDocument), which also fills in a missing third value, gives a
@@ -26,7 +27,8 @@ public:
     static constexpr int kRightCol = 4;
     static constexpr int kSymbolCol = 5;
     static constexpr int kColumns = 6;
-    static constexpr int kRows = 2001;
+    static constexpr int kRows = 2001; // the fewest: a header and 2,000 sample rows
+    static constexpr int kMaxRows = 1000001;
 
     explicit CTernaryTable(QWidget* parent = nullptr);
     ~CTernaryTable() override;
@@ -69,8 +71,12 @@ public:
     int GetRowSymbol(int row) const;
 
     // Rebuilds rows first to last from the document, as the initial update
-    // does for all (after an import appended samples).
+    // does for all (after an import appended samples), growing the table to
+    // the document's last sample first.
     void LoadRowsFromDocument(int first, int last);
+    // Grows the table (never past kMaxRows) so that it has the row and one
+    // empty row after it, and widens the row header for the numbers.
+    void GrowToRow(int row);
 
     // ISampleTable: the document's axis titles as the headers of the value columns.
     void RefreshAxisHeaders() override;
@@ -107,8 +113,11 @@ private:
     bool IsHeaderLine(const QStringList& fields, int left) const;
     // A data cell of the symbol column lies under the point.
     bool IsOnSymbolCell(CPoint point) const;
+    // The row header column wide enough for the highest row number.
+    void FitRowHeader();
 
     CColorSymbolPalette* m_palette;
+    int m_rowHeaderWidth = 30; // for four-digit row numbers in the grid's font
     // While a pasted line that has a symbol field of its own is stored, its
     // values do not give the default symbol first.
     bool m_lineHasSymbol = false;

@@ -172,6 +172,28 @@ TEST_F(PlotInteraction, ReadOutAndTheSampleUnderThePointer)
     EXPECT_EQ(bar->MessageText().toStdString(), "Top = 115 Left =  53 Right = -68");
 }
 
+TEST_F(PlotInteraction, TheSampleUnderThePointerAmong200000)
+{
+    // Samples on a few dozen places; the lowest slot at a place is the one found.
+    ASSERT_TRUE(doc.EnsureSampleSlot(200000));
+    for (int slot = 3; slot <= 200000; ++slot) {
+        SampleRecord& s = doc.GetSample(slot);
+        s.row = slot;
+        s.top = 10.0f + static_cast<float>(slot % 7 * 10);
+        s.left = 10.0f + static_cast<float>(slot % 5 * 5);
+        s.right = 100.0f - s.top - s.left;
+        s.colorId = s.symbolId = 1;
+    }
+    SampleRecord& alone = doc.GetSample(199999);
+    alone = { "alone", 45, 45, 10, 1, 1, NOT_PLOTTED, NOT_PLOTTED, 199999 };
+    (void)Port()->grab();
+    QTest::mouseMove(Port(), QPoint(alone.plotX - 4, alone.plotY + 4));
+    const SampleRecord& shared = doc.GetSample(35); // top 10, left 10, as every 35th slot
+    QTest::mouseMove(Port(), QPoint(shared.plotX, shared.plotY));
+    EXPECT_EQ(table.rows, std::vector<int>({ 199999, 35 }));
+    EXPECT_EQ(view->SampleTipText().toStdString(), " {10.0, 10.0, 80.0}");
+}
+
 TEST_F(PlotInteraction, KeysOpenTheLegendDialogButNeverModifiersOrShortcuts)
 {
     QSignalSpy legendDialog(view, &CTernaryView::legendDialogRequested);

@@ -1,0 +1,46 @@
+#include "tables/TernaryTableFixture.h"
+
+#include "document/PlotFile.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+// Past 2,000 rows: the table keeps one empty row after the last sample, and
+// its row header makes room for the numbers.
+TEST_F(TernaryTableTest, TheTableGrowsPastTheLastSample)
+{
+    // Typing into the empty row past the end adds the next one.
+    Type(2000, 1, "last");
+    EXPECT_EQ(table.GetRowCount(), 2002);
+    EXPECT_EQ(Rec(2000).name, "last");
+
+    // A paste runs on past the end, every line reaching the document.
+    QGuiApplication::clipboard()->setText("p\t10\t20\nq\t30\t30\nr\t1\t1\t98\n");
+    Select(2001, 1, 2001, 1);
+    table.OnEditPaste();
+    EXPECT_EQ(table.GetRowCount(), 2005);
+    EXPECT_EQ(Rec(2003).name, "r");
+    EXPECT_EQ(Rec(2002).right, 40.0f);
+    EXPECT_EQ(Text(2004, 0), " 2004");
+    EXPECT_EQ(doc.LastUsedSlot(), 2003);
+    const int fourDigits = table.GetColWidth(0);
+    EXPECT_EQ(fourDigits, 30);
+
+    // A document of a million samples: a million and one rows, seven-digit
+    // numbers in a wider header; New gives today's table back.
+    std::string file = "TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;top;left;right;colorId;symbolId;row]\n"
+                       "ROW=a;10;20;70;1;2;5\nROW=b;20;20;60;3;4;1000000\n";
+    LoadPlotFileBytes(doc, file);
+    doc.SendInitialUpdate();
+    EXPECT_EQ(table.GetRowCount(), CTernaryTable::kMaxRows);
+    EXPECT_EQ(Text(1000000, 1), "b");
+    EXPECT_EQ(Text(1000000, 0), " 1000000");
+    EXPECT_EQ(table.GetRowSymbol(1000000), 4);
+    EXPECT_GT(table.GetColWidth(0), fourDigits);
+    EXPECT_EQ(Text(2003, 1), "");
+
+    doc.OnNewDocument();
+    doc.SendInitialUpdate();
+    EXPECT_EQ(table.GetRowCount(), 2001);
+    EXPECT_EQ(table.GetColWidth(0), 30);
+}
