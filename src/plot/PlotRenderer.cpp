@@ -5,6 +5,7 @@
 #include "plot/AnnotationLayer.h"
 #include "plot/LegendBox.h"
 #include "plot/SymbolPainter.h"
+#include "plot/SymbolStamps.h"
 
 #include <cmath>
 #include <cstdio>
@@ -289,6 +290,7 @@ void PlotRenderer::DrawOutline(CDC& dc)
 void PlotRenderer::DrawSamples(CDC& dc)
 {
     dc.BeginLayer("samples");
+    SymbolStamps stamps(dc);
     for (SampleRecord& sample : m_doc.m_samples) {
         if (sample.row == -1) {
             sample.plotX = sample.plotY = NOT_PLOTTED;
@@ -307,7 +309,7 @@ void PlotRenderer::DrawSamples(CDC& dc)
         if (sum == 100 && sample.colorId != -1 && sample.symbolId != -1 && std::isfinite(top) && std::isfinite(right)) {
             const int x = m_geo.PlotX(top, right);
             const int y = m_geo.PlotY(top);
-            DrawSampleSymbol(dc, sample.colorId, sample.symbolId, m_doc.m_symbolSize, x, y, 1);
+            stamps.Draw(sample.colorId, sample.symbolId, m_doc.m_symbolSize, x, y);
             sample.plotX = x;
             sample.plotY = y;
             if (m_doc.m_showId) {

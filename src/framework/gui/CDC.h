@@ -141,6 +141,13 @@ public:
     CRect GetBounds() const;
 
     void SetRecorder(std::vector<std::string>* log) { m_recorder = log; }
+    bool IsRecording() const { return m_recorder != nullptr; }
+    // No painter, recorder or SVG writer: drawing only grows the bounds.
+    bool OnlyMeasures() const { return !m_painter && !m_recorder && !m_svg; }
+    bool IsAntialiased() const { return m_antialias; }
+    // Grows the bounds as drawing inside r would, for callers that put
+    // pixels on the device by other means (stamped symbols).
+    void IncludeBounds(const CRect& r) { AddBounds(r.left, r.top, r.right, r.bottom); }
 
     // An SVG writer receives every primitive in logical units (a context
     // for it has no painter). Layers and figures mean something to it
