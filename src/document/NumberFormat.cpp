@@ -55,8 +55,31 @@ std::string FormatInt(long long value)
     return std::string(buffer, result.ptr);
 }
 
+namespace {
+
+// A plain decimal number ("-12.5", "3e2") that from_chars reads exactly as
+// the C library would; anything else (spaces, '+', hex, words) goes there.
+bool PlainDecimal(std::string_view text)
+{
+    const std::size_t first = !text.empty() && text[0] == '-' ? 1 : 0;
+    return first < text.size() && text[first] >= '0' && text[first] <= '9'
+        && text.find_first_of("xX") == std::string_view::npos;
+}
+
+} // namespace
+
 bool ScanFloat(std::string_view text, float& value)
 {
+    // Files of many samples are mostly such numbers; from_chars rounds them
+    // exactly as strtof does, without a copy of the text.
+    if (PlainDecimal(text)) {
+        float parsed = 0;
+        const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+        if (error == std::errc() && std::isfinite(parsed)) {
+            value = parsed;
+            return true;
+        }
+    }
     const Terminated t(text);
     char* end = nullptr;
     const float parsed = strtof_l(t.str, &end, CLocale());
@@ -70,6 +93,14 @@ bool ScanFloat(std::string_view text, float& value)
 
 bool ScanInt(std::string_view text, int& value, int base)
 {
+    if (base == 10 && PlainDecimal(text)) {
+        long long parsed = 0;
+        const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+        if (error == std::errc() && parsed >= INT_MIN && parsed <= INT_MAX) {
+            value = static_cast<int>(parsed);
+            return true;
+        }
+    }
     const Terminated t(text);
     char* end = nullptr;
     long long parsed = strtoll_l(t.str, &end, base, CLocale());

@@ -59,6 +59,10 @@ DroppedRows ReadPlotData(CTernaryDoc& doc, const CTextTableReader& reader)
     const int symbolColumn = reader.ColumnIndex(kSymbolId);
     DroppedRows dropped;
     dropped.beyond = std::max(0, reader.GetRowCount() - CTernaryDoc::kMaxSampleSlots);
+    // Room for a table that numbers its rows in order, in one step.
+    const int rows = std::min(reader.GetRowCount(), CTernaryDoc::kMaxSampleSlots - 1);
+    if (rows + 2 > doc.m_sampleSlots)
+        doc.m_samples.reserve(static_cast<std::size_t>(rows + 2));
     std::string_view cell;
     for (int i = 0; i < reader.GetRowCount() && i < CTernaryDoc::kMaxSampleSlots; ++i) {
         int slot = i + 1;
