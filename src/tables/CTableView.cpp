@@ -119,10 +119,7 @@ void CTableView::SetRowLabels()
     m_rowLabels = true;
 }
 
-bool CTableView::IsRowLabel(int row, int col) const
-{
-    return m_rowLabels && col == 0 && row >= 1 && row < m_rowCount;
-}
+bool CTableView::IsRowLabel(int row, int col) const { return m_rowLabels && col == 0 && row >= 1 && row < m_rowCount; }
 
 QString CTableView::RowLabel(int row) { return QStringLiteral(" %1").arg(row); }
 
