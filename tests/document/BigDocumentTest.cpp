@@ -23,6 +23,7 @@ std::string PlotDataFile(int n)
 
 TEST(BigDocumentTest, EveryRowLoadsAndSavesBack)
 {
+    MessageBoxRecorder boxes;
     for (const int n : { 2000, 5000, 1000000 }) {
         auto doc = LoadedDoc(PlotDataFile(n));
         EXPECT_EQ(doc->m_sampleSlots, std::min(n + 2, CTernaryDoc::kMaxSampleSlots)) << n;
@@ -30,10 +31,12 @@ TEST(BigDocumentTest, EveryRowLoadsAndSavesBack)
         EXPECT_NE(saved.find("\nROW=S" + std::to_string(n) + ";"), std::string::npos) << n;
         EXPECT_EQ(SavePlotFileBytes(*LoadedDoc(saved)), saved) << n;
     }
-    // A slot above a million is skipped; a small file keeps today's 2,001
-    // slots, and New gives a big file's back.
+    // A slot above a million is skipped and told; a small file keeps
+    // today's 2,001 slots, and New gives a big file's back.
     auto doc = LoadedDoc("TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;row]\nROW=last;1000000\nROW=past;1000001\n");
     EXPECT_EQ(doc->GetSample(1000000).name, "last");
+    EXPECT_EQ(boxes.Texts().back(),
+        "The PlotData table has rows this plot cannot hold: 1 row had no row number from 1 to 1000000.");
     EXPECT_EQ(doc->m_sampleSlots, CTernaryDoc::kMaxSampleSlots);
     LoadPlotFileBytes(*doc, PlotDataFile(1999));
     EXPECT_EQ(doc->m_sampleSlots, CTernaryDoc::kSampleSlots);

@@ -181,7 +181,7 @@ TEST(PlotFileTest, OddCasesFollowTheReaderRules)
     // Slots named by the row cell; rows without a usable slot ("END " too) are skipped and counted.
     EXPECT_EQ(boxes.Texts(),
         std::vector<QString> { "The PlotData table has rows this plot cannot hold: "
-                               "4 rows had no row number from 1 to 2000." });
+                               "4 rows had no row number from 1 to 1000000." });
     EXPECT_EQ(doc->GetSample(7).name, "Seven");
     EXPECT_EQ(doc->GetSample(4).top, EMPTY_VALUE);
     EXPECT_EQ(doc->GetSample(5).name, "After end");
@@ -266,21 +266,16 @@ TEST(PlotFileTest, PlotDataRowsFindTheirSlots)
     EXPECT_EQ(seventh->GetSample(2000).row, 2000);
     EXPECT_FALSE(seventh->GetSample(1).InUse());
 
-    // Rows that name a filled slot, no slot, or lie beyond the last slot are
-    // counted in one message after the missing-table messages.
+    // Rows that name a filled slot or no slot are counted in one message
+    // after the missing-table messages.
     MessageBoxRecorder boxes;
-    std::string many = "TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;row]\nROW=first;5\nROW=again;5\n"
-                       "ROW=zero;0\nROW=far;2001\nROW=word;abc\n";
-    for (int i = 0; i < 2100; ++i)
-        many += "ROW=s;" + std::to_string(i % 2000 + 1) + "\n";
-    auto full = LoadedDoc(many);
-    EXPECT_TRUE(full->GetSample(1996).InUse());
-    EXPECT_FALSE(full->GetSample(1997).InUse());
-    EXPECT_EQ(full->GetSample(5).name, "s");
+    auto full = LoadedDoc("TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;row]\nROW=first;5\nROW=again;5\n"
+                          "ROW=zero;0\nROW=far;1000001\nROW=word;abc\n");
+    EXPECT_EQ(full->GetSample(5).name, "again");
     ASSERT_EQ(boxes.Boxes().size(), 3u);
     EXPECT_EQ(boxes.Texts()[2],
-        "The PlotData table has rows this plot cannot hold: 2 rows replaced an earlier row with the same row number, "
-        "3 rows had no row number from 1 to 2000, 104 rows came after row 2001 of the table.");
+        "The PlotData table has rows this plot cannot hold: 1 row replaced an earlier row with the same row number, "
+        "3 rows had no row number from 1 to 1000000.");
     EXPECT_EQ(boxes.Boxes()[2].icon, MsgIcon::Exclamation);
 }
 
