@@ -2,6 +2,7 @@
 
 #include "document/CTernaryDoc.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <memory>
@@ -124,11 +125,18 @@ std::pair<DocumentState, DocumentState> DocumentState::Difference(
 {
     std::pair<DocumentState, DocumentState> result;
     auto& [b, a] = result;
-    // Both hold every slot in the same order (two captures of one document).
-    for (std::size_t i = 0; i < before.m_samples.size() && i < after.m_samples.size(); ++i) {
-        if (!SameRecord(before.m_samples[i].second, after.m_samples[i].second)) {
-            b.m_samples.push_back(before.m_samples[i]);
-            a.m_samples.push_back(after.m_samples[i]);
+    // Both hold every slot from 1 in the same order (two captures of one
+    // document); the document may have grown between them, and a slot only
+    // one of them has was empty in the other.
+    const SampleRecord empty;
+    const std::size_t count = std::max(before.m_samples.size(), after.m_samples.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const int slot = static_cast<int>(i) + 1;
+        const SampleRecord& was = i < before.m_samples.size() ? before.m_samples[i].second : empty;
+        const SampleRecord& is = i < after.m_samples.size() ? after.m_samples[i].second : empty;
+        if (!SameRecord(was, is)) {
+            b.m_samples.emplace_back(slot, was);
+            a.m_samples.emplace_back(slot, is);
         }
     }
     if (before.m_legend && after.m_legend && !SameEntries(*before.m_legend, *after.m_legend)) {
@@ -149,7 +157,7 @@ std::pair<DocumentState, DocumentState> DocumentState::Difference(
 void DocumentState::Restore(CTernaryDoc& doc) const
 {
     for (const auto& [slot, record] : m_samples) {
-        if (slot <= 0 || slot >= doc.m_sampleSlots)
+        if (!doc.EnsureSampleSlot(slot))
             continue;
         SampleRecord& target = doc.GetSample(slot);
         const int plotX = target.plotX;

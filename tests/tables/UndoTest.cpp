@@ -147,6 +147,12 @@ TEST_F(UndoTest, EveryKindOfChangeIsOneStepUndoneAndRedoneExactly)
                 SelectCells(2, 1, 2, 1);
                 Route(ID_EDIT_PASTE);
             } },
+        { "Paste", [] {},
+            [&] { // past row 2,000: the document and the table grow
+                QGuiApplication::clipboard()->setText("P\t10\t20\t70\r\nQ\t30\t30\t40\r\n");
+                SelectCells(2000, 1, 2000, 1);
+                Route(ID_EDIT_PASTE);
+            } },
         { "Clear", [] {},
             [&] {
                 SelectCells(1, 1, 2, 5);
