@@ -194,10 +194,10 @@ void CTernaryTable::FitRowHeader()
     // The standard width holds four digits; longer numbers get their own
     // width and the cell margins.
     const int last = GetRowCount() - 1;
-    const int width = last < 10000 ? m_rowHeaderWidth
-                                   : std::max(m_rowHeaderWidth,
-                                         QFontMetrics(GetGridLogFont()).horizontalAdvance(RowLabel(last))
-                                             + 2 * m_cellMargin + 4);
+    const int width = last < 10000
+        ? m_rowHeaderWidth
+        : std::max(
+            m_rowHeaderWidth, QFontMetrics(GetGridLogFont()).horizontalAdvance(RowLabel(last)) + 2 * m_cellMargin + 4);
     if (GetColWidth(0) != width) {
         SetColWidth(0, width);
         UpdateScrollRanges();
