@@ -5,7 +5,7 @@ FILE       ?=
 FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test bench-build bench fuzz test-asan install screenshot clean
+.PHONY: all deps configure build run test mutants bench-build bench fuzz test-asan install screenshot clean
 
 all: build
 
@@ -23,6 +23,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# The suite against the deliberate faults of scripts/mutants.txt, in a copy
+# of the tree (build-mutants); MUTANTS=name runs only the named ones.
+mutants: deps
+	@nice -n 10 scripts/mutants --jobs $(JOBS) $(MUTANTS)
 
 bench-build: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target ternary_bench
@@ -49,4 +54,4 @@ screenshot: build
 	scripts/screenshot
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz
+	rm -rf $(BUILD) build-asan build-fuzz build-mutants
