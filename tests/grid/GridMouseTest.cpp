@@ -13,83 +13,58 @@ namespace {
 // the client area is 300 high beside a vertical scroll bar (no horizontal one).
 struct GridMouse : ::testing::Test {
     TestGrid grid { 40, 5, 400, 300 };
-    void SetUp() override
-    {
-        ShowGrid(grid);
-        ASSERT_EQ(grid.viewport()->height(), 300);
-    }
-    Qt::CursorShape Cursor() const { return grid.viewport()->cursor().shape(); }
+    void SetUp() override { Settle(); }
 };
 
-TEST_F(GridMouse, SizingCursorsShowWithinThreeUnitsOfABoundary)
+TEST_F(GridMouse, SizingCursorsShowWithinThreeUnitsOfAHeaderBoundary)
 {
-    Move(grid, 60, 10);
-    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
-    Move(grid, 115, 10); // 3 left of column 1's right edge
-    EXPECT_EQ(Cursor(), Qt::SizeHorCursor);
-    Move(grid, 121, 10); // 3 right of column 2's left edge
-    EXPECT_EQ(Cursor(), Qt::SizeHorCursor);
-    Move(grid, 122, 10);
-    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
-    Move(grid, 1, 10); // left edge of column 0 is no boundary
-    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
-    Move(grid, 10, 38); // row header, near row 1's bottom
-    EXPECT_EQ(Cursor(), Qt::SizeVerCursor);
-    Move(grid, 10, 1);
-    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
-    Move(grid, 115, 50); // a data cell never sizes
-    EXPECT_EQ(Cursor(), Qt::ArrowCursor);
+    const struct {
+        int x, y;
+        Qt::CursorShape shape;
+    } cases[] = {
+        { 60, 10, Qt::ArrowCursor },
+        { 115, 10, Qt::SizeHorCursor }, // 3 left of column 1's right edge
+        { 121, 10, Qt::SizeHorCursor }, // 3 right of column 2's left edge
+        { 122, 10, Qt::ArrowCursor },
+        { 1, 10, Qt::ArrowCursor }, // column 0's left edge is no boundary
+        { 10, 38, Qt::SizeVerCursor }, // row header, near row 1's bottom
+        { 10, 1, Qt::ArrowCursor },
+        { 115, 50, Qt::ArrowCursor }, // a data cell never sizes
+    };
+    for (const auto& c : cases) {
+        Move(grid, c.x, c.y);
+        EXPECT_EQ(grid.viewport()->cursor().shape(), c.shape) << c.x << "," << c.y;
+    }
 }
 
-TEST_F(GridMouse, DraggingAColumnEdgeResizesItAndRecomputesTheScrollRange)
+TEST_F(GridMouse, DraggingAnEdgeResizesTheColumnLeftOrTheRowAboveButNeverBelowNothing)
 {
-    EXPECT_EQ(grid.GetMaxHScroll(), 0);
-    Move(grid, 118, 10); // on column 2's left edge: column 1 is resized
-    Press(grid, 118, 10);
-    EXPECT_EQ(grid.GetDragMode(), CGridView::DRAG_COLUMN_WIDTH);
-    EXPECT_EQ(grid.m_anchor.col, 1);
+    Move(grid, 60, 60);
+    Press(grid, 118, 10); // column 2's left edge, without a move there first: column 1 is resized
     EXPECT_EQ(grid.m_trackLine, (CRect { 118, 0, 120, 300 }));
     Move(grid, 138, 10);
     EXPECT_EQ(grid.m_trackLine, (CRect { 138, 0, 140, 300 }));
     Release(grid, 138, 10);
     EXPECT_EQ(grid.GetColWidth(1), 108);
     EXPECT_TRUE(grid.m_trackLine.IsRectEmpty());
-    EXPECT_EQ(grid.GetDragMode(), CGridView::DRAG_NONE);
     EXPECT_EQ(grid.GetMaxHScroll(), 3); // 402 wide no longer fits
     EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 1, 1)); // a resize selects nothing
-}
 
-TEST_F(GridMouse, APressWithoutAMoveBeforeItStillFindsTheEdge)
-{
-    Move(grid, 60, 60);
-    Press(grid, 118, 10);
-    EXPECT_EQ(grid.GetDragMode(), CGridView::DRAG_COLUMN_WIDTH);
-    Release(grid, 128, 10);
-    EXPECT_EQ(grid.GetColWidth(1), 98);
-}
-
-TEST_F(GridMouse, AColumnCannotBeDraggedNarrowerThanNothing)
-{
-    Move(grid, 205, 10);
-    Press(grid, 205, 10); // column 2's right edge
-    Move(grid, 40, 10); // far left of column 2's left edge (118)
-    EXPECT_EQ(grid.m_trackLine.left, 118);
-    Release(grid, 20, 10);
-    EXPECT_EQ(grid.GetColWidth(2), 0);
-    EXPECT_EQ(grid.GetColWidth(1), 88);
-    EXPECT_EQ(grid.HitTest(CPoint { 118, 50 }).col, 3); // a zero-wide column is never hit
-}
-
-TEST_F(GridMouse, DraggingARowEdgeResizesTheRowAbove)
-{
     Move(grid, 10, 41);
     Press(grid, 10, 41); // 1 below row 1's bottom: row 1 is resized
-    EXPECT_EQ(grid.GetDragMode(), CGridView::DRAG_ROW_HEIGHT);
     Move(grid, 10, 70);
-    EXPECT_EQ(grid.m_trackLine, (CRect { 0, 70, grid.viewport()->width(), 72 }));
     Release(grid, 10, 70);
     EXPECT_EQ(grid.GetRowHeight(1), 50);
     EXPECT_EQ(grid.GetRowHeight(2), 20);
+
+    Move(grid, 225, 10);
+    Press(grid, 225, 10); // column 2's right edge
+    Move(grid, 40, 10); // far left of column 2's left edge (138)
+    EXPECT_EQ(grid.m_trackLine.left, 138);
+    Release(grid, 20, 10);
+    EXPECT_EQ(grid.GetColWidth(2), 0);
+    EXPECT_EQ(grid.GetColWidth(1), 108);
+    EXPECT_EQ(grid.HitTest(CPoint { 138, 50 }).col, 3); // a zero-wide column is never hit
 }
 
 TEST_F(GridMouse, CornerRowAndColumnHeadersSelectWholeBlocks)
@@ -97,7 +72,6 @@ TEST_F(GridMouse, CornerRowAndColumnHeadersSelectWholeBlocks)
     Move(grid, 1, 10);
     Press(grid, 1, 10); // the corner, also at column 0's left edge
     EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 39, 4));
-    EXPECT_EQ(grid.GetDragMode(), CGridView::DRAG_ALL);
     Move(grid, 150, 150);
     EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 39, 4));
     Release(grid, 150, 150);
@@ -138,7 +112,6 @@ TEST_F(GridMouse, DraggingBelowTheWindowScrollsOneRowPerMoveButNeverUp)
     EXPECT_EQ(grid.GetVScrollPos(), 1);
     Move(grid, 150, 312);
     EXPECT_EQ(grid.GetVScrollPos(), 2);
-    EXPECT_EQ(grid.GetSelection().top, 2);
     EXPECT_GT(grid.GetSelection().bottom, 15);
     Move(grid, 150, -15);
     Move(grid, 150, 25);
@@ -160,7 +133,7 @@ TEST_F(GridMouse, ANewDragOntoTheCellWhereTheLastOneEndedExtends)
     Release(grid, 250, 150);
 }
 
-TEST_F(GridMouse, ClicksOnCellsNotifyTheParent)
+TEST_F(GridMouse, ClicksOnCellsNotifyTheParentAndStoreARunningEdit)
 {
     QSignalSpy clicked(&grid, &CGridView::GridClicked);
     QSignalSpy doubleClicked(&grid, &CGridView::GridDoubleClicked);
@@ -169,21 +142,13 @@ TEST_F(GridMouse, ClicksOnCellsNotifyTheParent)
     Click(grid, 390, 50); // right of the last column: no cell
     EXPECT_EQ(clicked.count(), 1);
     EXPECT_EQ(grid.GetSelection(), CellRange(2, 1, 2, 1));
+    QTest::keyClicks(&grid, QStringLiteral("ab"));
     Click(grid, 60, 70);
+    EXPECT_EQ(grid.GetCellText(2, 1), QStringLiteral("ab"));
+    EXPECT_EQ(grid.texts.count(std::make_pair(3, 1)), 0u);
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, QPoint(60, 70));
     EXPECT_EQ(doubleClicked.count(), 1);
     EXPECT_EQ(grid.GetSelection(), CellRange(3, 1, 3, 1));
-}
-
-TEST_F(GridMouse, APressStoresARunningEdit)
-{
-    grid.GetSelection() = CellRange(2, 1, 2, 1);
-    QTest::keyClicks(&grid, QStringLiteral("ab"));
-    ASSERT_TRUE(grid.IsEditing());
-    Click(grid, 150, 90);
-    EXPECT_FALSE(grid.IsEditing());
-    EXPECT_EQ(grid.GetCellText(2, 1), QStringLiteral("ab"));
-    EXPECT_EQ(grid.texts.count(std::make_pair(4, 2)), 0u);
 }
 
 } // namespace

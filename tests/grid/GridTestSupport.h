@@ -6,8 +6,6 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
-#include <QScrollBar>
-#include <QStyle>
 #include <QTest>
 
 #include <map>
@@ -15,8 +13,7 @@
 #include <utility>
 
 // A grid with known geometry for driving with QTest: no frame, rows 20 high,
-// the header column 30 wide, data columns 88 wide, texts kept in a map, and
-// a count of paints.
+// the header column 30 wide, data columns 88 wide, texts kept in a map.
 class TestGrid : public CGridView {
 public:
     TestGrid(int rows, int cols, int width = 400, int height = 300)
@@ -43,17 +40,11 @@ public:
                 CRect { x, y, x + GetColWidth(col) - 2 * m_cellMargin, y + GetRowHeight(row) - 2 * m_cellMargin },
                 DT_CENTER);
     }
-
     void SetCellText(int row, int col, const QString& text) override { texts[{ row, col }] = text; }
     QString GetCellText(int row, int col) override
     {
         auto it = texts.find({ row, col });
         return it == texts.end() ? QString() : it->second;
-    }
-    void OnDraw(QPainter& dc) override
-    {
-        ++paints;
-        CGridView::OnDraw(dc);
     }
 
     // Paints what the window shows into an image first filled with marker.
@@ -67,38 +58,17 @@ public:
         return image;
     }
 
-    int ScrollBarExtent() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
-
     using CGridView::m_anchor;
     using CGridView::m_trackLine;
 
     std::map<std::pair<int, int>, QString> texts;
-    int paints = 0;
 };
-
-// The smallest rectangle holding every pixel that is not white; empty when
-// there is none.
-inline QRect InkBounds(const QImage& image)
-{
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != QColor(Qt::white).rgb())
-                ink |= QRect(x, y, 1, 1);
-    return ink;
-}
 
 // Lets queued repaints run.
 inline void Settle()
 {
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
-}
-
-inline void ShowGrid(TestGrid& grid)
-{
-    grid.show();
-    Settle();
 }
 
 // Mouse helpers in viewport coordinates.

@@ -36,26 +36,14 @@ TEST(PlotGeometryTest, FullRangesGiveTheTriangleWithTheApexLeftOfCentre)
 {
     const PlotGeometry g = Layout();
     EXPECT_EQ(g.m_canvasSize, (CSize { 768, 960 }));
-    EXPECT_EQ(g.ComputeBaseRect(), (CRect { 50, 50, 410, 349 }));
     EXPECT_EQ(g.m_plotRect, (CRect { 50, 50, 410, 349 }));
-    const auto& c = g.m_corners;
-    EXPECT_EQ(At(c[0]), (CPoint { 50, 349 }));
-    EXPECT_EQ(At(c[1]), (CPoint { 410, 349 }));
-    EXPECT_EQ(At(c[3]), (CPoint { 222, 50 }));
-    EXPECT_EQ(At(c[5]), At(c[0]));
-    EXPECT_EQ(At(c[2]), At(c[1]));
-    EXPECT_EQ(At(c[4]), At(c[3]));
-    EXPECT_LT(c[3].x, (g.m_plotRect.left + g.m_plotRect.right) / 2);
-    EXPECT_GT(c[3].x, (g.m_plotRect.left + g.m_plotRect.right) / 2 - 10);
-    // The corners of the components: top 100 at the apex, right 100 bottom
-    // right, left 100 bottom left.
-    EXPECT_EQ(g.PlotX(100, 0), 222);
-    EXPECT_EQ(g.PlotY(100), 50);
-    EXPECT_EQ(g.PlotX(0, 100), 410);
-    EXPECT_EQ(g.PlotX(0, 0), 50);
-    EXPECT_EQ(g.PlotY(0), 349);
-    EXPECT_FLOAT_EQ(c[0].left, 100);
-    EXPECT_FLOAT_EQ(c[1].right, 100);
+    // Top 100 at the apex, right 100 bottom right, left 100 bottom left; the
+    // cut corners fall together in pairs.
+    const CPoint expected[6] = { { 50, 349 }, { 410, 349 }, { 410, 349 }, { 222, 50 }, { 222, 50 }, { 50, 349 } };
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(At(g.m_corners[i]), expected[i]) << "corner " << i;
+    EXPECT_FLOAT_EQ(g.m_corners[0].left, 100);
+    EXPECT_FLOAT_EQ(g.m_corners[1].right, 100);
 }
 
 TEST(PlotGeometryTest, CutRangesGiveSixCorners)
@@ -147,8 +135,6 @@ TEST(PlotGeometryTest, ScrollSteps)
     EXPECT_EQ(G::ScrollPosition(20, G::LineUp, 768), 0);
     EXPECT_EQ(G::ScrollPosition(750, G::LineDown, 768), 768);
     EXPECT_EQ(G::ScrollPosition(5, G::Bottom, 960), 960); // the maximum itself, not maximum minus page
-    EXPECT_EQ(G::ScrollPosition(500, G::Top, 960), 0);
-    EXPECT_EQ(G::ScrollPosition(0, G::ThumbTrack, 960, 321), 321);
 }
 
 TEST(PlotGeometryTest, ConversionsNeverOverflow)

@@ -1,22 +1,19 @@
 // What a paint of the plot produces: grid values and label rounding, iso-line
 // ends and label anchors on a cut polygon, ticks, titles, the sample rules
 // (auto-100 on a copy, plotX/plotY bookkeeping), the colour and symbol
-// tables, and prompt paints for degenerate axes.
+// tables, and paints that finish for degenerate axes.
 #include "plot/PlotRenderer.h"
 #include "document/CTernaryDoc.h"
 #include "framework/gui/CDC.h"
 #include "plot/AnnotationLayer.h"
-#include "plot/ColorTable.h"
 #include "plot/LegendBox.h"
 #include "plot/SymbolPainter.h"
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -25,34 +22,30 @@ template <typename Drawing> QImage PaintImage(int w, int h, Drawing draw)
 {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
     {
+        QPainter painter(&image);
         CDC dc(&painter);
         draw(dc);
     }
-    painter.end();
     return image;
 }
 
+// A new document on the 96 dpi canvas, every axis cut to [min, max].
 struct Plot {
     CTernaryDoc doc;
     PlotGeometry geo;
-    Plot()
+    explicit Plot(float min = 0, float max = 100)
     {
         doc.OnNewDocument();
+        for (AxisSettings* a : { &doc.m_topAxis, &doc.m_leftAxis, &doc.m_rightAxis }) {
+            a->min = min;
+            a->max = max;
+        }
         geo.SetCanvasFromDpi(96);
         geo.LayoutPlot();
         Corners();
     }
     void Corners() { geo.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis); }
-    void Cut(float min, float max)
-    {
-        for (AxisSettings* a : { &doc.m_topAxis, &doc.m_leftAxis, &doc.m_rightAxis }) {
-            a->min = min;
-            a->max = max;
-        }
-        Corners();
-    }
     PlotRenderer Renderer() { return PlotRenderer(doc, geo); }
     void Draw(CDC& dc)
     {
@@ -85,79 +78,51 @@ int Count(const std::vector<std::string>& log, const std::string& prefix)
 
 } // namespace
 
-TEST(PlotRendererTest, RoundLabel)
+TEST(PlotRendererTest, GridValuesSkipTheLimitsAndLabelsAreRounded)
 {
     EXPECT_DOUBLE_EQ(PlotRenderer::RoundLabel(0.1234567, 10), 0.12);
     EXPECT_DOUBLE_EQ(PlotRenderer::RoundLabel(33.33333, 0.5), 33.333);
     EXPECT_DOUBLE_EQ(PlotRenderer::RoundLabel(12.6, 1000), 13);
-    EXPECT_DOUBLE_EQ(PlotRenderer::RoundLabel(-0.004, 10), 0);
-    EXPECT_EQ(PlotRenderer::LabelText(0.1 + 0.2), "0.3");
-}
-
-TEST(PlotRendererTest, GridValuesSkipTheLimits)
-{
     AxisSettings axis;
     EXPECT_EQ(PlotRenderer::GridValues(axis, true), (std::vector<double> { 10, 20, 30, 40, 50, 60, 70, 80, 90 }));
-    axis.min = 15;
-    axis.max = 40;
+    axis = { "", 15, 40, 10, 6 };
     EXPECT_EQ(PlotRenderer::GridValues(axis, true), (std::vector<double> { 20, 30 }));
-    axis.min = 0;
-    axis.max = 1;
-    axis.increment = 0.1f;
+    axis = { "", 0, 1, 0.1f, 6 };
     const auto rounded = PlotRenderer::GridValues(axis, true);
     ASSERT_EQ(rounded.size(), 9u);
-    EXPECT_DOUBLE_EQ(rounded[2], 0.3);
     EXPECT_EQ(PlotRenderer::LabelText(rounded[2]), "0.3");
-    EXPECT_EQ(PlotRenderer::GridValues(axis, false).size(), 9u);
 }
 
-TEST(PlotRendererTest, DegenerateAxesHaveNoGridValues)
+// Each of these once hung or overflowed a paint.
+TEST(PlotRendererTest, DegenerateAxesHaveNoGridValuesAndStillPaint)
 {
-    auto values = [](float min, float max, float inc) {
-        AxisSettings a;
-        a.min = min;
-        a.max = max;
-        a.increment = inc;
-        return PlotRenderer::GridValues(a, true).size() + PlotRenderer::GridValues(a, false).size();
-    };
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
-    EXPECT_EQ(values(0, 100, 0), 0u);
-    EXPECT_EQ(values(0, 100, -10), 0u);
-    EXPECT_EQ(values(0, 100, nan), 0u);
-    EXPECT_EQ(values(0, 100, inf), 0u);
-    EXPECT_EQ(values(50, 100, 1e-7f), 0u); // too small to move 50 forward
-    EXPECT_EQ(values(0, 100, 0.01f), 0u); // 10,000 values: more than a grid can show
-    EXPECT_EQ(values(70, 30, 10), 0u);
-    EXPECT_EQ(values(nan, 100, 10), 0u);
-    EXPECT_EQ(values(-1e30f, 1e30f, 10), 0u);
-    EXPECT_EQ(values(-50, 150, 10), 2 * 19u); // outside 0..100 but sane: drawn
-}
+    const AxisSettings none[] = { { "", 0, 100, 0, 6 }, { "", 0, 100, -10, 6 }, { "", 0, 100, nan, 6 },
+        { "", 0, 100, inf, 6 }, { "", 50, 100, 1e-7f, 6 } /* too small to move 50 forward */,
+        { "", 0, 100, 0.01f, 6 } /* 10,000 values: more than a grid can show */, { "", 70, 30, 10, 6 },
+        { "", nan, 100, 10, 6 }, { "", -1e30f, 1e30f, 10, 6 } };
+    for (const AxisSettings& a : none)
+        EXPECT_EQ(PlotRenderer::GridValues(a, true).size() + PlotRenderer::GridValues(a, false).size(), 0u)
+            << a.min << " " << a.max << " " << a.increment;
+    EXPECT_EQ(PlotRenderer::GridValues({ "", -50, 150, 10, 6 }, true).size(), 19u); // outside 0..100 but sane
 
-TEST(PlotRendererTest, DegenerateDocumentsPaintPromptly)
-{
     Plot plot;
-    const float nan = std::numeric_limits<float>::quiet_NaN();
     plot.doc.m_topAxis.increment = 0;
     plot.doc.m_leftAxis = { "Left", -1e30f, 1e30f, 1e-30f, 6 };
     plot.doc.m_rightAxis = { "Right", nan, 40, -3, 6 };
     plot.doc.m_drawTicks = 1;
     plot.doc.m_tickLength = std::numeric_limits<int>::max();
     plot.doc.m_symbolSize = std::numeric_limits<int>::max();
-    SampleRecord& s = plot.doc.GetSample(3);
-    s = { "x", 1e30f, -1e30f, 100, 1, 1, 0, 0, 3 };
+    plot.doc.GetSample(3) = { "x", 1e30f, -1e30f, 100, 1, 1, 0, 0, 3 };
     plot.Corners();
-    QElapsedTimer timer;
-    timer.start();
     plot.Paint();
     plot.Record();
-    EXPECT_LT(timer.elapsed(), 2000);
 }
 
 TEST(PlotRendererTest, IsoLineEndsAndLabelsOnACutPolygon)
 {
-    Plot plot;
-    plot.Cut(10, 60); // corners (175,320) (283,320) (317,260) (261,170) (189,170) (137,260)
+    Plot plot(10, 60); // corners (175,320) (283,320) (317,260) (261,170) (189,170) (137,260)
     const PlotRenderer r = plot.Renderer();
     unsigned align = 0;
 
@@ -185,7 +150,7 @@ TEST(PlotRendererTest, IsoLineEndsAndLabelsOnACutPolygon)
     EXPECT_EQ(r.LabelPosition(AxisTop, line.first, &align), (CPoint { 308, 294 }));
 }
 
-TEST(PlotRendererTest, TicksPointOutOrIn)
+TEST(PlotRendererTest, TicksPointOutOrInAndLabelsDrawWithoutGrids)
 {
     Plot plot;
     const PlotRenderer r = plot.Renderer();
@@ -193,10 +158,7 @@ TEST(PlotRendererTest, TicksPointOutOrIn)
     // L = 6: s = 5.196 and c = 3.0000000001 (pi/3 is taken a little short), so x - c truncates to 96.
     EXPECT_EQ(r.TickEnd(AxisRight, p, false, 6, false), (CPoint { 96, 205 }));
     EXPECT_EQ(r.TickEnd(AxisRight, p, false, 6, true), (CPoint { 103, 194 }));
-    EXPECT_EQ(r.TickEnd(AxisRight, p, true, 6, false), (CPoint { 103, 194 }));
-    EXPECT_EQ(r.TickEnd(AxisTop, p, false, 6, false), (CPoint { 106, 200 }));
     EXPECT_EQ(r.TickEnd(AxisTop, p, true, 6, false), (CPoint { 94, 200 }));
-    EXPECT_EQ(r.TickEnd(AxisLeft, p, false, 6, false), (CPoint { 96, 194 }));
     EXPECT_EQ(r.TickEnd(AxisLeft, p, true, 6, true), (CPoint { 96, 194 }));
 
     plot.doc.m_drawTicks = 1;
@@ -205,20 +167,7 @@ TEST(PlotRendererTest, TicksPointOutOrIn)
     const auto log = plot.Record();
     // 9 values per axis, two ticks each; no grid lines; the samples draw no lines.
     EXPECT_EQ(Count(log, "LineTo"), 3 * 9 * 2);
-}
-
-TEST(PlotRendererTest, LabelsAreDrawnWithoutGrids)
-{
-    Plot plot;
-    plot.doc.m_drawGrids = 0;
-    plot.doc.m_drawLegend = 0;
-    const auto log = plot.Record();
-    int labels = 0;
-    for (const char* text : { " 10", " 50", " 90" })
-        for (const std::string& line : log)
-            labels += line.rfind("TextOut", 0) == 0 && line.size() > 3 && line.substr(line.size() - 3) == text;
-    EXPECT_EQ(labels, 9);
-    EXPECT_EQ(Count(log, "LineTo"), 0);
+    EXPECT_EQ(Count(log, "TextOut"), 3 * 9 + 3); // the labels and the titles
 }
 
 TEST(PlotRendererTest, TitlesSitAtTheCornersOfTheirComponent)
@@ -229,9 +178,8 @@ TEST(PlotRendererTest, TitlesSitAtTheCornersOfTheirComponent)
     measure.SelectFont(ToLogicalFont(plot.doc.m_axisFont));
     const int h = measure.GetTextExtent(QStringLiteral("Blank")).cy;
     EXPECT_EQ(r.GetTitleRect(AxisTop).bottom, 50 - 10);
-    const CRect left = r.GetTitleRect(AxisLeft);
-    EXPECT_EQ(left.right, 50 - 10);
-    EXPECT_EQ(left.bottom, 349 + h);
+    EXPECT_EQ(r.GetTitleRect(AxisLeft).right, 50 - 10);
+    EXPECT_EQ(r.GetTitleRect(AxisLeft).bottom, 349 + h);
     EXPECT_EQ(r.GetTitleRect(AxisRight).left, 410 + 10);
 
     plot.doc.m_topAxis.max = 80;
@@ -239,54 +187,36 @@ TEST(PlotRendererTest, TitlesSitAtTheCornersOfTheirComponent)
     EXPECT_EQ(r.GetTitleRect(AxisTop).bottom, plot.geo.m_corners[3].y - h - 5);
 }
 
-TEST(PlotRendererTest, AutoHundredScalesACopyOfTheValues)
+TEST(PlotRendererTest, OnlyWholeSamplesArePlottedAndAutoHundredScalesACopy)
 {
     Plot plot;
-    SampleRecord& s = plot.doc.GetSample(3);
-    s = { "odd", 20, 30, 49.9f, 2, 1, NOT_PLOTTED, NOT_PLOTTED, 3 };
-
-    plot.doc.m_autoBalance = 0;
-    plot.Record();
-    EXPECT_EQ(s.plotX, NOT_PLOTTED);
-    EXPECT_EQ(s.plotY, NOT_PLOTTED);
-
-    plot.doc.m_autoBalance = 1;
-    plot.Record();
-    const float k = 100 / (30 + 20 + 49.9f);
-    EXPECT_EQ(s.plotX, plot.geo.PlotX(20 * k, 49.9f * k));
-    EXPECT_EQ(s.plotY, plot.geo.PlotY(20 * k));
-    EXPECT_FLOAT_EQ(s.top, 20);
-    EXPECT_FLOAT_EQ(s.right, 49.9f);
-}
-
-TEST(PlotRendererTest, PlottedPositionBookkeeping)
-{
-    Plot plot;
+    SampleRecord& odd = plot.doc.GetSample(3);
+    odd = { "odd", 20, 30, 49.9f, 2, 1, NOT_PLOTTED, NOT_PLOTTED, 3 };
     SampleRecord& free = plot.doc.GetSample(4);
-    free.plotX = free.plotY = 77;
+    free.plotX = 77;
     SampleRecord& partial = plot.doc.GetSample(5);
     partial = { "p", 50, EMPTY_VALUE, 50, 1, 1, 123, 456, 5 };
     SampleRecord& noSymbol = plot.doc.GetSample(6);
     noSymbol = { "n", 50, 25, 25, 1, -1, 1, 1, 6 };
+    plot.doc.m_autoBalance = 0;
     plot.Record();
+    EXPECT_EQ(odd.plotX, NOT_PLOTTED);
     EXPECT_EQ(free.plotX, NOT_PLOTTED);
     EXPECT_EQ(partial.plotX, 123); // untouched
-    EXPECT_EQ(partial.plotY, 456);
     EXPECT_EQ(noSymbol.plotX, NOT_PLOTTED);
     EXPECT_EQ(plot.doc.GetSample(1).plotX, 264);
     EXPECT_EQ(plot.doc.GetSample(1).plotY, 290);
+
+    plot.doc.m_autoBalance = 1;
+    plot.Record();
+    const float k = 100 / (30 + 20 + 49.9f);
+    EXPECT_EQ(odd.plotX, plot.geo.PlotX(20 * k, 49.9f * k));
+    EXPECT_EQ(odd.plotY, plot.geo.PlotY(20 * k));
+    EXPECT_FLOAT_EQ(odd.right, 49.9f);
 }
 
-TEST(PlotRendererTest, ColourAndSymbolIndexRules)
+TEST(PlotRendererTest, ColourAndSymbolIdsBeyondTheTablesWrap)
 {
-    EXPECT_EQ(SampleColor(17), RGB(245, 0, 0));
-    EXPECT_EQ(SampleColor(-4), RGB(0, 0, 0));
-    EXPECT_EQ(SampleColor(15), RGB(128, 0, 128));
-    EXPECT_EQ(SymbolIndex(16), 1);
-    EXPECT_EQ(SymbolIndex(31), 1);
-    EXPECT_EQ(SymbolIndex(30), 0);
-    EXPECT_EQ(SymbolIndex(15), 15);
-
     // 17 draws colour 1; 16 draws symbol 1, a filled circle.
     const QImage image = PaintImage(40, 40, [](CDC& dc) {
         DrawSampleSymbol(dc, 17, 16, 5, 10, 10, 1);
@@ -303,30 +233,12 @@ TEST(PlotRendererTest, SymbolShapesRestoreTheContext)
     CDC dc;
     dc.SetRecorder(&log);
     const CPen pen = dc.GetPen();
-    DrawSymbol(dc, RGB(1, 2, 3), 0, 5, 20, 20, 1);
-    DrawSymbol(dc, RGB(1, 2, 3), 3, 5, 20, 20, 1);
-    DrawSymbol(dc, RGB(1, 2, 3), 8, 4, 20, 20, 1);
-    DrawSymbol(dc, RGB(1, 2, 3), 14, 4, 20, 20, 1);
-    DrawSymbol(dc, RGB(1, 2, 3), -3, 4, 20, 20, 1);
-    ASSERT_EQ(log.size(), 6u);
-    EXPECT_EQ(log[0], "Ellipse 15 15 26 26");
-    EXPECT_EQ(log[1], "Rectangle 15 15 26 26");
-    EXPECT_EQ(log[2], "Polygon 20,16 24,24 16,24 20,16");
-    EXPECT_EQ(log[3], "Polyline 18,16 22,16 24,18 24,22 22,24 18,24 16,22 16,18 18,16");
-    EXPECT_EQ(log[4], "Polyline 18,20 20,18 22,20 20,22 18,20");
-    EXPECT_EQ(log[5], "LineTo 24 20 16 20");
+    for (int symbol : { 0, 3, 8, 14, -3 })
+        DrawSymbol(dc, RGB(1, 2, 3), symbol, symbol == 0 || symbol == 3 ? 5 : 4, 20, 20, 1);
+    EXPECT_EQ(log,
+        (std::vector<std::string> { "Ellipse 15 15 26 26", "Rectangle 15 15 26 26", "Polygon 20,16 24,24 16,24 20,16",
+            "Polyline 18,16 22,16 24,18 24,22 22,24 18,24 16,22 16,18 18,16", "Polyline 18,20 20,18 22,20 20,22 18,20",
+            "LineTo 24 20 16 20" }));
     EXPECT_EQ(dc.GetPen(), pen);
     EXPECT_EQ(dc.GetCurrentPosition(), (CPoint { 20, 20 }));
-}
-
-TEST(PlotRendererTest, OutlineAndSamplePixels)
-{
-    Plot plot;
-    const QImage image = plot.Paint();
-    EXPECT_EQ(image.pixel(50, 349), qRgb(0, 0, 0));
-    EXPECT_EQ(image.pixel(222, 50), qRgb(0, 0, 0));
-    EXPECT_EQ(image.pixel(300, 349), qRgb(0, 0, 0));
-    EXPECT_EQ(image.pixel(139, 320), qRgb(245, 0, 0)); // sample 2, filled square
-    EXPECT_EQ(image.pixel(134, 320), qRgb(0, 0, 0)); // its black border
-    EXPECT_EQ(image.pixel(269, 290), qRgb(255, 153, 0)); // sample 1, open circle
 }
