@@ -1,12 +1,10 @@
 // The grid's model: row and column counts, selection clamping, the cell
-// store's ownership and the text cell's measuring and drawing.
+// store's ownership and the text cell's drawing.
 #include "GridTestSupport.h"
 
 #include "grid/CCellStore.h"
 #include "grid/CTextCell.h"
 #include "grid/GridText.h"
-
-#include <QFontMetrics>
 
 #include <gtest/gtest.h>
 
@@ -89,7 +87,7 @@ TEST(CellStore, OwnsItsCellsAndDeletesReplacedAndRemovedOnes)
     EXPECT_EQ(deleted, 6); // the store's destructor takes the last one
 }
 
-TEST(TextCell, NullTextDrawsNothingExtentCoversEveryLineDefaultSitsBottomRight)
+TEST(TextCell, NullTextDrawsNothingAndTheDefaultFormatSitsBottomRight)
 {
     QImage image(100, 40, QImage::Format_RGB32);
     auto draw = [&](CTextCell&& cell) {
@@ -108,12 +106,6 @@ TEST(TextCell, NullTextDrawsNothingExtentCoversEveryLineDefaultSitsBottomRight)
     const QRect ink = draw(CTextCell(QStringLiteral("88")));
     EXPECT_GT(ink.left(), 50);
     EXPECT_GT(ink.top(), 15);
-
-    QPainter dc(&image);
-    const QFontMetrics fm = dc.fontMetrics();
-    const CSize extent = CTextCell(QStringLiteral("ab\nc")).GetExtent(dc);
-    EXPECT_EQ(extent.cx, fm.horizontalAdvance(QStringLiteral("ab")));
-    EXPECT_EQ(extent.cy, 2 * fm.height());
 }
 
 TEST(TextCell, TextTooWideForItsCellKeepsItsStartAndEndsInAnEllipsis)
