@@ -31,7 +31,8 @@ TEST(TextTableReaderTest, WhatALineContributesToTheTable)
     const std::string ends = head + "COLUMNS=[a;b]\nROW=1;2\nend\n# note\n   \nROW=3;4\nEND \n";
     const std::string notes = head + "COLUMNS=[a;b(float);c] ignored;d\nROW=1;2;3\n";
     const std::string fitted = head + "COLUMNS=[a;b;c]\nROW=x;y\nROW=x;y;z;w\nROW=\n";
-    const std::string outside = "ROW=1;2\nDELIMITER=|\nCOLUMNS=[a]\nTABLE=T\nROW=early\nCOLUMNS=[a]\nROW=late\nno keyword\n";
+    const std::string outside
+        = "ROW=1;2\nDELIMITER=|\nCOLUMNS=[a]\nTABLE=T\nROW=early\nCOLUMNS=[a]\nROW=late\nno keyword\n";
     const std::string spaced = "TABLE=T\nDELIMITER=,\nCOLUMNS=[a,b]\nROW= \"x\" ,b;c\n";
     const struct {
         std::string text;

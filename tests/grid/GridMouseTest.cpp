@@ -18,19 +18,14 @@ struct GridMouse : ::testing::Test {
 
 TEST_F(GridMouse, SizingCursorsShowWithinThreeUnitsOfAHeaderBoundary)
 {
+    // 115 and 121 lie 3 from the edge at 118, 38 is 2 above row 1's bottom;
+    // column 0's left edge is no boundary, and a data cell never sizes.
     const struct {
         int x, y;
         Qt::CursorShape shape;
-    } cases[] = {
-        { 60, 10, Qt::ArrowCursor },
-        { 115, 10, Qt::SizeHorCursor }, // 3 left of column 1's right edge
-        { 121, 10, Qt::SizeHorCursor }, // 3 right of column 2's left edge
-        { 122, 10, Qt::ArrowCursor },
-        { 1, 10, Qt::ArrowCursor }, // column 0's left edge is no boundary
-        { 10, 38, Qt::SizeVerCursor }, // row header, near row 1's bottom
-        { 10, 1, Qt::ArrowCursor },
-        { 115, 50, Qt::ArrowCursor }, // a data cell never sizes
-    };
+    } cases[] = { { 60, 10, Qt::ArrowCursor }, { 115, 10, Qt::SizeHorCursor }, { 121, 10, Qt::SizeHorCursor },
+        { 122, 10, Qt::ArrowCursor }, { 1, 10, Qt::ArrowCursor }, { 10, 38, Qt::SizeVerCursor },
+        { 10, 1, Qt::ArrowCursor }, { 115, 50, Qt::ArrowCursor } };
     for (const auto& c : cases) {
         Move(grid, c.x, c.y);
         EXPECT_EQ(grid.viewport()->cursor().shape(), c.shape) << c.x << "," << c.y;

@@ -12,14 +12,14 @@
 
 TEST(PaletteGeometry, GapsBelongToTheSwatchUpperLeftAndTheMarginPicksNothing)
 {
+    // A gap goes to the swatch left of and above it (27, 27 and, on a wider
+    // page, 93, 10); the margins and a wider page's room beyond the 16
+    // swatches pick nothing.
     const struct {
         int x, y, size, index;
-    } cases[] = {
-        { 6, 6, 100, 0 }, { 27, 27, 100, 0 } /* gap corner */, { 28, 6, 100, 1 }, { 6, 28, 100, 4 },
-        { 89, 89, 100, 15 }, { 5, 10, 100, -1 }, { 10, 5, 100, -1 }, { 94, 10, 100, -1 } /* right margin */,
-        { 10, 94, 100, -1 }, { 93, 10, 200, 3 } /* gap right of swatch 3 */,
-        { 95, 10, 200, -1 } /* beyond the 16 swatches */,
-    };
+    } cases[] = { { 6, 6, 100, 0 }, { 27, 27, 100, 0 }, { 28, 6, 100, 1 }, { 6, 28, 100, 4 }, { 89, 89, 100, 15 },
+        { 5, 10, 100, -1 }, { 10, 5, 100, -1 }, { 94, 10, 100, -1 }, { 10, 94, 100, -1 }, { 93, 10, 200, 3 },
+        { 95, 10, 200, -1 } };
     for (const auto& c : cases)
         EXPECT_EQ(CPaletteGrid::IndexAt(c.x, c.y, c.size, c.size), c.index) << c.x << "," << c.y;
 }
