@@ -8,6 +8,7 @@
 #include "plot/CLegendEdit.h"
 #include "plot/CTernaryView.h"
 #include "plot/LegendBox.h"
+#include "plot/PlotViewFixture.h"
 
 #include <QImage>
 #include <QTest>
@@ -16,16 +17,10 @@
 
 namespace {
 
-struct ViewFixture : ::testing::Test {
-    CTernaryDoc doc;
-    CTernaryView view;
+struct ViewFixture : PlotViewFixture {
     void SetUp() override
     {
-        doc.OnNewDocument();
-        view.SetDocument(&doc);
-        view.resize(600, 500);
-        view.show();
-        view.OnInitialUpdate();
+        PlotViewFixture::SetUp();
         Paint(); // lays the legend out
     }
     void Paint()

@@ -5,6 +5,7 @@
 #include "framework/gui/PrintDialogs.h"
 #include "plot/CTernaryView.h"
 #include "plot/PlotPrinting.h"
+#include "plot/PlotViewFixture.h"
 #include "support/TestSupport.h"
 
 #include <QClipboard>
@@ -19,18 +20,8 @@
 
 namespace {
 
-struct PicturesFixture : ::testing::Test {
-    CTernaryDoc doc;
-    CTernaryView view;
+struct PicturesFixture : PlotViewFixture {
     QTemporaryDir dir;
-    void SetUp() override
-    {
-        doc.OnNewDocument();
-        view.SetDocument(&doc);
-        view.resize(600, 500);
-        view.show();
-        view.OnInitialUpdate();
-    }
     const QMimeData* Clipboard() { return QGuiApplication::clipboard()->mimeData(); }
     // The page of a print job, drawn on an image of a page's proportions.
     QImage Page(const PlotGeometry& geometry)
