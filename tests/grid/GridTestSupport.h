@@ -2,8 +2,8 @@
 
 #include "grid/CGridView.h"
 #include "grid/GridText.h"
+#include "support/TestSupport.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -63,13 +63,6 @@ public:
 
     std::map<std::pair<int, int>, QString> texts;
 };
-
-// Lets queued repaints run.
-inline void Settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
 
 // Mouse helpers in viewport coordinates.
 inline void Move(TestGrid& g, int x, int y) { QTest::mouseMove(g.viewport(), QPoint(x, y)); }

@@ -7,6 +7,7 @@
 #include <sys/resource.h>
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,12 @@ private:
     std::vector<Box> m_boxes;
     std::deque<MsgResult> m_answers;
 };
+
+// Lets queued events and repaints run.
+void Settle();
+
+// GoogleTest prints QStrings in failure messages through this.
+inline std::ostream& operator<<(std::ostream& os, const QString& s) { return os << '"' << s.toStdString() << '"'; }
 
 // Path of a file below tests/data.
 QString TestDataPath(const QString& name);

@@ -2,11 +2,9 @@
 
 #include "grid/CTextCell.h"
 #include "tables/CTableView.h"
+#include "support/TestSupport.h"
 
-#include <QCoreApplication>
 #include <QTest>
-
-#include <ostream>
 
 // A table of 10 rows and 5 columns after its initial update, rows 20 high,
 // the header column 30 wide (its own choice) and data columns 88 wide,
@@ -51,10 +49,3 @@ public:
     bool clipboardFails = false;
 };
 
-inline void Settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
-
-inline std::ostream& operator<<(std::ostream& os, const QString& s) { return os << '"' << s.toStdString() << '"'; }
