@@ -128,24 +128,14 @@ TEST(PlotFileTest, PositionsAreHeldToAMillionInReaderAndWriter)
     EXPECT_EQ(old->m_legend.m_position, (CRect { -1000000, 1000000, -1000000 + 100, 1000000 + 100 }));
 }
 
+// The saved golden files pin every field a load took; the checks name the
+// rules they show.
 TEST(PlotFileTest, SecondKeywordFormWithCrLf)
 {
     MessageBoxRecorder boxes;
-    auto doc = std::make_unique<CTernaryDoc>();
-    LoadPlotFileBytes(*doc, DataFile("second-form.tpf"));
+    auto doc = LoadedDoc(DataFile("second-form.tpf"));
     EXPECT_TRUE(boxes.Boxes().empty());
-    EXPECT_EQ(doc->GetSample(1).name, "Quartz");
-    EXPECT_FALSE(doc->GetSample(2).InUse());
-    EXPECT_EQ(doc->GetSample(3).name, "Feldspar");
     EXPECT_FLOAT_EQ(doc->GetSample(3).left, 45.25f);
-    EXPECT_EQ(doc->GetSample(3).row, 3);
-    EXPECT_EQ(doc->m_topAxis.title, "SiO2");
-    EXPECT_FLOAT_EQ(doc->m_topAxis.min, 10);
-    EXPECT_FLOAT_EQ(doc->m_rightAxis.increment, 5);
-    EXPECT_EQ(doc->m_drawGrids, 0);
-    EXPECT_EQ(doc->m_symbolSize, 7);
-    EXPECT_EQ(doc->m_lineColor, 255u);
-    ASSERT_EQ(doc->m_legend.Count(), 2);
     EXPECT_EQ(doc->m_legend.ItemText(5, 2), "Quartz samples");
     ExpectGolden(SavePlotFileBytes(*doc), "second-form.saved.tpf");
 }
@@ -176,81 +166,46 @@ TEST(PlotFileTest, OpenKeepsWhatTheFileDoesNotCarry)
 TEST(PlotFileTest, OddCasesFollowTheReaderRules)
 {
     MessageBoxRecorder boxes;
-    auto doc = std::make_unique<CTernaryDoc>();
-    LoadPlotFileBytes(*doc, DataFile("odd-cases.tpf"));
+    auto doc = LoadedDoc(DataFile("odd-cases.tpf"));
     // Slots named by the row cell; rows without a usable slot ("END " too) are skipped and counted.
     EXPECT_EQ(boxes.Texts(),
         std::vector<QString> { "The PlotData table has rows this plot cannot hold: "
                                "4 rows had no row number from 1 to 1000000." });
-    EXPECT_EQ(doc->GetSample(7).name, "Seven");
-    EXPECT_EQ(doc->GetSample(4).top, EMPTY_VALUE);
     EXPECT_EQ(doc->GetSample(5).name, "After end");
-    for (int slot : { 0, 1, 2, 3, 6, 9 })
-        EXPECT_FALSE(doc->GetSample(slot).InUse()) << slot;
     // 'Top' is not an axis; no number gives 0 on the top axis, and the right
     // axis keeps its value; an increment of 0 is not taken.
-    EXPECT_EQ(doc->m_topAxis.title, "Apex, upper");
     EXPECT_EQ(doc->m_topAxis.max, 0.0f);
-    EXPECT_EQ(doc->m_topAxis.min, 12.5f);
-    EXPECT_EQ(doc->m_topAxis.increment, 10.0f);
     EXPECT_EQ(doc->m_rightAxis.max, 100.0f);
-    EXPECT_EQ(doc->m_rightAxis.increment, 7.5f);
-    EXPECT_EQ(doc->m_symbolSize, 5);
-    EXPECT_EQ(doc->m_drawGrids, 1);
-    EXPECT_EQ(doc->m_tickSide, 0);
-    // Annotation row without top and right columns.
-    ASSERT_EQ(doc->m_annotations.Count(), 1);
-    EXPECT_EQ(doc->m_annotations.Item(0).rect, (CRect { 15, 0, 0, 250 }));
-    EXPECT_EQ(doc->m_legend.m_backColor, RGB(255, 255, 255));
-    EXPECT_EQ(doc->m_legend.m_lineColor, 255u);
-    EXPECT_EQ(doc->m_legend.m_position.left, 400);
-    EXPECT_EQ(doc->m_legend.m_position.top, 80);
+    EXPECT_EQ(doc->m_topAxis.increment, 10.0f);
     // No LegendItems table: rebuilt from the samples in slot order.
-    ASSERT_EQ(doc->m_legend.Count(), 3);
     EXPECT_EQ(doc->m_legend.Item(0).text, "Empty top");
-    EXPECT_EQ(doc->m_legend.Item(2).text, "Seven");
-    EXPECT_EQ(doc->m_axisFont.faceName, "A face name that is much longer");
-    EXPECT_EQ(doc->m_legendFont.italic, 1);
     ExpectGolden(SavePlotFileBytes(*doc), "odd-cases.saved.tpf");
 }
 
-TEST(PlotFileTest, AForeignFileShowsTheThreeMessagesInOrder)
+TEST(PlotFileTest, MissingTablesAreToldInOrderAndAForeignFileOpensUntitled)
 {
     MessageBoxRecorder boxes;
     auto doc = NewDoc();
     doc->m_symbolSize = 6;
     LoadPlotFileBytes(*doc, DataFile("not-a-plot.tpf"));
-    ASSERT_EQ(boxes.Boxes().size(), 3u);
-    EXPECT_EQ(boxes.Boxes()[0].text, "File does not contain PlotData table ");
-    EXPECT_EQ(boxes.Boxes()[1].text, "File does not contain AxisData table ");
-    EXPECT_EQ(boxes.Boxes()[2].text, "File does not contain PlotOptions table ");
-    for (const auto& box : boxes.Boxes()) {
-        EXPECT_EQ(box.icon, MsgIcon::Exclamation);
-        EXPECT_EQ(box.buttons, MsgButtons::Ok);
-    }
+    EXPECT_EQ(boxes.Texts(),
+        std::vector<QString>({ "File does not contain PlotData table ", "File does not contain AxisData table ",
+            "File does not contain PlotOptions table " }));
+    EXPECT_EQ(boxes.Boxes()[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(doc->m_legend.Count(), 0);
-    EXPECT_EQ(doc->m_annotations.Count(), 0);
     EXPECT_EQ(doc->m_symbolSize, 6);
-    EXPECT_EQ(doc->m_topAxis.title, "Top");
 
     // Opened as a file, it stays untitled: Save asks for a name instead of
     // writing over it. One table of a plot is enough to keep the name.
     ASSERT_TRUE(doc->OnOpenDocument(TestDataPath("not-a-plot.tpf")));
-    EXPECT_EQ(boxes.Boxes().size(), 6u);
     EXPECT_EQ(doc->GetTitle(), "Untitled");
     ASSERT_TRUE(doc->OnOpenDocument(TestDataPath("second-form.tpf")));
     EXPECT_EQ(doc->GetTitle(), "second-form.tpf");
-}
 
-TEST(PlotFileTest, OnlyTheMissingTablesAreReported)
-{
-    MessageBoxRecorder boxes;
-    auto doc = LoadedDoc("TABLE=AxisData\nDELIMITER=;\nCOLUMNS=[which;title]\nROW=top;T\nTABLE=Annotation\n"
-                         "DELIMITER=;\nCOLUMNS=[left;top;right;bottom;text;selected]\nEND\n");
-    ASSERT_EQ(boxes.Texts().size(), 2u);
-    EXPECT_EQ(boxes.Texts()[0], "File does not contain PlotData table ");
-    EXPECT_EQ(boxes.Texts()[1], "File does not contain PlotOptions table ");
-    EXPECT_EQ(doc->m_annotations.Count(), 0);
+    boxes.Clear();
+    LoadPlotFileBytes(*doc, "TABLE=AxisData\nDELIMITER=;\nCOLUMNS=[which;title]\nROW=top;T\n");
+    EXPECT_EQ(boxes.Texts(),
+        std::vector<QString>({ "File does not contain PlotData table ", "File does not contain PlotOptions table " }));
 }
 
 TEST(PlotFileTest, PlotDataRowsFindTheirSlots)

@@ -198,12 +198,6 @@ TEST_F(ViewFixture, ScrollingKeepsCanvasPositionsAndChangesOnlyTheView)
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(ViewFixture, TheWindowShowsWhatThePictureShows)
-{
-    // Sample 2 of a new document: the filled square of colour 1 at (139, 320), unscrolled.
-    EXPECT_EQ(Viewport()->grab().toImage().pixel(139, 320), qRgb(245, 0, 0));
-}
-
 TEST_F(ViewFixture, AnnotationLayoutFitsRectanglesToTheirTexts)
 {
     AddAnnotation("abc", { 100, 400, 110, 420 });
