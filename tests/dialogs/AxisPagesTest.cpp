@@ -52,7 +52,7 @@ TEST_F(AxisPagesTest, EachRuleStopsAtItsMessageWithTheFocusOnItsField)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.max + std::string(" ") + c.min + " " + c.inc);
-        Open(DefaultOptions());
+        Open(FormatOptions {});
         const std::size_t before = boxes.Boxes().size();
         EnterAndLeave(0, c.max, c.min, c.inc);
         if (!c.message) {
@@ -77,7 +77,7 @@ TEST_F(AxisPagesTest, EachRuleStopsAtItsMessageWithTheFocusOnItsField)
 TEST_F(AxisPagesTest, CrossCheckRefusesAConflictAndLowersTheOtherAxes)
 {
     auto open = [this](float leftMin, float rightMin) {
-        FormatOptions options = DefaultOptions();
+        FormatOptions options;
         options.axes[1].min = leftMin;
         options.axes[2].min = rightMin;
         Open(options);

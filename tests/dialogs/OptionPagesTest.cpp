@@ -11,7 +11,7 @@
 TEST(OptionPages, DrawTicksEnablesTheTickSideButtonsAtOnceAndOnReturn)
 {
     CAxisPropSheet sheet(nullptr, CAxisPropSheet::Grids);
-    FormatOptions options = DefaultOptions();
+    FormatOptions options;
     options.drawTicks = 1;
     options.tickSide = 1;
     sheet.Fill(options);

@@ -25,16 +25,6 @@ struct DialogAnswers {
     }
 };
 
-// Three axes 0..100 step 10 and plain defaults elsewhere.
-inline FormatOptions DefaultOptions()
-{
-    FormatOptions options;
-    options.axes[0].title = "Top";
-    options.axes[1].title = "Left";
-    options.axes[2].title = "Right";
-    return options;
-}
-
 // Clicks the tab of the page, as the user switches pages.
 inline void ClickTab(CAxisPropSheet& sheet, int index)
 {
