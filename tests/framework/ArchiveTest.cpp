@@ -33,16 +33,3 @@ TEST(ArchiveTest, ReadsLinesEndedByLfOrCrLfAndALastLineWithoutLf)
     EXPECT_EQ(ReadLines("a\rb\n\r\r\n"), (Lines { "a\rb", "\r" }));
     EXPECT_EQ(ReadLines(QByteArray("n\0ul\n", 5)), (Lines { std::string("n\0ul", 4) }));
 }
-
-TEST(ArchiveTest, WritesTextsUnchanged)
-{
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    CArchive archive(&buffer, CArchive::store);
-    archive.WriteString("ROW=a;b\n");
-    archive.WriteString("");
-    archive.WriteString("\r\n");
-    EXPECT_FALSE(archive.HasError());
-    EXPECT_EQ(data, QByteArray("ROW=a;b\n\r\n"));
-}
