@@ -2,43 +2,43 @@
 
 #include <gtest/gtest.h>
 
-namespace {
 using Action = CommandLine::Action;
-CommandLine Parse(const std::vector<const char*>& args)
-{
-    QStringList list;
-    for (const char* arg : args)
-        list << QString::fromUtf8(arg);
-    return ParseCommandLine(list);
-}
-} // namespace
 
-TEST(CommandLineTest, AFileAloneOpensItInAWindow)
+TEST(CommandLineTest, ActionsTakeTheirFiles)
 {
-    EXPECT_EQ(Parse({}).action, Action::Window);
-    const CommandLine cmd = Parse({ "plot.tpf" });
-    EXPECT_EQ(cmd.action, Action::Window);
-    EXPECT_EQ(cmd.inputFile, "plot.tpf");
-}
-
-TEST(CommandLineTest, BatchActionsTakeTheirOutputWithOrWithoutAnInput)
-{
-    CommandLine cmd = Parse({ "in.tpf", "--save-as", "out.csv" });
-    EXPECT_EQ(cmd.action, Action::SaveAs);
-    EXPECT_EQ(cmd.inputFile, "in.tpf");
-    EXPECT_EQ(cmd.outputFile, "out.csv");
-
-    EXPECT_EQ(Parse({ "--save-as", "OUT.TPF" }).action, Action::SaveAs);
-    cmd = Parse({ "--export", "out.png", "--scale", "2.5" });
-    EXPECT_EQ(cmd.action, Action::Export);
-    EXPECT_TRUE(cmd.inputFile.isEmpty());
-    EXPECT_DOUBLE_EQ(cmd.scale, 2.5);
-    EXPECT_DOUBLE_EQ(Parse({ "--export", "a.svg" }).scale, 1.0);
+    struct Case {
+        QStringList args;
+        Action action;
+        QString input;
+        QString output;
+        double scale = 1.0;
+    };
+    const Case cases[] = {
+        { { "plot.tpf" }, Action::Window, "plot.tpf", "" },
+        { { "in.tpf", "--save-as", "out.csv" }, Action::SaveAs, "in.tpf", "out.csv" },
+        { { "--save-as", "OUT.TPF" }, Action::SaveAs, "", "OUT.TPF" }, // a new document
+        { { "--export", "out.png", "--scale", "2.5" }, Action::Export, "", "out.png", 2.5 },
+        { { "x.tpf", "--help" }, Action::Help, "x.tpf", "" },
+    };
+    for (const Case& c : cases) {
+        const CommandLine cmd = ParseCommandLine(c.args);
+        const std::string label = c.args.join(' ').toStdString();
+        EXPECT_EQ(cmd.action, c.action) << label;
+        EXPECT_EQ(cmd.inputFile, c.input) << label;
+        EXPECT_EQ(cmd.outputFile, c.output) << label;
+        EXPECT_DOUBLE_EQ(cmd.scale, c.scale) << label;
+    }
+    // /pt FILE PRINTER DRIVER PORT
+    const CommandLine print = ParseCommandLine({ "/pt", "plot.tpf", "LaserJet", "driver", "port" });
+    EXPECT_TRUE(print.printSwitch);
+    EXPECT_EQ(print.inputFile, "plot.tpf");
+    EXPECT_EQ(print.printArgs, (QStringList { "LaserJet", "driver", "port" }));
+    EXPECT_TRUE(ParseCommandLine({ "/p", "plot.tpf" }).printSwitch);
 }
 
 TEST(CommandLineTest, MistakesAreUsageErrors)
 {
-    for (auto args : std::vector<std::vector<const char*>> {
+    for (const QStringList& args : std::vector<QStringList> {
              { "--save-as" },
              { "--export", "a.png", "--scale", "9" },
              { "--export", "a.png", "--scale", "0.2" },
@@ -51,21 +51,8 @@ TEST(CommandLineTest, MistakesAreUsageErrors)
              { "--save-as", "noextension" },
              { "--export", "out.jpg" },
          }) {
-        const CommandLine cmd = Parse(args);
-        EXPECT_EQ(cmd.action, Action::Error) << ::testing::PrintToString(args);
+        const CommandLine cmd = ParseCommandLine(args);
+        EXPECT_EQ(cmd.action, Action::Error) << args.join(' ').toStdString();
         EXPECT_FALSE(cmd.error.isEmpty());
     }
-    EXPECT_EQ(Parse({ "x.tpf", "--help" }).action, Action::Help);
-}
-
-TEST(CommandLineTest, PrintSwitchesAreRecognisedWithTheirFile)
-{
-    CommandLine cmd = Parse({ "/p", "plot.tpf" });
-    EXPECT_TRUE(cmd.printSwitch);
-    EXPECT_EQ(cmd.inputFile, "plot.tpf");
-
-    cmd = Parse({ "/pt", "plot.tpf", "LaserJet", "driver", "port" });
-    EXPECT_TRUE(cmd.printSwitch);
-    EXPECT_EQ(cmd.inputFile, "plot.tpf");
-    EXPECT_EQ(cmd.printArgs, (QStringList { "LaserJet", "driver", "port" }));
 }

@@ -7,101 +7,58 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ProgramRun RunProgram(const QStringList& args)
+TEST(ProgramExitTest, ExitCodesMessagesAndOutputs)
 {
-    QProcess process;
-    // As under cron or a bare shell: no runtime folder, which Qt remarks on.
-    // The program registers itself with the desktop; keep that out of the
-    // user's data.
-    QTemporaryDir dataHome;
+    QTemporaryDir dir, dataHome;
+    const QString missing = dir.filePath("missing.tpf");
+    struct Case {
+        QStringList args;
+        int exitCode;
+        QString said; // in standard output for help, else in standard error; empty: nothing said
+        QString output = {}; // a file that must exist only after a success
+    };
+    const Case cases[] = {
+        { { "--help" }, ExitOk, "--export" },
+        { { "--save-as", dir.filePath("new.tpf") }, ExitOk, "", dir.filePath("new.tpf") },
+        { { "--export", dir.filePath("out.jpg") }, ExitUsage, "out.jpg", dir.filePath("out.jpg") },
+        { { "--bogus" }, ExitUsage, "--bogus" },
+        { { missing, "--save-as", dir.filePath("out.tpf") }, ExitFailure, missing, dir.filePath("out.tpf") },
+        { { missing, "--export", dir.filePath("out.png") }, ExitFailure, missing, dir.filePath("out.png") },
+        { { missing }, ExitFailure, missing }, // the window cannot open
+        { { "/p", missing }, ExitFailure, "no printer" },
+        { { "/pt", missing, "Office Printer" }, ExitFailure, "no printer" },
+    };
+    // As under cron or a bare shell: no runtime folder, which Qt remarks on;
+    // the desktop registration kept out of the user's data; no print server,
+    // so no printer, whatever the machine has.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.path());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    // No print server, so no printer, whatever the machine has.
-    env.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("/nonexistent/cups.sock"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(TERNARY_EXECUTABLE), args);
-    process.closeWriteChannel();
-    ProgramRun run;
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
-}
-
-} // namespace
-
-TEST(ProgramExitTest, HelpPrintsTheUsage)
-{
-    const ProgramRun run = RunProgram({ "--help" });
-    EXPECT_EQ(run.exitCode, ExitOk);
-    EXPECT_TRUE(run.out.contains("--save-as")) << run.out.toStdString();
-    EXPECT_TRUE(run.out.contains("--export"));
-}
-
-TEST(ProgramExitTest, UsageErrorsExitWithTwoAndWriteNothing)
-{
-    QTemporaryDir dir;
-    const QString out = dir.filePath("out.jpg");
-    const ProgramRun run = RunProgram({ "--export", out });
-    EXPECT_EQ(run.exitCode, ExitUsage);
-    EXPECT_TRUE(run.err.contains("out.jpg")) << run.err.toStdString();
-    EXPECT_FALSE(QFile::exists(out));
-    EXPECT_EQ(RunProgram({ "--bogus" }).exitCode, ExitUsage);
-}
-
-TEST(ProgramExitTest, AMissingInputFailsWithOneAndWritesNothing)
-{
-    QTemporaryDir dir;
-    for (const char* ext : { "tpf", "csv", "png" }) {
-        const QString out = dir.filePath(QStringLiteral("out.") + ext);
-        const QString option = QString(ext) == "png" ? "--export" : "--save-as";
-        const ProgramRun run = RunProgram({ dir.filePath("missing.tpf"), option, out });
-        EXPECT_EQ(run.exitCode, ExitFailure) << ext;
-        EXPECT_FALSE(run.err.isEmpty());
-        EXPECT_FALSE(QFile::exists(out)) << ext;
-    }
-}
-
-TEST(ProgramExitTest, ASuccessfulConversionSaysNothing)
-{
-    QTemporaryDir dir;
-    const QString out = dir.filePath("new.tpf");
-    const ProgramRun run = RunProgram({ "--save-as", out });
-    EXPECT_EQ(run.exitCode, ExitOk);
-    EXPECT_EQ(run.err, QString()) << "standard error is for the program's own messages";
-    EXPECT_TRUE(QFile::exists(out));
-}
-
-TEST(ProgramExitTest, AWindowForAMissingFileFailsWithAMessage)
-{
-    QTemporaryDir dir;
-    const ProgramRun run = RunProgram({ dir.filePath("missing.tpf") });
-    EXPECT_EQ(run.exitCode, ExitFailure);
-    EXPECT_TRUE(run.err.contains("missing.tpf")) << run.err.toStdString();
-}
-
-TEST(ProgramExitTest, PrintSwitchesWithoutAPrinterFailWithAMessage)
-{
-    QTemporaryDir dir;
-    for (const QStringList& args : { QStringList { "/p", dir.filePath("any.tpf") },
-             QStringList { "/pt", dir.filePath("any.tpf"), "Office Printer" } }) {
-        const ProgramRun run = RunProgram(args);
-        EXPECT_EQ(run.exitCode, ExitFailure) << args.join(' ').toStdString();
-        EXPECT_TRUE(run.err.contains("no printer")) << run.err.toStdString();
+    env.remove("XDG_RUNTIME_DIR");
+    env.insert("XDG_DATA_HOME", dataHome.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("CUPS_SERVER", "/nonexistent/cups.sock");
+    for (const Case& c : cases) {
+        const std::string label = c.args.join(' ').toStdString();
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(TERNARY_EXECUTABLE, c.args);
+        process.closeWriteChannel();
+        if (!process.waitForFinished(30000)) {
+            process.kill();
+            process.waitForFinished();
+            ADD_FAILURE() << label << " hangs";
+            continue;
+        }
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << label;
+        EXPECT_EQ(process.exitCode(), c.exitCode) << label;
+        const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+        if (c.args[0] == "--help")
+            EXPECT_TRUE(out.contains("--save-as") && out.contains(c.said)) << out.toStdString();
+        else if (c.said.isEmpty())
+            EXPECT_EQ(err, QString()) << "standard error is for the program's own messages";
+        else
+            EXPECT_TRUE(err.contains(c.said)) << label << ": " << err.toStdString();
+        if (!c.output.isEmpty())
+            EXPECT_EQ(QFile::exists(c.output), c.exitCode == ExitOk) << label;
     }
 }

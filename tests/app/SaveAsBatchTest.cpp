@@ -4,11 +4,12 @@
 #include "document/CTernaryDoc.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QImage>
-
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
@@ -40,39 +41,34 @@ BatchRun SaveAs(const QString& input, const QString& output)
 
 } // namespace
 
-TEST(SaveAsBatchTest, ANewDocumentSavesToTheStandardFile)
+TEST(SaveAsBatchTest, WritesTheGoldenFilesAndSaysWhatIsMissing)
 {
     QTemporaryDir dir;
-    const BatchRun run = SaveAs({}, dir.filePath("new.tpf"));
-    EXPECT_EQ(run.exit, ExitOk);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(ReadFileBytes(dir.filePath("new.tpf")), ReadFileBytes(TestDataPath("new-document.tpf")));
-}
-
-TEST(SaveAsBatchTest, ConvertsAFileAndReportsMissingTablesOnePerLine)
-{
-    QTemporaryDir dir;
-    BatchRun run = SaveAs(TestDataPath("second-form.tpf"), dir.filePath("out.TPF"));
-    EXPECT_EQ(run.exit, ExitOk);
-    EXPECT_EQ(ReadFileBytes(dir.filePath("out.TPF")), ReadFileBytes(TestDataPath("second-form.saved.tpf")));
-
-    run = SaveAs(TestDataPath("not-a-plot.tpf"), dir.filePath("empty.tpf"));
-    EXPECT_EQ(run.exit, ExitOk);
-    EXPECT_EQ(run.err,
-        "File does not contain PlotData table \nFile does not contain AxisData table \n"
-        "File does not contain PlotOptions table \n");
-}
-
-TEST(SaveAsBatchTest, WritesTheSamplesAsCsv)
-{
-    QTemporaryDir dir;
-    const BatchRun run = SaveAs(TestDataPath("odd-cases.tpf"), dir.filePath("samples.csv"));
-    EXPECT_EQ(run.exit, ExitOk);
-    EXPECT_EQ(ReadFileBytes(dir.filePath("samples.csv")),
-        "Sample,\"Apex, upper\",,Right side,Color,Symbol\n"
-        "Empty top,,50,50,3,2\n"
-        "After end,30,30,40,1,1\n"
-        "Seven,10,20,70,0,1\n");
+    const struct {
+        QString input;
+        const char* output;
+        std::string bytes; // empty: not compared
+        std::string err;
+    } cases[] = {
+        { "", "new.tpf", ReadFileBytes(TestDataPath("new-document.tpf")), "" },
+        { TestDataPath("second-form.tpf"), "out.TPF", ReadFileBytes(TestDataPath("second-form.saved.tpf")), "" },
+        { TestDataPath("not-a-plot.tpf"), "empty.tpf", "",
+            "File does not contain PlotData table \nFile does not contain AxisData table \n"
+            "File does not contain PlotOptions table \n" },
+        { TestDataPath("odd-cases.tpf"), "samples.csv",
+            "Sample,\"Apex, upper\",,Right side,Color,Symbol\n"
+            "Empty top,,50,50,3,2\n"
+            "After end,30,30,40,1,1\n"
+            "Seven,10,20,70,0,1\n",
+            "The PlotData table has rows this plot cannot hold: 4 rows had no row number from 1 to 1000000.\n" },
+    };
+    for (const auto& c : cases) {
+        const BatchRun run = SaveAs(c.input, dir.filePath(c.output));
+        EXPECT_EQ(run.exit, ExitOk) << c.output;
+        EXPECT_EQ(run.err, c.err);
+        if (!c.bytes.empty())
+            EXPECT_EQ(ReadFileBytes(dir.filePath(c.output)), c.bytes) << c.output;
+    }
 }
 
 TEST(SaveAsBatchTest, ACsvRoundTripKeepsSamplesAndTitlesAndExportsTheSamePicture)
@@ -99,48 +95,35 @@ TEST(SaveAsBatchTest, ACsvRoundTripKeepsSamplesAndTitlesAndExportsTheSamePicture
     EXPECT_EQ(RunExport(dir.filePath("x.csv"), dir.filePath("csv.png"), 1), ExitOk);
     EXPECT_EQ(RunExport(dir.filePath("y.tpf"), dir.filePath("tpf.png"), 1), ExitOk);
     EXPECT_EQ(QImage(dir.filePath("csv.png")), QImage(dir.filePath("tpf.png")));
+}
 
+TEST(SaveAsBatchTest, FailuresSayWhyAndWriteNothing)
+{
+    QTemporaryDir dir;
+    // A folder where the output or the output's folder should be makes the write fail.
+    QDir(dir.path()).mkdir("folder.tpf");
+    QDir(dir.path()).mkdir("folder.csv");
     ASSERT_TRUE(WriteFileBytes(dir.filePath("words.csv"), "no,samples\nhere\n"));
-    const BatchRun refused = SaveAs(dir.filePath("words.csv"), dir.filePath("z.tpf"));
-    EXPECT_EQ(refused.exit, ExitFailure);
-    EXPECT_NE(refused.err.find("holds no samples"), std::string::npos) << refused.err;
-    EXPECT_FALSE(QFile::exists(dir.filePath("z.tpf")));
-}
-
-TEST(SaveAsBatchTest, AnUnreadableInputWritesNothing)
-{
-    QTemporaryDir dir;
-    for (const QString& input : { dir.filePath("missing.tpf"), dir.path() }) {
-        const BatchRun run = SaveAs(input, dir.filePath("out.tpf"));
-        EXPECT_EQ(run.exit, ExitFailure);
-        EXPECT_NE(run.err.find("Unable to open the file"), std::string::npos) << run.err;
+    const struct {
+        QString input;
+        QString output;
+        int exit;
+        QString said;
+    } cases[] = {
+        { dir.filePath("missing.tpf"), dir.filePath("out.tpf"), ExitFailure, "Unable to open the file \"" },
+        { dir.path(), dir.filePath("out.tpf"), ExitFailure, "Unable to open the file \"" },
+        { dir.filePath("words.csv"), dir.filePath("out.tpf"), ExitFailure, "holds no samples" },
+        { "", dir.filePath("none/out.tpf"), ExitFailure, "Unable to save the file \"" + dir.filePath("none/out.tpf") },
+        { "", dir.filePath("none/out.csv"), ExitFailure, "Unable to save the file \"" + dir.filePath("none/out.csv") },
+        { "", dir.filePath("folder.tpf"), ExitFailure, "Unable to save the file \"" + dir.filePath("folder.tpf") },
+        { "", dir.filePath("folder.csv"), ExitFailure, "Unable to save the file \"" + dir.filePath("folder.csv") },
+        { TestDataPath("second-form.tpf"), dir.filePath("out.xlsx"), ExitUsage, dir.filePath("out.xlsx") },
+    };
+    for (const auto& c : cases) {
+        const BatchRun run = SaveAs(c.input, c.output);
+        EXPECT_EQ(run.exit, c.exit) << c.output;
+        EXPECT_NE(run.err.find(c.said.toStdString()), std::string::npos) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-        EXPECT_FALSE(QFile::exists(dir.filePath("out.tpf")));
+        EXPECT_FALSE(QFileInfo(c.output).isFile()) << c.output;
     }
-}
-
-TEST(SaveAsBatchTest, AnUnwritableOutputLeavesTheOldFile)
-{
-    QTemporaryDir dir;
-    for (const char* name : { "old.tpf", "old.csv" }) {
-        // A folder in place of the output's folder makes every write fail.
-        const QString path = dir.filePath(QStringLiteral("old.d/") + name);
-        const BatchRun missingFolder = SaveAs({}, path);
-        EXPECT_EQ(missingFolder.exit, ExitFailure);
-        EXPECT_NE(missingFolder.err.find("Unable to save the file"), std::string::npos);
-
-        QDir(dir.path()).mkdir(name);
-        const BatchRun isFolder = SaveAs({}, dir.filePath(name));
-        EXPECT_EQ(isFolder.exit, ExitFailure) << name;
-        EXPECT_TRUE(QFileInfo(dir.filePath(name)).isDir());
-    }
-}
-
-TEST(SaveAsBatchTest, AnUnknownOutputTypeIsAUsageError)
-{
-    QTemporaryDir dir;
-    const BatchRun run = SaveAs(TestDataPath("second-form.tpf"), dir.filePath("out.xlsx"));
-    EXPECT_EQ(run.exit, ExitUsage);
-    EXPECT_NE(run.err.find("out.xlsx"), std::string::npos);
-    EXPECT_FALSE(QFile::exists(dir.filePath("out.xlsx")));
 }
