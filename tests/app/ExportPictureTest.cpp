@@ -93,8 +93,6 @@ TEST_F(ExportFixture, PngEndsTwentyUnitsPastTheDrawingScalesAndKeepsALongLeftTit
     ASSERT_EQ(RunExport(QString(), Path("new.png"), 1.0), ExitOk);
     const QImage image(Path("new.png"));
     ASSERT_FALSE(image.isNull());
-    EXPECT_LE(image.width(), 768);
-    EXPECT_LE(image.height(), 960);
     for (int i = 1; i <= 19; ++i) {
         EXPECT_TRUE(BlankColumn(image, image.width() - i)) << i;
         EXPECT_TRUE(BlankRow(image, image.height() - i)) << i;

@@ -6,10 +6,9 @@
 
 namespace {
 
-std::vector<std::string> ReadLines(const QByteArray& bytes)
+std::vector<std::string> ReadLines(QByteArray bytes)
 {
-    QByteArray data = bytes;
-    QBuffer buffer(&data);
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     CArchive archive(&buffer, CArchive::load);
     std::vector<std::string> lines;
