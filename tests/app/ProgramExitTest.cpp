@@ -60,5 +60,7 @@ TEST(ProgramExitTest, ExitCodesMessagesAndOutputs)
             EXPECT_TRUE(err.contains(c.said)) << label << ": " << err.toStdString();
         if (!c.output.isEmpty())
             EXPECT_EQ(QFile::exists(c.output), c.exitCode == ExitOk) << label;
+        if (!c.output.isEmpty() && c.exitCode == ExitFailure)
+            EXPECT_EQ(err.count('\n'), 1) << "a batch message is one line: " << err.toStdString();
     }
 }
