@@ -100,9 +100,11 @@ TEST(SaveAsBatchTest, FailuresSayWhyAndWriteNothing)
         int exit;
         QString said;
     } cases[] = {
-        { dir.filePath("missing.tpf"), dir.filePath("out.tpf"), ExitFailure, "Unable to open the file \"" },
-        { dir.path(), dir.filePath("out.tpf"), ExitFailure, "Unable to open the file \"" },
-        { dir.filePath("words.csv"), dir.filePath("out.tpf"), ExitFailure, "holds no samples" },
+        { dir.filePath("missing.tpf"), dir.filePath("out.tpf"), ExitFailure,
+            "Unable to open the file \"" + dir.filePath("missing.tpf") + "\".\nThe file does not exist." },
+        { dir.path(), dir.filePath("out.tpf"), ExitFailure, "Unable to open the file \"" + dir.path() + "\"" },
+        { dir.filePath("words.csv"), dir.filePath("out.tpf"), ExitFailure,
+            dir.filePath("words.csv") + "\" holds no samples" },
         { "", dir.filePath("none/out.tpf"), ExitFailure, "Unable to save the file \"" + dir.filePath("none/out.tpf") },
         { "", dir.filePath("none/out.csv"), ExitFailure, "Unable to save the file \"" + dir.filePath("none/out.csv") },
         { "", dir.filePath("folder.tpf"), ExitFailure, "Unable to save the file \"" + dir.filePath("folder.tpf") },
