@@ -9,40 +9,25 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-class LegendDialogTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        legend.AddItem(0, 3, "sample #1");
-        legend.AddItem(3, 1, "sample #2");
-        dialog.show();
-        (void)QTest::qWaitForWindowExposed(&dialog);
-    }
-    PlotLegend legend;
-    CLegendDialog dialog { legend };
-    CLegendGrid& grid = *dialog.Grid();
-};
-
-} // namespace
-
-TEST_F(LegendDialogTest, ShowsOneRowPerEntryAndTheGridKeepsItsKeys)
+TEST(LegendDialogTest, ShowsTheEntriesOkWritesTextsBackAndCancelDoesNot)
 {
-    EXPECT_EQ((std::pair { grid.GetRowCount(), grid.GetColCount() }), (std::pair { 51, 3 }));
-    EXPECT_EQ(grid.GetColWidth(2), grid.GetClientRect().Width() - 80);
+    PlotLegend legend;
+    legend.AddItem(0, 3, "sample #1");
+    legend.AddItem(3, 1, "sample #2");
+    CLegendDialog dialog { legend };
+    dialog.show();
+    (void)QTest::qWaitForWindowExposed(&dialog);
+    CLegendGrid& grid = *dialog.Grid();
     EXPECT_EQ(grid.GetCellText(2, 2), "sample #2");
     auto* symbol = dynamic_cast<CSymbolCell*>(grid.GetCell(2, 1));
     ASSERT_NE(symbol, nullptr);
     EXPECT_EQ((std::pair { symbol->GetColorId(), symbol->GetSymbolId() }), (std::pair { 1, 3 }));
+    // The grid keeps its keys: neither Enter nor Esc closes the dialog.
     for (Qt::Key key : { Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Down })
         QTest::keyClick(&grid, key);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(grid.hasFocus());
-}
 
-TEST_F(LegendDialogTest, OkWritesTextsBackAndCancelDoesNot)
-{
     grid.SetCellText(1, 2, QStringLiteral("changed"));
     dialog.reject();
     EXPECT_EQ(legend.Item(0).text, "sample #1");
