@@ -71,18 +71,18 @@ TEST_F(PaletteTest, APickColoursEverySelectedRow)
     EXPECT_GT(palette()->Window()->width(), QFontMetrics(bold).horizontalAdvance("Color & Symbol") + 40)
         << "room for the whole caption";
     QTest::mouseClick(palette()->ColorGrid(), Qt::LeftButton, {}, QPoint(50, 30)); // swatch 6
-    QCoreApplication::processEvents();
+    Settle();
     for (int row = 3; row <= 5; ++row)
         EXPECT_EQ(Rec(row).colorId, 6) << row;
     EXPECT_TRUE(palette()->IsShown()) << "the palette stays open";
 
     palette()->Show(CColorSymbolPalette::SymbolPage);
     QTest::mouseClick(palette()->SymbolGrid(), Qt::LeftButton, {}, QPoint(8, 30)); // swatch 4
-    QCoreApplication::processEvents();
+    Settle();
     EXPECT_EQ(table.GetRowSymbol(4), 4);
     EXPECT_EQ(table.GetRowColor(4), 6);
     QTest::mouseClick(palette()->SymbolGrid(), Qt::LeftButton, {}, QPoint(3, 30)); // margin
-    QCoreApplication::processEvents();
+    Settle();
     EXPECT_EQ(table.GetRowSymbol(4), 4);
 }
 
@@ -117,6 +117,6 @@ TEST_F(PaletteTest, TheToggleCommandShowsTheSymbolPageAndDestroysTheWindow)
     table.OnCmdMsg(ID_SHOW_COLOR_PALETTE);
     EXPECT_EQ(palette()->Tabs()->currentIndex(), CColorSymbolPalette::ColorPage);
     palette()->Window()->close();
-    QCoreApplication::processEvents();
+    Settle();
     EXPECT_FALSE(palette()->IsShown()) << "closing the window destroys it";
 }
