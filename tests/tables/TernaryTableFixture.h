@@ -5,7 +5,6 @@
 #include "support/TestSupport.h"
 #include "tables/CTernaryTable.h"
 
-#include <QCoreApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
