@@ -34,7 +34,7 @@ struct ExportFixture : ::testing::Test {
                     return true;
         return false;
     }
-    // True when the whole column (or row) of the image is white.
+    // True when column x, or with x < 0 row y, of the image is all white.
     static bool Blank(const QImage& image, int x, int y)
     {
         const QRect area = x >= 0 ? QRect(x, 0, 1, image.height()) : QRect(0, y, image.width(), 1);
@@ -44,8 +44,6 @@ struct ExportFixture : ::testing::Test {
                     return false;
         return true;
     }
-    static bool BlankColumn(const QImage& image, int x) { return Blank(image, x, -1); }
-    static bool BlankRow(const QImage& image, int y) { return Blank(image, -1, y); }
 };
 
 } // namespace
@@ -93,14 +91,14 @@ TEST_F(ExportFixture, PngEndsTwentyUnitsPastTheDrawingScalesAndKeepsALongLeftTit
     const QImage image(Path("new.png"));
     ASSERT_FALSE(image.isNull());
     for (int i = 1; i <= 19; ++i) {
-        EXPECT_TRUE(BlankColumn(image, image.width() - i)) << i;
-        EXPECT_TRUE(BlankRow(image, image.height() - i)) << i;
+        EXPECT_TRUE(Blank(image, image.width() - i, -1)) << i;
+        EXPECT_TRUE(Blank(image, -1, image.height() - i)) << i;
     }
     // The last thing drawn ends there: a text cell may end a few units below its ink.
     bool inkColumn = false, inkRow = false;
     for (int i = 20; i <= 26; ++i) {
-        inkColumn = inkColumn || !BlankColumn(image, image.width() - i);
-        inkRow = inkRow || !BlankRow(image, image.height() - i);
+        inkColumn = inkColumn || !Blank(image, image.width() - i, -1);
+        inkRow = inkRow || !Blank(image, -1, image.height() - i);
     }
     EXPECT_TRUE(inkColumn);
     EXPECT_TRUE(inkRow);
@@ -125,9 +123,9 @@ TEST_F(ExportFixture, PngEndsTwentyUnitsPastTheDrawingScalesAndKeepsALongLeftTit
     EXPECT_GT(shift, 20);
     EXPECT_EQ(longTitle.height(), image.height());
     for (int x = 0; x < 20; ++x)
-        EXPECT_TRUE(BlankColumn(longTitle, x)) << x;
-    EXPECT_FALSE(BlankColumn(longTitle, 20) && BlankColumn(longTitle, 21) && BlankColumn(longTitle, 22)
-        && BlankColumn(longTitle, 23));
+        EXPECT_TRUE(Blank(longTitle, x, -1)) << x;
+    EXPECT_FALSE(Blank(longTitle, 20, -1) && Blank(longTitle, 21, -1) && Blank(longTitle, 22, -1)
+        && Blank(longTitle, 23, -1));
     EXPECT_EQ(longTitle.pixel(139 + shift, 320), kSample2);
     const std::string viewBox
         = "viewBox=\"0 0 " + std::to_string(longTitle.width()) + " " + std::to_string(longTitle.height());

@@ -6,7 +6,6 @@
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CRecentFileList.h"
 #include "framework/core/CommandIds.h"
-#include "framework/core/IFileDialogs.h"
 #include "framework/gui/CCommandRouter.h"
 #include "framework/gui/CStatusBar.h"
 #include "support/TestSupport.h"
@@ -24,13 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct FixedDialogs : IFileDialogs {
-    QString open;
-    QString save;
-    QString GetOpenFileName(const QString&) override { return open; }
-    QString GetSaveFileName(const QString&, const QString&) override { return save; }
-};
 
 class StartupTest : public ::testing::Test {
 protected:
@@ -113,9 +105,9 @@ TEST_F(StartupTest, AFileOnTheCommandLineIsOpenedSavedAsAndExported)
     EXPECT_EQ(frame->windowTitle(), "granite.tpf[*] - Ternary");
     EXPECT_EQ(app->RecentFiles()->GetAt(0), path);
 
-    FixedDialogs dialogs;
+    ScriptedFileDialogs dialogs;
     app->SetFileDialogs(&dialogs);
-    dialogs.save = dir.filePath("saved");
+    dialogs.answers = { dir.filePath("saved") };
     frame->Router()->Route(ID_FILE_SAVE_AS);
     EXPECT_EQ(ReadFileBytes(dir.filePath("saved.tpf")), ReadFileBytes(path));
     frame->UpdateFrameTitle();
@@ -125,7 +117,7 @@ TEST_F(StartupTest, AFileOnTheCommandLineIsOpenedSavedAsAndExported)
 
     // Export Picture writes each type and remembers the last one.
     for (const char* name : { "a.svg", "b" /* no type given: the last one used */, "c.pdf", "d.png" }) {
-        dialogs.save = dir.filePath(name);
+        dialogs.answers = { dir.filePath(name) };
         frame->Router()->Route(ID_FILE_EXPORT_PICTURE);
     }
     app->SetFileDialogs(nullptr);
@@ -144,8 +136,8 @@ TEST_F(StartupTest, ACsvOpensAndImportsAsSamplesAndADroppedFileIsOpened)
     ASSERT_TRUE(WriteFileBytes(csv, "Name,Qz,Fsp,Lith\r\n\"Shale, grey\",20,30,50\r\nB,10,,60\r\n"));
     auto app = Start({});
     CTernaryTable* table = app->MainFrame()->Table();
-    FixedDialogs dialogs;
-    dialogs.open = csv;
+    ScriptedFileDialogs dialogs;
+    dialogs.answers = { csv, csv }; // opened, then imported
     app->SetFileDialogs(&dialogs);
 
     app->MainFrame()->Router()->Route(ID_FILE_OPEN);

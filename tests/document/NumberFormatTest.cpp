@@ -1,9 +1,6 @@
 #include "document/NumberFormat.h"
 #include "document/SampleRecord.h"
 
-#include <clocale>
-#include <cstring>
-
 #include <gtest/gtest.h>
 
 TEST(NumberFormatTest, TextsAsTheFileHasAlwaysHeldThem)
@@ -54,21 +51,4 @@ TEST(NumberFormatTest, WholeNumbersReadExponentForms)
     EXPECT_EQ(ParseWholeNumber("-12.9"), -12);
     EXPECT_EQ(ParseWholeNumber("0x10"), 0);
     EXPECT_EQ(ParseWholeNumber("1e300"), 2147483647);
-}
-
-TEST(NumberFormatTest, ConversionsIgnoreTheUserLocale)
-{
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    bool decimalComma = false;
-    for (const char* name : { "de_DE.UTF-8", "de_DE", "fr_FR.UTF-8" })
-        if (std::setlocale(LC_ALL, name) && std::strcmp(std::localeconv()->decimal_point, ",") == 0) {
-            decimalComma = true;
-            break;
-        }
-    EXPECT_EQ(FormatFixed3(12.25f), "12.250");
-    EXPECT_EQ(FormatNumber(0.5f), "0.5");
-    EXPECT_FLOAT_EQ(ParseFloat("12.25"), 12.25f);
-    std::setlocale(LC_ALL, previous.c_str());
-    if (!decimalComma)
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
 }

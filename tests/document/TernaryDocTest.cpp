@@ -42,14 +42,3 @@ TEST(TernaryDocTest, NewKeepsTheSettingsItDoesNotOwnAndResetsTheRest)
     EXPECT_FALSE(doc->GetSample(40).InUse());
     EXPECT_EQ(doc->m_legend.Count(), 2);
 }
-
-TEST(TernaryDocTest, DeleteContentsEmptiesTheSamplesButKeepsPlottedPositions)
-{
-    auto doc = NewDoc();
-    doc->GetSample(1).plotX = 120;
-    doc->DeleteContents();
-    EXPECT_FALSE(doc->GetSample(1).InUse());
-    EXPECT_EQ(doc->GetSample(1).top, EMPTY_VALUE);
-    EXPECT_EQ(doc->GetSample(1).plotX, 120);
-    EXPECT_EQ(doc->m_legend.Count(), 0);
-}

@@ -43,7 +43,6 @@ TEST(TextTableReaderTest, WhatALineContributesToTheTable)
         { "table=T\ndelimiter=;\ncolumns=[a]\nrow=1\n", 0, "a", "1" }, // keywords ignore case
         { ends, 1, "a", "3" }, // "end", comments and blank lines carry nothing
         { ends, 2, "a", "END " }, // "END " with a space is data
-        { ends, 2, "b", "" },
         { "/Name=T\r\n/Delimiter=|\r\n/Row=[x|y]\r\n/Values=\r\n1|2\r\nGRID=whatever\r\n3|4\r\n/END\r\n", 1, "y", "4" },
         { notes, 0, "b", "2" }, // a name without its annotation
         { notes, 0, "b(float)", "unset" },
@@ -53,7 +52,6 @@ TEST(TextTableReaderTest, WhatALineContributesToTheTable)
         { head + "COLUMNS=[a;b]\nCOLUMNS=a;b;c\nROW=1;2;3\n", 0, "b", "2" }, // no '[': ignored
         { fitted, 0, "c", "" }, // missing values are empty
         { fitted, 1, "c", "z" }, // extra ones are dropped
-        { fitted, 2, "a", "" },
         { spaced, 0, "a", " \"x\" " }, // no trimming, no unquoting
         { spaced, 0, "b", "b;c" },
         { outside, 0, "a", "unset" }, // a row before the columns holds no values

@@ -4,7 +4,6 @@
 #include "framework/core/CProfile.h"
 #include "framework/core/CRecentFileList.h"
 #include "framework/core/CView.h"
-#include "framework/core/IFileDialogs.h"
 
 #include "support/TestSupport.h"
 
@@ -59,19 +58,6 @@ struct CountingView : CView {
     void OnUpdate(CView*, long, void*) override { ++updates; }
 };
 
-// Answers the file dialogs with queued names (none: cancelled) and records
-// the names the save dialog suggested.
-struct ScriptedDialogs : IFileDialogs {
-    QStringList answers;
-    QStringList suggestions;
-    QString GetOpenFileName(const QString&) override { return answers.isEmpty() ? QString() : answers.takeFirst(); }
-    QString GetSaveFileName(const QString& suggestedPath, const QString& filter) override
-    {
-        suggestions << suggestedPath;
-        return GetOpenFileName(filter);
-    }
-};
-
 using Lines = std::vector<std::string>;
 
 class DocManagerTest : public ::testing::Test {
@@ -97,7 +83,7 @@ protected:
     CRecentFileList recent;
     LinesDocument doc;
     CountingView view;
-    ScriptedDialogs dialogs;
+    ScriptedFileDialogs dialogs;
     CDocManager manager;
     MessageBoxRecorder boxes;
     int titleChanges = 0;

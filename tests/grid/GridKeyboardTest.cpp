@@ -192,12 +192,12 @@ TEST_F(GridKeys, ScrollBarActionsFollowTheScrollCodes)
 
 TEST_F(GridKeys, SelectRowAndScrollRowIntoView)
 {
-    grid.SelectRow(40);
+    grid.SelectRow(40); // past the last row: nothing changes
     EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 1, 1));
     Select(3, 2);
     QTest::keyClicks(&grid, QStringLiteral("4"));
     grid.SelectRow(30);
-    EXPECT_EQ(grid.GetCellText(3, 2), QStringLiteral("4"));
+    EXPECT_EQ(grid.GetCellText(3, 2), QStringLiteral("4")) << "the typed text is stored first";
     EXPECT_EQ(grid.GetSelection(), CellRange(30, 1, 30, 4));
     grid.ScrollRowIntoView(30);
     EXPECT_EQ(grid.GetVScrollPos(), 29);

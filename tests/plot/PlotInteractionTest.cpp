@@ -276,15 +276,3 @@ TEST_F(PlotInteraction, ZoomStepsStopAtTheirLimitsAndDisableTheirButtons)
     EXPECT_FALSE(State(ID_ZOOM_OUT).m_enabled);
     EXPECT_FALSE(doc.IsModified());
 }
-
-TEST(DocumentCommands, WorkWithoutAPlotView)
-{
-    CTernaryDoc doc;
-    doc.OnCmdMsg(ID_SYMBOL_TINY);
-    doc.OnCmdMsg(ID_TOGGLE_LEGEND);
-    doc.OnCmdMsg(ID_ENLARGE_PLOT);
-    EXPECT_EQ((std::pair { doc.m_symbolSize, doc.m_drawLegend }), (std::pair { 3, 0 }));
-    CCmdUI ui(ID_ENLARGE_PLOT);
-    doc.OnUpdateCmdUI(ui);
-    EXPECT_FALSE(ui.m_enableSet) << "left to the router";
-}

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "framework/core/IFileDialogs.h"
 #include "framework/core/MessageBox.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <sys/resource.h>
 
@@ -35,6 +37,19 @@ private:
     MessageBoxHandler m_previous;
     std::vector<Box> m_boxes;
     std::deque<MsgResult> m_answers;
+};
+
+// Answers the file dialogs with the queued names in turn (none left:
+// cancelled) and records the names the save dialog suggested.
+struct ScriptedFileDialogs : IFileDialogs {
+    QStringList answers;
+    QStringList suggestions;
+    QString GetOpenFileName(const QString&) override { return answers.isEmpty() ? QString() : answers.takeFirst(); }
+    QString GetSaveFileName(const QString& suggestedPath, const QString& filter) override
+    {
+        suggestions << suggestedPath;
+        return GetOpenFileName(filter);
+    }
 };
 
 // Lets queued events and repaints run.

@@ -6,7 +6,6 @@
 #include "document/PlotFile.h"
 #include "framework/core/CDocManager.h"
 #include "framework/core/CommandIds.h"
-#include "framework/core/IFileDialogs.h"
 #include "framework/gui/CCommandRouter.h"
 #include "plot/AnnotationLayer.h"
 #include "plot/CTernaryView.h"
@@ -41,12 +40,6 @@ struct EditingSheet : IOptionsSheet {
         options.legendFont.height = 30;
         return true;
     }
-};
-
-struct NoDialogs : IFileDialogs {
-    QString savePath;
-    QString GetOpenFileName(const QString&) override { return {}; }
-    QString GetSaveFileName(const QString&, const QString&) override { return savePath; }
 };
 
 // What a step must bring back: the file's bytes, the table's first rows and
@@ -232,15 +225,16 @@ TEST_F(UndoTest, EveryKindOfChangeIsOneStepUndoneAndRedoneExactly)
 TEST_F(UndoTest, TheModifiedFlagFollowsTheSavedStepAndNewClearsTheHistory)
 {
     QTemporaryDir dir;
-    NoDialogs dialogs;
-    dialogs.savePath = dir.filePath("plot.tpf");
+    ScriptedFileDialogs dialogs;
+    const QString path = dir.filePath("plot.tpf");
+    dialogs.answers = { path };
     CDocManager manager(doc, dialogs);
     SelectCells(3, 1, 3, 1);
     QTest::keyClicks(&Table(), "one");
     QTest::keyClick(&Table(), Qt::Key_Return);
     QTest::keyClicks(&Table(), "two"); // typed, not confirmed
     ASSERT_TRUE(manager.OnFileSave());
-    EXPECT_NE(ReadFileBytes(dialogs.savePath).find("two"), std::string::npos) << "the typed cell is saved";
+    EXPECT_NE(ReadFileBytes(path).find("two"), std::string::npos) << "the typed cell is saved";
     EXPECT_FALSE(doc.IsModified());
 
     Route(ID_EDIT_UNDO);
