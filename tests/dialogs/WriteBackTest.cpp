@@ -27,7 +27,17 @@ protected:
     void SetUp() override
     {
         frame.PlotView()->SetOptionsSheet(&runner);
-        SetUpDialogs();
+        // Each colour request takes red and defines the next custom colour slot.
+        answers.color = [this](COLORREF& c, CustomColors* list, unsigned) {
+            c = RGB(200, 0, 0);
+            (*list)[colorRequests++] = RGB(1, 2, 3);
+            return true;
+        };
+        answers.font = [](QFont& f) {
+            f.setFamily(QStringLiteral("DejaVu Serif"));
+            f.setPointSize(30);
+            return true;
+        };
         doc.OnNewDocument();
         doc.SendInitialUpdate();
         frame.show();
@@ -49,20 +59,6 @@ protected:
         return opened;
     }
     QImage Plot() { return frame.PlotView()->viewport()->grab().toImage(); }
-    void SetUpDialogs()
-    {
-        // Each colour request takes red and defines the next custom colour slot.
-        answers.color = [this](COLORREF& c, CustomColors* list, unsigned) {
-            c = RGB(200, 0, 0);
-            (*list)[colorRequests++] = RGB(1, 2, 3);
-            return true;
-        };
-        answers.font = [](QFont& f) {
-            f.setFamily(QStringLiteral("DejaVu Serif"));
-            f.setPointSize(30);
-            return true;
-        };
-    }
 
     MessageBoxRecorder boxes;
     DialogAnswers answers;

@@ -242,7 +242,6 @@ TEST(PlotFileTest, SymbolSizesAndLegendColoursFromTheFile)
     EXPECT_EQ(options("ROW=m_symbolSize;2\n")->m_symbolSize, 5);
     EXPECT_EQ(options("ROW=m_symbolSize;9\n")->m_symbolSize, 9);
     EXPECT_EQ(options("ROW=m_symbolSize\n")->m_symbolSize, 5);
-    EXPECT_EQ(options("ROW=m_symbolSize;-4\n")->m_symbolSize, 5);
 
     auto legend = [](const std::string& rows) {
         return LoadedDoc("TABLE=LegendInfo\nDELIMITER=;\nCOLUMNS=[name;value]\n" + rows);
