@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(Composition, ClosesToOneHundredAndRefusesWhatCannotBeClosed)
 {
     const auto closed = CloseComposition(30.f, 60.f, 30.f);
@@ -17,5 +19,5 @@ TEST(Composition, ClosesToOneHundredAndRefusesWhatCannotBeClosed)
     EXPECT_FALSE(CloseComposition(EMPTY_VALUE, 50.f, 50.f));
     EXPECT_FALSE(CloseComposition(50.f, -0.5f, 50.f));
     EXPECT_FALSE(CloseComposition(0.f, 0.f, 0.f));
-    EXPECT_FALSE(CloseComposition(50.f, 50.f, NAN));
+    EXPECT_FALSE(CloseComposition(50.f, 50.f, std::nanf("")));
 }
