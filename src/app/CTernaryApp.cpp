@@ -15,7 +15,7 @@
 #include "framework/gui/CFileDialogs.h"
 #include "framework/gui/PrintDialogs.h"
 #include "plot/CTernaryView.h"
-#include "tables/CMainFrame.h"
+#include "window/CMainFrame.h"
 #include "tables/CTernaryTable.h"
 
 #include <QAction>

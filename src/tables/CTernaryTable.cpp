@@ -9,9 +9,9 @@
 #include "framework/core/TextEncoding.h"
 #include "framework/gui/CStatusBar.h"
 #include "grid/CTextCell.h"
-#include "tables/CColorSymbolPalette.h"
 #include "tables/CSymbolCell.h"
 #include "tables/ClipboardFields.h"
+#include "tables/ISymbolPalette.h"
 
 #include <QFontMetrics>
 
@@ -26,7 +26,6 @@ bool IsEmptyValue(float v) { return v == EMPTY_VALUE; }
 
 CTernaryTable::CTernaryTable(QWidget* parent)
     : CTableView(parent)
-    , m_palette(new CColorSymbolPalette(this))
 {
     setObjectName(QStringLiteral("SampleTable"));
     RegisterCommands();
@@ -52,15 +51,15 @@ void CTernaryTable::RegisterCommands()
     OnCommand(ID_EDIT_FILL_DOWN, [this] { OnFillDown(); });
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
-    OnCommand(ID_SHOW_COLOR_PALETTE, [this] { m_palette->Show(CColorSymbolPalette::ColorPage); });
-    OnCommand(ID_SHOW_SYMBOL_PALETTE, [this] { m_palette->Show(CColorSymbolPalette::SymbolPage); });
+    OnCommand(ID_SHOW_COLOR_PALETTE, [this] { ShowPalette(ISymbolPalette::ColorPage); });
+    OnCommand(ID_SHOW_SYMBOL_PALETTE, [this] { ShowPalette(ISymbolPalette::SymbolPage); });
     OnCommand(ID_TOGGLE_PALETTE, [this] {
-        if (m_palette->IsShown())
+        if (m_palette && m_palette->IsShown())
             m_palette->Destroy();
         else
-            m_palette->Show(CColorSymbolPalette::SymbolPage);
+            ShowPalette(ISymbolPalette::SymbolPage);
     });
-    OnUpdateCommand(ID_TOGGLE_PALETTE, [this](CCmdUI& ui) { ui.SetCheck(m_palette->IsShown()); });
+    OnUpdateCommand(ID_TOGGLE_PALETTE, [this](CCmdUI& ui) { ui.SetCheck(m_palette && m_palette->IsShown()); });
 }
 
 // ---- Initial update -----------------------------------------------------------
@@ -97,12 +96,6 @@ void CTernaryTable::OnInitialUpdate()
     SetScrollPos(Qt::Vertical, 0);
     SetScrollPos(Qt::Horizontal, 0);
     viewport()->update();
-    m_palette->SetOwner(this, [this](int message, int index) {
-        if (message == WM_TABLE_SETCOLOR)
-            OnTableSetColor(index);
-        else if (message == WM_TABLE_SETSYMBOL)
-            OnTableSetSymbol(index);
-    });
 }
 
 void CTernaryTable::LoadRowsFromDocument(int first, int last)
@@ -363,130 +356,6 @@ void CTernaryTable::SyncRowToDocument(int row, int col)
     doc->UpdateAllViews(this, 0);
 }
 
-// ---- Block operations -----------------------------------------------------------------
-
-CellRange CTernaryTable::DataSelection() const
-{
-    const CellRange sel = GetSelection();
-    if (!sel.IsValid())
-        return CellRange();
-    // Header cells are never part of a block operation.
-    return sel.Intersect(CellRange(m_fixedRows, m_fixedCols, GetRowCount() - 1, GetColCount() - 1));
-}
-
-void CTernaryTable::ClearSelection()
-{
-    const CellRange sel = DataSelection();
-    if (!sel.IsValid())
-        return;
-    CTernaryDoc* doc = GetDocument();
-    DocumentChange change(doc, "Clear");
-    const int savedAutoAdd = doc ? doc->m_autoAdd : 0;
-    if (doc)
-        doc->m_autoAdd = 0;
-    for (int row = sel.top; row <= sel.bottom; ++row) {
-        for (int col = sel.left; col <= sel.right; ++col) {
-            SetCell(row, col, nullptr, false);
-            SyncRowToDocument(row, col);
-        }
-    }
-    if (doc)
-        doc->m_autoAdd = savedAutoAdd;
-    InvalidateRange(sel);
-    if (doc)
-        doc->UpdateAllViews(this, 0);
-}
-
-bool CTernaryTable::IsHeaderLine(const QStringList& fields, int left) const
-{
-    // The fields that land in the value columns: at least two, none a
-    // number, and some text among them.
-    int valueFields = 0;
-    bool text = false;
-    for (int i = 0; i < fields.size(); ++i) {
-        const int col = left + i;
-        if (col < kTopCol || col > kRightCol)
-            continue;
-        ++valueFields;
-        const std::string field = EncodeText(fields[i]);
-        float value = 0;
-        if (ScanFloat(NormalizeDecimal(field), value))
-            return false;
-        text = text || !fields[i].trimmed().isEmpty();
-    }
-    return valueFields >= 2 && text;
-}
-
-void CTernaryTable::OnEditPaste()
-{
-    QString text;
-    if (!ReadClipboardText(text))
-        return;
-    const CellRange sel = DataSelection();
-    if (!sel.IsValid())
-        return;
-    EndEdit(false);
-    DocumentChange change(GetDocument(), "Paste");
-
-    std::vector<QStringList> lines;
-    ForEachClipboardField(text, [&](int blockRow, int, const QString& field) {
-        if (blockRow >= static_cast<int>(lines.size()))
-            lines.emplace_back();
-        lines.back() << field;
-        return true;
-    });
-    // A spreadsheet's header line above the data is not a sample.
-    std::size_t firstLine = 0;
-    if (lines.size() > 1 && IsHeaderLine(lines.front(), sel.left)) {
-        firstLine = 1;
-        CStatusBar::SetWindowStatusText(this,
-            QStringLiteral("The first line, \"%1\", was taken for a header and not pasted.")
-                .arg(lines.front().join(QLatin1Char(' ')).simplified()));
-    }
-
-    // Fields right of the table are dropped and the line goes on; the paste
-    // ends below the last row.
-    int lastRow = sel.top;
-    int maxCol = sel.left;
-    for (std::size_t i = firstLine; i < lines.size(); ++i) {
-        const int row = sel.top + static_cast<int>(i - firstLine);
-        // Lines past the end add rows, up to the table's limit.
-        if (row >= kMaxRows)
-            break;
-        GrowToRow(row - 1);
-        const QStringList& fields = lines[i];
-        const int symbolField = kSymbolCol - sel.left;
-        m_lineHasSymbol = symbolField >= 0 && symbolField < fields.size() && !fields[symbolField].isEmpty();
-        for (int f = 0; f < fields.size(); ++f) {
-            const int col = sel.left + f;
-            if (col >= GetColCount())
-                continue;
-            if (!fields[f].isEmpty())
-                SetCellText(row, col, fields[f]);
-            maxCol = std::max(maxCol, col);
-        }
-        m_lineHasSymbol = false;
-        lastRow = row;
-    }
-    InvalidateRange(CellRange(sel.top, sel.left, lastRow, maxCol));
-}
-
-void CTernaryTable::OnFillDown()
-{
-    const CellRange sel = DataSelection();
-    if (!sel.IsValid())
-        return;
-    DocumentChange change(GetDocument(), "Fill Down");
-    for (int col = sel.left; col <= sel.right; ++col) {
-        const QString text = GetCellText(sel.top, col);
-        for (int row = sel.top + 1; row <= sel.bottom; ++row)
-            SetCellText(row, col, text);
-    }
-    InvalidateRange(sel);
-    if (CTernaryDoc* doc = GetDocument())
-        doc->UpdateAllViews(this, 0);
-}
-
 // ---- Palette ------------------------------------------------------------------------
 
 void CTernaryTable::OnTableSetColor(int colorId) { ApplyToSelectedRows(true, colorId); }
@@ -527,7 +396,7 @@ bool CTernaryTable::IsOnSymbolCell(CPoint point) const
 void CTernaryTable::OnLButtonDblClk(CPoint point)
 {
     if (IsOnSymbolCell(point))
-        m_palette->Show(CColorSymbolPalette::ColorPage);
+        ShowPalette(ISymbolPalette::ColorPage);
     else
         CTableView::OnLButtonDblClk(point);
 }
@@ -544,5 +413,11 @@ void CTernaryTable::OnRButtonDown(Qt::KeyboardModifiers, CPoint point)
         CommitCellEdit();
         SelectRow(row);
     }
-    m_palette->Show(CColorSymbolPalette::SymbolPage);
+    ShowPalette(ISymbolPalette::SymbolPage);
+}
+
+void CTernaryTable::ShowPalette(int page)
+{
+    if (m_palette)
+        m_palette->Show(page);
 }

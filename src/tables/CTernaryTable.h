@@ -6,7 +6,7 @@
 
 #include <QStringList>
 
-class CColorSymbolPalette;
+class ISymbolPalette;
 class CTernaryDoc;
 
 // The sample table: one row per sample slot of the document (rows 1 to at
@@ -17,7 +17,8 @@ class CTernaryDoc;
 // complete row the default colour and symbol, keeps the legend's counts and
 // marks the document modified; the other views then hear of it through
 // UpdateAllViews. The symbol column holds CSymbolCells whose text form is
-// colorId * 16 + symbolId. The table owns the colour and symbol palette.
+// colorId * 16 + symbolId. The main window installs the colour and symbol
+// palette (SetPalette); without one the palette commands do nothing.
 class CTernaryTable : public CTableView, public CCmdTarget, public ISampleTable {
     Q_OBJECT
 public:
@@ -89,7 +90,8 @@ public:
     void OnTableSetColor(int colorId);
     void OnTableSetSymbol(int symbolId);
 
-    CColorSymbolPalette* Palette() const { return m_palette; }
+    ISymbolPalette* Palette() const { return m_palette; }
+    void SetPalette(ISymbolPalette* palette) { m_palette = palette; }
 
     // ISampleTable: commits the in-place editor, selects the row, scrolls to it.
     void ShowSampleRow(int row) override;
@@ -115,8 +117,10 @@ private:
     bool IsOnSymbolCell(CPoint point) const;
     // The row header column wide enough for the highest row number.
     void FitRowHeader();
+    // Shows the palette on page, when one is installed.
+    void ShowPalette(int page);
 
-    CColorSymbolPalette* m_palette;
+    ISymbolPalette* m_palette = nullptr; // not owned
     int m_rowHeaderWidth = 30; // for four-digit row numbers in the grid's font
     // While a pasted line that has a symbol field of its own is stored, its
     // values do not give the default symbol first.

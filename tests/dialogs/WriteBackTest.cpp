@@ -9,7 +9,7 @@
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CCommandRouter.h"
 #include "plot/CTernaryView.h"
-#include "tables/CMainFrame.h"
+#include "window/CMainFrame.h"
 #include "tables/CTernaryTable.h"
 
 #include <QApplication>

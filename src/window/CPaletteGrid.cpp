@@ -1,4 +1,4 @@
-#include "tables/CPaletteGrid.h"
+#include "window/CPaletteGrid.h"
 
 #include "framework/gui/CDC.h"
 

@@ -4,7 +4,7 @@
 #include "framework/gui/CCommandRouter.h"
 #include "framework/gui/CStatusBar.h"
 #include "support/TestSupport.h"
-#include "tables/CMainFrame.h"
+#include "window/CMainFrame.h"
 #include "tables/CTernaryTable.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // The frame's Undo and Redo commands. The document owns the undo stack; the
 // frame gives it one (a window edits, batch mode does not) and offers its
 // steps whichever pane is active.
-#include "tables/CMainFrame.h"
+#include "window/CMainFrame.h"
 
 #include "document/CTernaryDoc.h"
 #include "framework/core/CCmdUI.h"

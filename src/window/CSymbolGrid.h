@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tables/CPaletteGrid.h"
+#include "window/CPaletteGrid.h"
 
 // The palette's Symbol page: symbol k in black, size 6, centred on swatch k,
 // drawn as samples are drawn on the plot.

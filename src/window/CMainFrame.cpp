@@ -1,5 +1,6 @@
-#include "tables/CMainFrame.h"
+#include "window/CMainFrame.h"
 
+#include "dialogs/CLegendDialog.h"
 #include "document/CTernaryDoc.h"
 #include "document/DocumentChange.h"
 #include "framework/core/CCmdUI.h"
@@ -7,8 +8,8 @@
 #include "framework/gui/CCommandRouter.h"
 #include "framework/gui/CStatusBar.h"
 #include "plot/CTernaryView.h"
-#include "tables/CLegendDialog.h"
 #include "tables/CTernaryTable.h"
+#include "window/CColorSymbolPalette.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,7 +25,7 @@
 #include <algorithm>
 
 // Resources of a static library must be registered by name from outside any namespace.
-static void InitTablesResources() { Q_INIT_RESOURCE(tables); }
+static void InitWindowResources() { Q_INIT_RESOURCE(window); }
 
 namespace {
 
@@ -69,7 +70,7 @@ CMainFrame::CMainFrame(CTernaryDoc* doc, QWidget* parent)
     , m_doc(doc)
     , m_router(new CCommandRouter(this))
 {
-    InitTablesResources();
+    InitWindowResources();
     setObjectName(QStringLiteral("MainFrame"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/ternary.svg")));
     setGeometry(50, 50, 780, 550);
@@ -210,6 +211,7 @@ void CMainFrame::CreateClient()
     m_splitter->setObjectName(QStringLiteral("Splitter"));
     m_splitter->setChildrenCollapsible(false);
     m_table = new CTernaryTable(m_splitter);
+    AttachPalette(m_table);
     m_plot = new CTernaryView(m_splitter);
     m_splitter->addWidget(m_table);
     m_splitter->addWidget(m_plot);

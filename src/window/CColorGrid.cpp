@@ -1,4 +1,4 @@
-#include "tables/CColorGrid.h"
+#include "window/CColorGrid.h"
 
 #include "framework/gui/CDC.h"
 #include "plot/ColorTable.h"

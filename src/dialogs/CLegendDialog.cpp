@@ -1,8 +1,8 @@
-#include "tables/CLegendDialog.h"
+#include "dialogs/CLegendDialog.h"
 
 #include "document/PlotLegend.h"
 #include "framework/core/TextEncoding.h"
-#include "tables/CLegendGrid.h"
+#include "dialogs/CLegendGrid.h"
 #include "tables/CSymbolCell.h"
 
 #include <QPushButton>

@@ -1,8 +1,8 @@
 // The Legend dialog: the legend's entries in its grid, keys kept by the
 // grid, OK writing edited texts back and Cancel leaving them.
 #include "document/PlotLegend.h"
-#include "tables/CLegendDialog.h"
-#include "tables/CLegendGrid.h"
+#include "dialogs/CLegendDialog.h"
+#include "dialogs/CLegendGrid.h"
 #include "tables/CSymbolCell.h"
 
 #include <QTest>

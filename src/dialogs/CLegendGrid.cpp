@@ -1,4 +1,4 @@
-#include "tables/CLegendGrid.h"
+#include "dialogs/CLegendGrid.h"
 
 CLegendGrid::CLegendGrid(QWidget* parent)
     : CTableView(parent)

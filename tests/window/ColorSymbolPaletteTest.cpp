@@ -2,9 +2,9 @@
 
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"
-#include "tables/CColorGrid.h"
-#include "tables/CColorSymbolPalette.h"
-#include "tables/CSymbolGrid.h"
+#include "window/CColorGrid.h"
+#include "window/CColorSymbolPalette.h"
+#include "window/CSymbolGrid.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -47,6 +47,11 @@ TEST(PaletteGeometry, ColourPagePaintsTheColourTableAndTheHoverFrame)
 
 class PaletteTest : public TernaryTableTest {
 protected:
+    void SetUp() override
+    {
+        TernaryTableTest::SetUp();
+        m_palette = AttachPalette(&table);
+    }
     void TearDown() override
     {
         table.Palette()->Destroy();
@@ -57,7 +62,8 @@ protected:
         const CRect r = table.GetCellRect(row, col);
         return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
-    CColorSymbolPalette* palette() { return table.Palette(); }
+    CColorSymbolPalette* palette() { return m_palette; }
+    CColorSymbolPalette* m_palette = nullptr;
 };
 
 TEST_F(PaletteTest, APickColoursEverySelectedRow)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tables/CPaletteGrid.h"
+#include "window/CPaletteGrid.h"
 
 // The palette's Color page: swatch k filled with colour k of the colour table.
 class CColorGrid : public CPaletteGrid {

@@ -1,4 +1,4 @@
-#include "tables/CSymbolGrid.h"
+#include "window/CSymbolGrid.h"
 
 #include "framework/gui/CDC.h"
 #include "plot/SymbolPainter.h"

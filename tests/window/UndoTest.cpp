@@ -12,9 +12,9 @@
 #include "plot/IOptionsSheet.h"
 #include "plot/LegendBox.h"
 #include "support/TestSupport.h"
-#include "tables/CLegendDialog.h"
-#include "tables/CLegendGrid.h"
-#include "tables/CMainFrame.h"
+#include "dialogs/CLegendDialog.h"
+#include "dialogs/CLegendGrid.h"
+#include "window/CMainFrame.h"
 #include "tables/CTernaryTable.h"
 
 #include <QAction>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tables/ISymbolPalette.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -20,10 +22,9 @@ constexpr int WM_TABLE_SETSYMBOL = 0x465; // lParam: a symbolId
 // owner; the window stays open. The object lives as long as its table; its
 // window exists only while shown and is destroyed by its close button or by
 // Destroy.
-class CColorSymbolPalette : public QObject {
+class CColorSymbolPalette : public QObject, public ISymbolPalette {
     Q_OBJECT
 public:
-    enum Page { ColorPage = 0, SymbolPage = 1 };
     // Receives a posted message and its lParam.
     using MessageSink = std::function<void(int message, int lParam)>;
 
@@ -36,9 +37,9 @@ public:
     // Shows the palette on page: creates the window at the pointer when it
     // does not exist; otherwise only switches to the page, without moving or
     // activating the window.
-    void Show(int page);
-    bool IsShown() const { return !m_window.isNull(); }
-    void Destroy();
+    void Show(int page) override;
+    bool IsShown() const override { return !m_window.isNull(); }
+    void Destroy() override;
 
     int CurrentPage() const { return m_page; }
     // Null while the window does not exist.
@@ -60,3 +61,9 @@ private:
     QPointer<CColorGrid> m_colorGrid;
     QPointer<CSymbolGrid> m_symbolGrid;
 };
+
+class CTernaryTable;
+
+// Creates the palette of table (a child of it, so it lives as long as the
+// table), sends its picks to the table's selected rows and installs it there.
+CColorSymbolPalette* AttachPalette(CTernaryTable* table);

@@ -1,7 +1,8 @@
-#include "tables/CColorSymbolPalette.h"
+#include "window/CColorSymbolPalette.h"
 
-#include "tables/CColorGrid.h"
-#include "tables/CSymbolGrid.h"
+#include "tables/CTernaryTable.h"
+#include "window/CColorGrid.h"
+#include "window/CSymbolGrid.h"
 
 #include <QCursor>
 #include <QFontMetrics>
@@ -110,4 +111,17 @@ void CColorSymbolPalette::OnPick(int index)
     const int message = m_tabs->currentIndex() == ColorPage ? WM_TABLE_SETCOLOR : WM_TABLE_SETSYMBOL;
     // Posted, as the table may be busy when the click arrives.
     QTimer::singleShot(0, m_owner, [sink = m_sink, message, index] { sink(message, index); });
+}
+
+CColorSymbolPalette* AttachPalette(CTernaryTable* table)
+{
+    auto* palette = new CColorSymbolPalette(table);
+    palette->SetOwner(table, [table](int message, int index) {
+        if (message == WM_TABLE_SETCOLOR)
+            table->OnTableSetColor(index);
+        else if (message == WM_TABLE_SETSYMBOL)
+            table->OnTableSetSymbol(index);
+    });
+    table->SetPalette(palette);
+    return palette;
 }
