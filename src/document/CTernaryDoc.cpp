@@ -42,6 +42,7 @@ void CTernaryDoc::ResetPlotSettings()
     m_tickLength = 6;
     m_lineColor = RGB(100, 180, 250);
     m_bgColor = RGB(255, 255, 255);
+    m_diagram = {};
 
     for (FontSettings* font : { &m_annotFont, &m_axisFont, &m_legendFont }) {
         font->Clear();

@@ -2,6 +2,7 @@
 
 #include "document/AnnotationList.h"
 #include "document/AxisSettings.h"
+#include "document/ClassDiagramSettings.h"
 #include "document/CTextTableReader.h"
 #include "document/FontSettings.h"
 #include "document/PlotLegend.h"
@@ -137,6 +138,7 @@ public:
     FontSettings m_annotFont;
     FontSettings m_axisFont;
     FontSettings m_legendFont;
+    ClassDiagramSettings m_diagram; // classification fields and axis direction
 
 private:
     void RegisterCommands();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/AxisSettings.h"
+#include "document/ClassDiagramSettings.h"
 #include "document/FontSettings.h"
 #include "document/SampleRecord.h"
 #include "framework/core/WinTypes.h"
@@ -49,6 +50,7 @@ public:
         CPoint legendPos; // left and top of the legend box, canvas units
         COLORREF legendBackColor = 0, legendLineColor = 0;
         int legendShadow = 0;
+        ClassDiagramSettings diagram;
     };
 
     // The whole document.

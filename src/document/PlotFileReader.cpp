@@ -4,6 +4,8 @@
 #include "document/CanvasPosition.h"
 #include "document/NumberFormat.h"
 #include "document/PlotFileKeys.h"
+#include "document/ClassDiagramFile.h"
+#include "document/ClassDiagramKeys.h"
 #include "framework/core/CArchive.h"
 #include "framework/core/MessageBox.h"
 
@@ -161,6 +163,8 @@ void ReadPlotOptions(CTernaryDoc& doc, const CTextTableReader& reader)
         if (!reader.GetValue(i, kName, name))
             continue;
         const bool hasValue = reader.GetValue(i, kValue, value);
+        if (ReadDiagramOption(doc, name, value))
+            continue;
         if (name == kSymbolSize) {
             // Sizes of 2 and below (or no size at all) give the standard 5.
             const int size = hasValue ? ParseInt(value) : 0;
@@ -309,6 +313,10 @@ bool ReadPlotFile(CTernaryDoc& doc, CArchive& archive)
         RebuildLegend(doc);
     if (reader.FindTable(kFonts))
         ReadFonts(doc, reader);
+    if (reader.FindTable(kClassFields))
+        ReadDiagramFields(doc, reader);
+    if (doc.m_diagram.kind == DiagramKind::FromFile && doc.m_diagram.fileFields.empty())
+        doc.m_diagram.kind = DiagramKind::None;
 
     reader.Reset();
     return plotFile;

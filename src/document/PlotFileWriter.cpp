@@ -2,6 +2,7 @@
 
 #include "document/CTernaryDoc.h"
 #include "document/CanvasPosition.h"
+#include "document/ClassDiagramFile.h"
 #include "document/NumberFormat.h"
 #include "document/PlotFileKeys.h"
 #include "framework/core/CArchive.h"
@@ -136,6 +137,7 @@ void WritePlotFile(CTernaryDoc& doc, CArchive& archive)
     w.NamedInt(kSymbolSize, doc.m_symbolSize);
     w.NamedInt(kAutoAdd, doc.m_autoAdd);
     w.NamedInt(kAutoBalance, doc.m_autoBalance);
+    AppendDiagramOptionRows(doc, w.out);
     w.End(2);
 
     // Coordinates and the selected flag are whole numbers, written as such:
@@ -181,6 +183,7 @@ void WritePlotFile(CTernaryDoc& doc, CArchive& archive)
     WriteFont(w, kAnnotFont, doc.m_annotFont);
     WriteFont(w, kLegendFont, doc.m_legendFont);
     w.End(2);
+    AppendDiagramFieldsTable(doc, w.out);
 
     archive.WriteString(w.out);
 }

@@ -2,11 +2,13 @@
 
 #include "document/CTernaryDoc.h"
 #include "framework/gui/CDC.h"
+#include "plot/ClassFieldLayer.h"
 #include "plot/AnnotationLayer.h"
 #include "plot/LegendBox.h"
 #include "plot/SymbolPainter.h"
 #include "plot/SymbolStamps.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -99,6 +101,7 @@ void PlotRenderer::OnDraw(CDC& dc, AnnotationLayer& annotations, LegendBox& lege
     dc.SetTextColor(m_doc.m_axisFont.color);
     DrawBackgroundAndGrids(dc);
     DrawTicks(dc);
+    DrawClassFields(dc, m_doc, m_geo);
     DrawOutline(dc);
     DrawSamples(dc);
     dc.SetBkMode(TRANSPARENT);
@@ -182,6 +185,23 @@ IsoLine PlotRenderer::IsoLineEnds(int axis, double v) const
 CPoint PlotRenderer::LabelPosition(int axis, CPoint p, unsigned* align) const
 {
     const int g = Axis(axis).labelGap;
+    if (Clockwise()) {
+        // Mirrored: Top's labels on the left edge, Right's on the right edge
+        // (or over a cut top), Left's under the bottom edge.
+        switch (axis) {
+        case AxisTop:
+            *align = TA_RIGHT | TA_BASELINE;
+            return { ClampCoord(static_cast<long long>(p.x) - g - 2), p.y + 5 };
+        case AxisRight:
+            *align = TA_LEFT | TA_BASELINE;
+            if (p.y == m_geo.m_corners[3].y)
+                return { p.x, p.y - 5 };
+            return { ClampCoord(static_cast<long long>(p.x) + g + 2), p.y + 5 };
+        default:
+            *align = TA_CENTER | TA_TOP;
+            return { p.x, ClampCoord(static_cast<long long>(p.y) + g + 2) };
+        }
+    }
     switch (axis) {
     case AxisRight:
         *align = TA_CENTER | TA_TOP;
@@ -243,7 +263,7 @@ void PlotRenderer::DrawBackgroundAndGrids(CDC& dc)
                 dc.LineTo(line.second.x, line.second.y);
             }
             unsigned align = 0;
-            const CPoint at = LabelPosition(axis, line.first, &align);
+            const CPoint at = LabelPosition(axis, Clockwise() ? line.second : line.first, &align);
             dc.SetTextAlign(align);
             dc.BeginLayer("labels");
             dc.TextOut(at.x, at.y, LabelText(v));
@@ -330,6 +350,32 @@ CRect PlotRenderer::GetTitleRect(int axis) const
     const int w = measure.GetTextExtent(Axis(axis).title).cx;
     const auto& c = m_geo.m_corners;
     CRect r;
+    if (Clockwise()) {
+        // Beside the middle of the edge that carries the axis's labels, past them.
+        int labels = 0;
+        for (double v : GridValues(Axis(axis), true))
+            labels = std::max(labels, measure.GetTextExtent(LabelText(v)).cx);
+        const int room = Axis(axis).labelGap + 2 + labels + 8;
+        switch (axis) {
+        case AxisTop: // the left edge, C4-C5
+            r.right = (c[4].x + c[5].x) / 2 - room;
+            r.left = r.right - w - 4;
+            r.bottom = (c[4].y + c[5].y) / 2 + h / 2;
+            break;
+        case AxisRight: // the right edge, C2-C3
+            r.left = (c[2].x + c[3].x) / 2 + room;
+            r.right = r.left + w + 4;
+            r.bottom = (c[2].y + c[3].y) / 2 + h / 2;
+            break;
+        default: // under the bottom edge, C0-C1, below the labels
+            r.left = (c[0].x + c[1].x) / 2 - w / 2 - 2;
+            r.right = r.left + w + 4;
+            r.bottom = c[0].y + Axis(axis).labelGap + 2 + 2 * h + 8;
+            break;
+        }
+        r.top = r.bottom - h - 4;
+        return r;
+    }
     switch (axis) {
     case AxisTop:
         r.left = TruncCoord((c[3].x + c[4].x) * 0.5 - w / 2 - 2);
@@ -370,3 +416,5 @@ void PlotRenderer::DrawTitles(CDC& dc)
         dc.TextOut((r.left + r.right) / 2, r.bottom, Axis(axis).title);
     }
 }
+
+bool PlotRenderer::Clockwise() const { return m_doc.m_diagram.clockwise != 0; }

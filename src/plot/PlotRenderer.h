@@ -60,13 +60,15 @@ public:
 
     // Ends of the iso-line of value v of an axis (PlotAxis) on the polygon.
     IsoLine IsoLineEnds(int axis, double v) const;
-    // Anchor and alignment flags of the label at the first end of an iso-line.
+    // Anchor and alignment flags of the label at the end of an iso-line that
+    // carries it: the first end, or the second when the axes read clockwise.
     CPoint LabelPosition(int axis, CPoint first, unsigned* align) const;
     // Far end of a tick at one end of an iso-line (second: the second end).
     CPoint TickEnd(int axis, CPoint end, bool second, int length, bool inside) const;
 
 private:
     const AxisSettings& Axis(int axis) const;
+    bool Clockwise() const;
 
     CTernaryDoc& m_doc;
     const PlotGeometry& m_geo;
