@@ -1,6 +1,9 @@
 #include "analysis/DiagramChoice.h"
 
 #include "document/CTernaryDoc.h"
+#include "document/DocumentChange.h"
+#include "framework/core/CView.h"
+#include "framework/core/ISampleTable.h"
 
 bool HasDefaultTitles(const CTernaryDoc& doc)
 {
@@ -33,4 +36,16 @@ void ChooseClassDiagram(CTernaryDoc& doc, DiagramKind kind, std::vector<FieldPol
     if (kind == DiagramKind::SoilTexture)
         diagram.clockwise = 1;
     SetDiagramTitles(doc, kind);
+}
+
+void ApplyClassDiagram(CTernaryDoc& doc, DiagramKind kind, std::vector<FieldPolygon> fields)
+{
+    {
+        DocumentChange change(&doc, "Classification Diagram");
+        ChooseClassDiagram(doc, kind, std::move(fields));
+    }
+    for (CView* view : doc.GetViews())
+        if (auto* table = dynamic_cast<ISampleTable*>(view))
+            table->RefreshAxisHeaders();
+    doc.UpdateAllViews(nullptr);
 }

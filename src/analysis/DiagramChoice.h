@@ -16,3 +16,7 @@ void SetDiagramTitles(CTernaryDoc& doc, DiagramKind kind);
 // texture triangle is read clockwise. Fields are those of a diagram from a
 // file. The caller opens the undo step and updates the views.
 void ChooseClassDiagram(CTernaryDoc& doc, DiagramKind kind, std::vector<FieldPolygon> fields = {});
+
+// ChooseClassDiagram as one undo step named "Classification Diagram", then
+// the table's headers and every view follow.
+void ApplyClassDiagram(CTernaryDoc& doc, DiagramKind kind, std::vector<FieldPolygon> fields = {});

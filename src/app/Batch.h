@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class CTernaryDoc;
+
 // Batch mode: the work of --save-as, --export and the print switches,
 // without a window.
 // Messages a window would show go to standard error, one per line.
@@ -9,11 +11,19 @@
 
 // Opens input (or starts a new document when empty) and writes output,
 // a .tpf plot file or a .csv table of the samples.
-int RunSaveAs(const QString& input, const QString& output);
+// With classify (see ApplyClassify), a .csv gets a Class column and a plot
+// file the diagram.
+int RunSaveAs(const QString& input, const QString& output, const QString& classify = {});
 
 // Opens input (or starts a new document when empty) and draws it into
 // output, a .png, .svg or .pdf picture; scale multiplies a PNG's size.
-int RunExport(const QString& input, const QString& output, double scale);
+// With classify, the picture shows the diagram's fields.
+int RunExport(const QString& input, const QString& output, double scale, const QString& classify = {});
+
+// Gives the batch document the diagram of --classify: "usda-texture",
+// "qap" or a field file. False, with a message, for a file that cannot be
+// read or holds no field.
+bool ApplyClassify(CTernaryDoc& doc, const QString& classify);
 
 // Prints input on the named printer, or on the default one when the name is
 // empty, as one page. ExitFailure with a message, and nothing printed, when

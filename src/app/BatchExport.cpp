@@ -5,7 +5,7 @@
 #include "framework/core/FileAccess.h"
 #include "plot/PlotPicture.h"
 
-int RunExport(const QString& input, const QString& output, double scale)
+int RunExport(const QString& input, const QString& output, double scale, const QString& classify)
 {
     BatchSession session;
     if (const QString error = ExportOutputError(output); !error.isEmpty()) {
@@ -17,7 +17,7 @@ int RunExport(const QString& input, const QString& output, double scale)
         return ExitUsage;
     }
 
-    if (!session.Load(input))
+    if (!session.Load(input) || !ApplyClassify(session.Document(), classify))
         return ExitFailure;
 
     QByteArray bytes;

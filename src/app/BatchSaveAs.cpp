@@ -2,6 +2,7 @@
 #include "app/BatchSession.h"
 #include "app/CommandLine.h"
 
+#include "analysis/ClassDiagram.h"
 #include "document/SampleCsv.h"
 #include "framework/core/FileAccess.h"
 
@@ -11,7 +12,11 @@ namespace {
 
 bool WriteCsv(const CTernaryDoc& doc, const QString& path)
 {
-    const std::string csv = SamplesToCsv(doc);
+    const auto diagram = MakeClassDiagram(doc.m_diagram);
+    std::function<std::string(const SampleRecord&)> classOf;
+    if (diagram)
+        classOf = [&diagram](const SampleRecord& s) { return diagram->ClassName(s.top, s.left, s.right); };
+    const std::string csv = SamplesToCsv(doc, classOf);
     QString reason;
     if (WriteFileAtomically(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())), &reason))
         return true;
@@ -21,14 +26,14 @@ bool WriteCsv(const CTernaryDoc& doc, const QString& path)
 
 } // namespace
 
-int RunSaveAs(const QString& input, const QString& output)
+int RunSaveAs(const QString& input, const QString& output, const QString& classify)
 {
     BatchSession session;
     if (const QString error = SaveAsOutputError(output); !error.isEmpty()) {
         MessageBox(error);
         return ExitUsage;
     }
-    if (!session.Load(input))
+    if (!session.Load(input) || !ApplyClassify(session.Document(), classify))
         return ExitFailure;
 
     CTernaryDoc& doc = session.Document();

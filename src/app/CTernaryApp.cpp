@@ -90,6 +90,9 @@ void CTernaryApp::RegisterCommands()
     OnCommand(ID_FILE_NEW, [this] { m_docManager->OnFileNew(); });
     OnCommand(ID_FILE_OPEN, [this] { m_docManager->OnFileOpen(); });
     OnCommand(ID_FILE_IMPORT, [this] { OnFileImport(); });
+    OnCommand(ID_DIAGRAM_FROM_FILE, [this] { OnDiagramFromFile(); });
+    OnUpdateCommand(ID_DIAGRAM_FROM_FILE,
+        [this](CCmdUI& ui) { ui.SetCheck(m_doc && m_doc->m_diagram.kind == DiagramKind::FromFile); });
     OnCommand(ID_FILE_SAVE, [this] { m_docManager->OnFileSave(); });
     OnCommand(ID_FILE_SAVE_AS, [this] { m_docManager->OnFileSaveAs(); });
     // One document in one window: closing the document closes the window.

@@ -58,6 +58,9 @@ public:
     // File > Import Samples...: appends the samples of a CSV or TSV file
     // after the last row in use. False when cancelled or refused.
     bool OnFileImport();
+    // View > Classification Diagram > From File...: asks for a field file
+    // and makes its fields the plot's diagram (CTernaryAppDiagram.cpp).
+    bool OnDiagramFromFile();
 
     // Shows the About box modally.
     void OnAppAbout();

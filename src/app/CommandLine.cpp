@@ -35,6 +35,10 @@ CommandLine ParseCommandLine(const QStringList& args)
                 return fail(QStringLiteral("%1 needs an output file name.").arg(arg));
             cmd.action = arg == "--save-as" ? CommandLine::Action::SaveAs : CommandLine::Action::Export;
             cmd.outputFile = args[++i];
+        } else if (arg == "--classify") {
+            if (i + 1 >= args.size())
+                return fail(QStringLiteral("--classify needs usda-texture, qap or a field file."));
+            cmd.classify = args[++i];
         } else if (arg == "--scale") {
             if (i + 1 >= args.size())
                 return fail(QStringLiteral("--scale needs a number from 0.25 to 8."));
@@ -63,6 +67,9 @@ CommandLine ParseCommandLine(const QStringList& args)
     }
     if (scaleGiven && cmd.action != CommandLine::Action::Export)
         return fail(QStringLiteral("--scale goes with --export."));
+    if (!cmd.classify.isEmpty() && cmd.action != CommandLine::Action::SaveAs
+        && cmd.action != CommandLine::Action::Export)
+        return fail(QStringLiteral("--classify goes with --save-as or --export."));
     QString outputError;
     if (cmd.action == CommandLine::Action::SaveAs)
         outputError = SaveAsOutputError(cmd.outputFile);
@@ -91,6 +98,7 @@ QString CommandLineUsage()
         "Usage: ternary [FILE.tpf|FILE.csv]\n"
         "       ternary [IN.tpf|IN.csv] --save-as OUT.tpf|OUT.csv\n"
         "       ternary [IN.tpf|IN.csv] --export OUT.png|OUT.svg|OUT.pdf [--scale S]\n"
+        "       either of the two with --classify usda-texture|qap|FIELDS.csv\n"
         "       ternary /p IN.tpf | /pt IN.tpf PRINTER\n"
         "\n"
         "Without options, opens FILE (or a new plot) in a window. An input ending in .csv, .tsv or\n"
@@ -99,6 +107,9 @@ QString CommandLineUsage()
         "                  OUT.tpf is a plot file, OUT.csv the samples as comma-separated values\n"
         "  --export OUT    draw IN (or a new plot) into a PNG, SVG or PDF picture without a window\n"
         "  --scale S       with --export to PNG: multiply the picture's size by S (0.25 to 8, default 1)\n"
+        "  --classify D    with --save-as or --export: classify the samples by the USDA soil texture\n"
+        "                  triangle, the QAP diagram or the fields of a CSV file (Field,Top,Left,Right);\n"
+        "                  OUT.csv gets a Class column, a plot file or a picture the diagram's fields\n"
         "  /p, /pt         print IN on the default printer, or on the named one, without a window\n"
         "  --help          show this text\n"
         "\n"

@@ -7,6 +7,7 @@
 //   ternary [FILE]                                  open FILE (or a new document) in a window
 //   ternary [IN] --save-as OUT.tpf|OUT.csv          convert without a window
 //   ternary [IN] --export OUT.png|OUT.svg|OUT.pdf [--scale S]
+//   either of the two with --classify usda-texture|qap|FIELDS.csv
 //   ternary /p FILE, ternary /pt FILE PRINTER ...   print switches
 struct CommandLine {
     enum class Action { Window, SaveAs, Export, Help, Error };
@@ -15,6 +16,7 @@ struct CommandLine {
     QString inputFile; // empty: a new document
     QString outputFile; // --save-as and --export
     double scale = 1.0; // --export
+    QString classify; // --classify: a built-in diagram's name or a field file
     bool printSwitch = false; // /p or /pt was given
     QStringList printArgs; // what followed /pt
     QString error; // Action::Error: what was wrong

@@ -44,8 +44,8 @@ int RunBatch(const CommandLine& cmd, int argc, char* argv[])
     // to ask whether it wants the job.
     QCoreApplication::setLibraryPaths({});
     if (cmd.action == CommandLine::Action::SaveAs)
-        return RunSaveAs(cmd.inputFile, cmd.outputFile);
-    return RunExport(cmd.inputFile, cmd.outputFile, cmd.scale);
+        return RunSaveAs(cmd.inputFile, cmd.outputFile, cmd.classify);
+    return RunExport(cmd.inputFile, cmd.outputFile, cmd.scale, cmd.classify);
 }
 
 int RunWindow(const CommandLine& cmd, int argc, char* argv[])

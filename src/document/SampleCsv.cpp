@@ -29,7 +29,7 @@ std::string Id(int id) { return id == -1 ? std::string() : FormatInt(id); }
 
 } // namespace
 
-std::string SamplesToCsv(const CTernaryDoc& doc)
+std::string SamplesToCsv(const CTernaryDoc& doc, const std::function<std::string(const SampleRecord&)>& classOf)
 {
     std::string out;
     out += "Sample,";
@@ -38,7 +38,7 @@ std::string SamplesToCsv(const CTernaryDoc& doc)
     AppendField(out, doc.m_leftAxis.title);
     out += ',';
     AppendField(out, doc.m_rightAxis.title);
-    out += ",Color,Symbol\n";
+    out += classOf ? ",Color,Symbol,Class\n" : ",Color,Symbol\n";
     for (int slot = 1; slot < doc.m_sampleSlots; ++slot) {
         const SampleRecord& sample = doc.GetSample(slot);
         if (!sample.InUse())
@@ -52,6 +52,10 @@ std::string SamplesToCsv(const CTernaryDoc& doc)
         out += Id(sample.colorId);
         out += ',';
         out += Id(sample.symbolId);
+        if (classOf) {
+            out += ',';
+            AppendField(out, classOf(sample));
+        }
         out += '\n';
     }
     return out;

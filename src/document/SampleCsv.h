@@ -1,12 +1,15 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 class CTernaryDoc;
+struct SampleRecord;
 
 // The samples as comma-separated values (RFC 4180 quoting, UTF-8, LF line
 // ends): a header "Sample,<top title>,<left title>,<right title>,Color,Symbol",
 // then one line per sample in use in row order. Components appear as the
 // sample table shows them ("%g", empty when not given); Color and Symbol
 // are the colorId and symbolId, empty when the sample has none (-1).
-std::string SamplesToCsv(const CTernaryDoc& doc);
+// With classOf, a last column "Class" holds what it answers for each sample.
+std::string SamplesToCsv(const CTernaryDoc& doc, const std::function<std::string(const SampleRecord&)>& classOf = {});

@@ -27,9 +27,9 @@ std::vector<CPoint> Rounded(const std::vector<PlotPointF>& polygon)
     return points;
 }
 
-// Draws the label at the first size that fits: the name at full, four
-// fifths and two thirds of the axis font, then the number likewise; a field
-// too small for any is left without a label.
+// Draws the label at the first size that fits: the name at the axis font's
+// size and two smaller ones still readable, then the number likewise; a
+// field too small for any is left without a label.
 void DrawLabel(
     CDC& dc, const std::vector<PlotPointF>& polygon, const ClassField& field, bool numbers, const LogicalFont& font)
 {
@@ -38,7 +38,7 @@ void DrawLabel(
         texts.push_back(field.name);
     texts.push_back(field.number);
     for (const std::string& text : texts) {
-        for (double scale : { 1.0, 0.8, 2.0 / 3.0 }) {
+        for (double scale : { 1.0, 0.85, 0.72 }) {
             LogicalFont sized = font;
             sized.height = static_cast<int>(std::lround(font.height * scale));
             dc.SelectFont(sized);

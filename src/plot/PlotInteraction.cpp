@@ -3,6 +3,7 @@
 // the read-out of the composition under the pointer, the sample under the
 // pointer, the presses for the legend and the annotations, the double click
 // that opens the options sheet, Delete and the Legend dialog key.
+#include "analysis/ClassDiagram.h"
 #include "document/CTernaryDoc.h"
 #include "document/DocumentChange.h"
 #include "framework/core/ISampleTable.h"
@@ -144,8 +145,13 @@ void CTernaryView::ShowReadOut(CPoint p)
     const double top = TopFromPoint(p.y);
     const double right = RightFromPoint(p.x, p.y);
     const double left = 100.0 - top - right;
-    CStatusBar::SetWindowStatusText(
-        this, QString::asprintf("Top = %3.0f Left = %3.0f Right = %3.0f", top, left, right));
+    QString text = QString::asprintf("Top = %3.0f Left = %3.0f Right = %3.0f", top, left, right);
+    if (const auto diagram = MakeClassDiagram(GetDocument()->m_diagram)) {
+        const std::string name = diagram->ClassName(float(top), float(left), float(right));
+        if (!name.empty())
+            text += QStringLiteral("  ") + QString::fromStdString(name);
+    }
+    CStatusBar::SetWindowStatusText(this, text);
 }
 
 void CTernaryView::ShowSampleUnder(CPoint p)
@@ -161,6 +167,11 @@ void CTernaryView::ShowSampleUnder(CPoint p)
         m_tipText = QStringLiteral("%1 {%2, %3, %4}")
                         .arg(CDC::DisplayText(s.name), QString::number(s.top, 'f', 1), QString::number(s.left, 'f', 1),
                             QString::number(s.right, 'f', 1));
+        if (const auto diagram = MakeClassDiagram(doc->m_diagram)) {
+            const std::string name = diagram->ClassName(s.top, s.left, s.right);
+            if (!name.empty())
+                m_tipText += QStringLiteral("  ") + QString::fromStdString(name);
+        }
         m_lastPoint = p;
         QToolTip::showText(
             viewport()->mapToGlobal(QPoint(p.x, p.y)), m_tipText, viewport(), QRect(s.plotX - 4, s.plotY - 4, 9, 9));

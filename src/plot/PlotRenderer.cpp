@@ -2,8 +2,8 @@
 
 #include "document/CTernaryDoc.h"
 #include "framework/gui/CDC.h"
-#include "plot/ClassFieldLayer.h"
 #include "plot/AnnotationLayer.h"
+#include "plot/ClassFieldLayer.h"
 #include "plot/LegendBox.h"
 #include "plot/SymbolPainter.h"
 #include "plot/SymbolStamps.h"

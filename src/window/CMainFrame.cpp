@@ -87,6 +87,7 @@ CMainFrame::CMainFrame(CTernaryDoc* doc, QWidget* parent)
     setStatusBar(m_statusBar);
     CreateClient();
     RegisterUndoCommands();
+    RegisterDiagramCommands();
 
     OnCommand(ID_VIEW_TOOLBAR, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); });
     OnUpdateCommand(ID_VIEW_TOOLBAR, [this](CCmdUI& ui) { ui.SetCheck(m_toolBar->isVisible()); });
@@ -160,6 +161,7 @@ void CMainFrame::CreateMenus()
     view->addSeparator();
     add(view, ID_TOGGLE_PALETTE);
     add(view, ID_VIEW_BRING_INTO_VIEW);
+    AddDiagramMenu(view);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     for (int id : { ID_FORMAT_AXIS, ID_FORMAT_GRIDS, ID_FORMAT_FONTS, ID_FORMAT_LEGEND })

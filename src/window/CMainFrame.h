@@ -79,6 +79,11 @@ private:
     // and Annotations into View, and the end of edits before other commands
     // (CMainFrameUndo.cpp).
     void RegisterUndoCommands();
+    // View > Classification Diagram's built-in choices and Class Counts
+    // (CMainFrameDiagram.cpp); From File is the application's, which owns
+    // the file dialogs.
+    void AddDiagramMenu(QMenu* view);
+    void RegisterDiagramCommands();
     void OnFocusChanged(QWidget* old, QWidget* now);
     // A key on the plot: the Legend dialog, modal; OK repaints the plot.
     void OnLegendDialog();

@@ -57,3 +57,10 @@ constexpr int ID_TOGGLE_LEGEND = 32803;
 // Pictures of the plot (Copy picture is the plot's Copy, ID_EDIT_COPY).
 constexpr int ID_COPY_BITMAP = 32805;
 constexpr int ID_FILE_EXPORT_PICTURE = 32840;
+
+// View > Classification Diagram and the class counts.
+constexpr int ID_DIAGRAM_NONE = 32870;
+constexpr int ID_DIAGRAM_SOIL_TEXTURE = 32871;
+constexpr int ID_DIAGRAM_QAP = 32872;
+constexpr int ID_DIAGRAM_FROM_FILE = 32873;
+constexpr int ID_VIEW_CLASS_COUNTS = 32874;
