@@ -1,6 +1,7 @@
 #include "dialogs/CAxisPropSheet.h"
 
 #include "dialogs/CAxisPropPage.h"
+#include "dialogs/CDiagramPage.h"
 #include "dialogs/CFontPage.h"
 #include "dialogs/CGridOptionsPage.h"
 #include "dialogs/CLegendInfoPage.h"
@@ -15,12 +16,14 @@ CAxisPropSheet::CAxisPropSheet(QWidget* parent, int startPage)
     , m_grids(new CGridOptionsPage)
     , m_fonts(new CFontPage)
     , m_legend(new CLegendInfoPage)
+    , m_diagram(new CDiagramPage)
 {
     for (CAxisPropPage* page : m_axes)
         AddPage(page);
     AddPage(m_grids);
     AddPage(m_fonts);
     AddPage(m_legend);
+    AddPage(m_diagram);
 }
 
 void CAxisPropSheet::Fill(const FormatOptions& options)
@@ -44,6 +47,7 @@ void CAxisPropSheet::Fill(const FormatOptions& options)
     m_legend->drawShadow = options.drawShadow;
     m_legend->backColor = options.legendBackColor;
     m_legend->customColors = options.customColors;
+    FillDiagramPage(*m_diagram, options.diagram, options.customColors);
 }
 
 void CAxisPropSheet::Read(FormatOptions& options) const
@@ -68,6 +72,7 @@ void CAxisPropSheet::Read(FormatOptions& options) const
     options.drawLegend = m_legend->drawLegend;
     options.drawShadow = m_legend->drawShadow;
     options.legendBackColor = m_legend->backColor;
+    ReadDiagramPage(*m_diagram, options.diagram);
 }
 
 bool CAxisPropSheet::Run(FormatOptions& options, int page, QWidget* parent)

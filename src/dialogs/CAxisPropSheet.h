@@ -5,19 +5,20 @@
 #include <array>
 
 class CAxisPropPage;
+class CDiagramPage;
 class CFontPage;
 class CGridOptionsPage;
 class CLegendInfoPage;
 struct FormatOptions;
 
 // The "Format Axis & Titles" sheet: the top, left and right axis pages, then
-// Grids, Fonts and Legend, in that order (the order is the page index the
+// Grids, Fonts, Legend and Diagram, in that order (the order is the page index the
 // callers choose). It answers the axis pages' question whether a minimum
 // leaves room for the other two axes, lowering their ranges as it goes.
 class CAxisPropSheet : public CPropertySheet {
     Q_OBJECT
 public:
-    enum Page { TopAxis, LeftAxis, RightAxis, Grids, Fonts, Legend, kPages };
+    enum Page { TopAxis, LeftAxis, RightAxis, Grids, Fonts, Legend, Diagram, kPages };
 
     CAxisPropSheet(QWidget* parent, int startPage);
 
@@ -40,10 +41,12 @@ public:
     CGridOptionsPage* GridPage() const { return m_grids; }
     CFontPage* FontPage() const { return m_fonts; }
     CLegendInfoPage* LegendPage() const { return m_legend; }
+    CDiagramPage* DiagramPage() const { return m_diagram; }
 
 private:
     std::array<CAxisPropPage*, 3> m_axes;
     CGridOptionsPage* m_grids;
     CFontPage* m_fonts;
     CLegendInfoPage* m_legend;
+    CDiagramPage* m_diagram;
 };

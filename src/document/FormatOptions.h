@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/AxisSettings.h"
+#include "document/ClassDiagramSettings.h"
 #include "document/FontSettings.h"
 #include "framework/core/WinTypes.h"
 
@@ -32,4 +33,8 @@ struct FormatOptions {
     int drawLegend = 0;
     int drawShadow = 0;
     COLORREF legendBackColor = 0;
+
+    // Diagram page: all but the fields of a diagram from a file, which the
+    // page only keeps or drops.
+    ClassDiagramSettings diagram;
 };

@@ -2,6 +2,7 @@
 // settings go into the sheet and, on OK, back into the document.
 #include "plot/CTernaryView.h"
 
+#include "analysis/DiagramChoice.h"
 #include "document/CTernaryDoc.h"
 #include "document/DocumentChange.h"
 #include "document/FormatOptions.h"
@@ -27,6 +28,7 @@ FormatOptions ReadOptions(const CTernaryDoc& doc)
     options.drawLegend = doc.m_drawLegend;
     options.drawShadow = doc.m_legend.m_drawShadow;
     options.legendBackColor = doc.m_legend.m_backColor;
+    options.diagram = doc.m_diagram;
     return options;
 }
 
@@ -64,6 +66,11 @@ void CTernaryView::FormatAxisAndTitles(int page)
     doc->m_annotFont = options.annotFont;
     doc->m_axisFont = options.axisFont;
     doc->m_legendFont = options.legendFont;
+    // A newly chosen built-in diagram names axes that still have the default titles.
+    const DiagramKind before = doc->m_diagram.kind;
+    doc->m_diagram = options.diagram;
+    if (doc->m_diagram.kind != before)
+        SetDiagramTitles(*doc, doc->m_diagram.kind);
     // The axis font is taken at every paint; the legend and the annotations
     // keep theirs, and the annotations fit their boxes to the new one.
     EnsureLayers();
