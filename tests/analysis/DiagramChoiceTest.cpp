@@ -1,0 +1,37 @@
+#include "analysis/DiagramChoice.h"
+#include "document/CTernaryDoc.h"
+
+#include <QUndoStack>
+
+#include <gtest/gtest.h>
+
+TEST(DiagramChoice, OneUndoStepThatNamesDefaultTitlesAndTurnsSoilsClockwise)
+{
+    CTernaryDoc doc;
+    doc.OnNewDocument();
+    doc.EnableUndo();
+
+    ApplyClassDiagram(doc, DiagramKind::SoilTexture);
+    EXPECT_EQ(doc.m_diagram.kind, DiagramKind::SoilTexture);
+    EXPECT_EQ(doc.m_diagram.clockwise, 1);
+    EXPECT_EQ(doc.m_topAxis.title + doc.m_leftAxis.title + doc.m_rightAxis.title, "ClaySandSilt");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetUndoStack()->count(), 1);
+    EXPECT_EQ(doc.GetUndoStack()->undoText(), "Classification Diagram");
+
+    // Titles that are no longer the defaults stay; the direction stays as chosen.
+    ApplyClassDiagram(doc, DiagramKind::Qap);
+    EXPECT_EQ(doc.m_topAxis.title, "Clay");
+    EXPECT_EQ(doc.m_diagram.clockwise, 1);
+
+    doc.GetUndoStack()->undo();
+    doc.GetUndoStack()->undo();
+    EXPECT_EQ(doc.m_diagram, ClassDiagramSettings {});
+    EXPECT_EQ(doc.m_topAxis.title + doc.m_leftAxis.title + doc.m_rightAxis.title, "TopLeftRight");
+    EXPECT_FALSE(doc.IsModified());
+
+    doc.m_leftAxis.SetTitle("A");
+    ApplyClassDiagram(doc, DiagramKind::Qap);
+    EXPECT_EQ(doc.m_topAxis.title + doc.m_leftAxis.title + doc.m_rightAxis.title, "TopARight");
+    EXPECT_EQ(doc.m_diagram.clockwise, 0);
+}
