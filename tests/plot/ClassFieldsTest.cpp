@@ -1,0 +1,135 @@
+// The classification diagram on the plot: fields between the grid and the
+// samples, cut to the plot polygon, labelled inside; and the clockwise axis
+// direction, which moves labels and titles but nothing else.
+#include "document/CTernaryDoc.h"
+#include "framework/gui/CDC.h"
+#include "plot/AnnotationLayer.h"
+#include "plot/LegendBox.h"
+#include "plot/PlotRenderer.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct Plot {
+    CTernaryDoc doc;
+    PlotGeometry geo;
+    Plot()
+    {
+        doc.OnNewDocument();
+        doc.m_drawLegend = 0;
+        geo.SetCanvasFromDpi(96);
+        geo.LayoutPlot();
+        Corners();
+    }
+    void Corners() { geo.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis); }
+    std::vector<std::string> Record()
+    {
+        std::vector<std::string> log;
+        CDC dc;
+        dc.SetRecorder(&log);
+        LegendBox legend(doc.m_legend);
+        AnnotationLayer annotations(doc.m_annotations);
+        PlotRenderer(doc, geo).OnDraw(dc, annotations, legend);
+        return log;
+    }
+};
+
+// Where each "TextOut x y text" of the given text was drawn, in order.
+std::vector<CPoint> TextsAt(const std::vector<std::string>& log, const std::string& text)
+{
+    std::vector<CPoint> points;
+    for (const std::string& line : log) {
+        std::istringstream in(line);
+        std::string op, rest;
+        CPoint p;
+        in >> op >> p.x >> p.y;
+        std::getline(in, rest);
+        if (op == "TextOut" && rest == " " + text)
+            points.push_back(p);
+    }
+    return points;
+}
+
+std::size_t FirstIndex(const std::vector<std::string>& log, const std::string& prefix)
+{
+    for (std::size_t i = 0; i < log.size(); ++i)
+        if (log[i].rfind(prefix, 0) == 0)
+            return i;
+    return log.size();
+}
+
+void ExpectNear(CPoint actual, double x, double y, const char* what)
+{
+    EXPECT_NEAR(actual.x, x, 1) << what;
+    EXPECT_NEAR(actual.y, y, 1) << what;
+}
+
+} // namespace
+
+TEST(ClassFields, ClockwiseLabelsSitOnTheOtherEdgesAndTitlesBesideThem)
+{
+    Plot plot;
+    const PlotGeometry& g = plot.geo;
+    const int bottom = g.m_plotRect.bottom;
+    // "30" is drawn for the right, top and left axes, in that order.
+    auto ccw = TextsAt(plot.Record(), "30");
+    ASSERT_EQ(ccw.size(), 3u);
+    ExpectNear(ccw[0], g.PlotX(0, 30), bottom + 8, "right axis on the bottom edge");
+    ExpectNear(ccw[1], g.PlotX(30, 70) + 8, g.PlotY(30) + 5, "top axis on the right edge");
+    ExpectNear(ccw[2], g.PlotX(70, 0) - 8, g.PlotY(70) + 5, "left axis on the left edge");
+
+    plot.doc.m_diagram.clockwise = 1;
+    const auto samplesBefore = FirstIndex(plot.Record(), "Ellipse");
+    auto cw = TextsAt(plot.Record(), "30");
+    ASSERT_EQ(cw.size(), 3u);
+    ExpectNear(cw[0], g.PlotX(70, 30) + 8, g.PlotY(70) + 5, "right axis on the right edge");
+    ExpectNear(cw[1], g.PlotX(30, 0) - 8, g.PlotY(30) + 5, "top axis on the left edge");
+    ExpectNear(cw[2], g.PlotX(0, 70), bottom + 8, "left axis on the bottom edge");
+    EXPECT_EQ(plot.doc.GetSample(1).plotX, g.PlotX(20, 50)) << "samples stay";
+    EXPECT_EQ(FirstIndex(plot.Record(), "Ellipse"), samplesBefore);
+
+    const PlotRenderer r(plot.doc, g);
+    const auto& c = g.m_corners;
+    EXPECT_LT(r.GetTitleRect(AxisTop).right, c[0].x + (c[4].x - c[0].x) / 2 - 8);
+    EXPECT_NEAR((r.GetTitleRect(AxisTop).top + r.GetTitleRect(AxisTop).bottom) / 2, (c[0].y + c[4].y) / 2, 10);
+    EXPECT_GT(r.GetTitleRect(AxisRight).left, c[1].x - (c[1].x - c[3].x) / 2 + 8);
+    EXPECT_GT(r.GetTitleRect(AxisLeft).top, bottom + 8 + 10);
+    EXPECT_NEAR((r.GetTitleRect(AxisLeft).left + r.GetTitleRect(AxisLeft).right) / 2, (c[0].x + c[1].x) / 2, 2);
+}
+
+TEST(ClassFields, DrawnBetweenGridAndSamplesCutToThePlotAndLabelledInside)
+{
+    Plot plot;
+    plot.doc.m_diagram.kind = DiagramKind::Qap;
+    plot.doc.m_topAxis.max = 70;
+    plot.Corners();
+    const int cutTop = plot.geo.m_corners[3].y;
+    auto log = plot.Record();
+
+    const std::size_t firstField = FirstIndex(log, "Polyline");
+    std::size_t lastField = firstField;
+    for (std::size_t i = firstField; i < log.size() && log[i].rfind("Polyline", 0) == 0; ++i) {
+        lastField = i;
+        std::istringstream in(log[i].substr(9));
+        CPoint p;
+        char comma;
+        while (in >> p.x >> comma >> p.y)
+            EXPECT_GE(p.y, cutTop - 1) << log[i];
+    }
+    EXPECT_LT(FirstIndex(log, "LineTo"), firstField) << "grid first";
+    EXPECT_EQ(lastField - firstField + 1, 16u) << "1a lies above the cut";
+    EXPECT_LT(lastField, FirstIndex(log, "Ellipse")) << "samples last";
+    EXPECT_TRUE(TextsAt(log, "1a Quartzolite").empty() && TextsAt(log, "1a").empty());
+    ASSERT_EQ(TextsAt(log, "3b Monzogranite").size(), 1u);
+    const CPoint label = TextsAt(log, "3b Monzogranite")[0];
+    EXPECT_GT(label.y, plot.geo.PlotY(60)); // between Q 60 and Q 20
+    EXPECT_LT(label.y, plot.geo.PlotY(20));
+
+    plot.doc.m_diagram.labelNumbers = 1;
+    log = plot.Record();
+    EXPECT_EQ(TextsAt(log, "3b").size(), 1u);
+    EXPECT_TRUE(TextsAt(log, "3b Monzogranite").empty());
+}
