@@ -31,6 +31,7 @@ TEST(CommandLineTest, ActionsTakeTheirFiles)
     EXPECT_TRUE(print.printSwitch);
     EXPECT_EQ(print.inputFile, "plot.tpf");
     EXPECT_EQ(print.printArgs, (QStringList { "LaserJet", "driver", "port" }));
+    EXPECT_EQ(ParseCommandLine({ "in.csv", "--classify", "qap", "--export", "o.png" }).classify, "qap");
 }
 
 TEST(CommandLineTest, MistakesAreUsageErrors)
@@ -47,6 +48,8 @@ TEST(CommandLineTest, MistakesAreUsageErrors)
              { "--save-as", "out.txt" },
              { "--save-as", "noextension" },
              { "--export", "out.jpg" },
+             { "in.csv", "--classify", "qap" },
+             { "--save-as", "o.csv", "--classify" },
          }) {
         const CommandLine cmd = ParseCommandLine(args);
         EXPECT_EQ(cmd.action, Action::Error) << args.join(' ').toStdString();
