@@ -20,7 +20,6 @@ void CMainFrame::AddDiagramMenu(QMenu* view)
         m_router->Action(id)->setCheckable(true);
     }
     view->addAction(m_router->Action(ID_VIEW_CLASS_COUNTS));
-    m_router->WatchMenu(diagram);
 }
 
 void CMainFrame::RegisterDiagramCommands()

@@ -170,6 +170,14 @@ TEST_F(PlotInteraction, ReadOutAndTheSampleUnderThePointer)
     EXPECT_EQ(table.rows.size(), 1u);
     QTest::mouseMove(Port(), QPoint(5, 5)); // outside the triangle too
     EXPECT_EQ(bar->MessageText().toStdString(), "Top = 115 Left =  53 Right = -68");
+
+    // With a diagram both add the class; outside the triangle there is none.
+    doc.m_diagram.kind = DiagramKind::Qap;
+    QTest::mouseMove(Port(), QPoint(s.plotX + 4, s.plotY - 4));
+    EXPECT_EQ(bar->MessageText().toStdString(), "Top =  11 Left =  68 Right =  21  7* Quartz syenite");
+    EXPECT_EQ(view->SampleTipText().toStdString(), "Spl#2 {10.0, 70.0, 20.0}  7* Quartz syenite");
+    QTest::mouseMove(Port(), QPoint(5, 5));
+    EXPECT_EQ(bar->MessageText().toStdString(), "Top = 115 Left =  53 Right = -68");
 }
 
 TEST_F(PlotInteraction, TheSampleUnderThePointerAmong200000)
