@@ -32,11 +32,4 @@ TEST(DiagramPage, SoilTextureTurnsTheAxesClockwiseAndOkReadsEveryChoice)
     sheet.accept();
     sheet.Read(options);
     EXPECT_EQ(options.diagram, (ClassDiagramSettings { DiagramKind::SoilTexture, {}, 0, RGB(200, 0, 0), 0, 1 }));
-
-    // Without fields from a file the entry is not offered.
-    CAxisPropSheet second(nullptr, CAxisPropSheet::Diagram);
-    second.Fill(options);
-    second.show();
-    model = qobject_cast<QStandardItemModel*>(second.DiagramPage()->DiagramList()->model());
-    EXPECT_FALSE(model->item(CDiagramPage::FromFile)->isEnabled());
 }
