@@ -91,22 +91,25 @@ std::optional<CPoint> PlaceLabel(const std::vector<PlotPointF>& polygon, CSize b
         top = std::min(top, p.y);
         bottom = std::max(bottom, p.y);
     }
-    const double halfW = box.cx / 2.0 + 1, halfH = box.cy / 2.0 + 1;
+    // A little room from the boundaries, which are drawn two units wide.
+    const double halfW = box.cx / 2.0 + 3, halfH = box.cy / 2.0 + 1;
     const PlotPointF centre = Centroid(polygon);
+    // Candidates on a grid over the bounds, nearest to the centre first;
+    // the first that fits wins.
     constexpr int kSteps = 32;
-    std::optional<PlotPointF> best;
-    double bestDistance = std::numeric_limits<double>::max();
+    std::vector<std::pair<double, PlotPointF>> candidates;
+    candidates.reserve((kSteps + 1) * (kSteps + 1));
     for (int i = 0; i <= kSteps; ++i) {
         for (int j = 0; j <= kSteps; ++j) {
             const PlotPointF c { left + (right - left) * i / kSteps, top + (bottom - top) * j / kSteps };
-            const double distance = std::hypot(c.x - centre.x, c.y - centre.y);
-            if (distance < bestDistance && BoxFits(polygon, c, halfW, halfH)) {
-                best = c;
-                bestDistance = distance;
-            }
+            candidates.push_back({ std::hypot(c.x - centre.x, c.y - centre.y), c });
         }
     }
-    if (!best)
+    std::sort(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    const auto fit = std::find_if(candidates.begin(), candidates.end(),
+        [&](const auto& candidate) { return BoxFits(polygon, candidate.second, halfW, halfH); });
+    if (fit == candidates.end())
         return std::nullopt;
-    return CPoint { static_cast<int>(std::lround(best->x)), static_cast<int>(std::lround(best->y)) };
+    const PlotPointF best = fit->second;
+    return CPoint { static_cast<int>(std::lround(best.x)), static_cast<int>(std::lround(best.y)) };
 }

@@ -39,6 +39,8 @@ CClassCountsDialog::CClassCountsDialog(const CTernaryDoc& doc, QWidget* parent)
         }
     }
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->setWordWrap(false);
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->resizeColumnsToContents();
 
@@ -51,5 +53,5 @@ CClassCountsDialog::CClassCountsDialog(const CTernaryDoc& doc, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(buttons);
-    resize(480, 420);
+    resize(520, 460);
 }

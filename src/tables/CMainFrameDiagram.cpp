@@ -6,18 +6,22 @@
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CCommandRouter.h"
+#include "plot/CTernaryView.h"
 #include "tables/CClassCountsDialog.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 
 void CMainFrame::AddDiagramMenu(QMenu* view)
 {
     view->addSeparator();
     QMenu* diagram = view->addMenu(QStringLiteral("Classification Diagram"));
+    auto* choices = new QActionGroup(diagram); // one of them, shown as radio items
     for (int id : { ID_DIAGRAM_NONE, ID_DIAGRAM_SOIL_TEXTURE, ID_DIAGRAM_QAP, ID_DIAGRAM_FROM_FILE }) {
-        diagram->addAction(m_router->Action(id));
         m_router->Action(id)->setCheckable(true);
+        choices->addAction(m_router->Action(id));
+        diagram->addAction(m_router->Action(id));
     }
     view->addAction(m_router->Action(ID_VIEW_CLASS_COUNTS));
 }
@@ -33,6 +37,7 @@ void CMainFrame::RegisterDiagramCommands()
         });
         OnUpdateCommand(id, [this, kind](CCmdUI& ui) { ui.SetCheck(m_doc && m_doc->m_diagram.kind == kind); });
     }
+    OnCommand(ID_FORMAT_DIAGRAM, [this] { m_plot->FormatAxisAndTitles(6); });
     OnCommand(ID_VIEW_CLASS_COUNTS, [this] {
         if (m_doc)
             CClassCountsDialog(*m_doc, this).exec();

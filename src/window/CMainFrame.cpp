@@ -164,7 +164,7 @@ void CMainFrame::CreateMenus()
     AddDiagramMenu(view);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    for (int id : { ID_FORMAT_AXIS, ID_FORMAT_GRIDS, ID_FORMAT_FONTS, ID_FORMAT_LEGEND })
+    for (int id : { ID_FORMAT_AXIS, ID_FORMAT_GRIDS, ID_FORMAT_FONTS, ID_FORMAT_LEGEND, ID_FORMAT_DIAGRAM })
         add(options, id);
     options->addSeparator();
     for (int id : { ID_TOGGLE_GRID, ID_TOGGLE_LEGEND, ID_SHOW_NAMES })

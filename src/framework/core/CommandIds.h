@@ -64,3 +64,4 @@ constexpr int ID_DIAGRAM_SOIL_TEXTURE = 32871;
 constexpr int ID_DIAGRAM_QAP = 32872;
 constexpr int ID_DIAGRAM_FROM_FILE = 32873;
 constexpr int ID_VIEW_CLASS_COUNTS = 32874;
+constexpr int ID_FORMAT_DIAGRAM = 32875; // the options sheet on its Diagram page

@@ -43,6 +43,8 @@ const std::vector<CommandInfo> kCommands = {
         "Draw the QAP diagram of plutonic rocks and classify the samples (Q, A, P)\nQAP Plutonic Rocks" },
     { ID_DIAGRAM_FROM_FILE, "From File...", "",
         "Draw and classify by the fields of a CSV or TSV file (Field,Top,Left,Right)\nDiagram from file" },
+    { ID_FORMAT_DIAGRAM, "Diagram ...", "",
+        "Change the classification diagram and the axis direction\nFormat diagram" },
     { ID_VIEW_CLASS_COUNTS, "Class Counts...", "", "List how many samples fall in each field\nClass Counts" },
     { ID_TOGGLE_PALETTE, "Symbol palette", "", "Show color & symbol palette\nColor & symbol palette" },
     { ID_SHOW_COLOR_PALETTE, "Color pallete", "", "Show color pallete\nColor pallete" },
