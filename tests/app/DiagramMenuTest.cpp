@@ -2,14 +2,14 @@
 // program.
 #include "app/CTernaryApp.h"
 #include "app/CommandLine.h"
+#include "dialogs/CClassCountsDialog.h"
 #include "document/CTernaryDoc.h"
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CCommandRouter.h"
 #include "support/TestSupport.h"
-#include "tables/CClassCountsDialog.h"
-#include "tables/CMainFrame.h"
 #include "tables/CTernaryTable.h"
+#include "window/CMainFrame.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

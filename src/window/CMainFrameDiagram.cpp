@@ -1,13 +1,13 @@
 // View > Classification Diagram and View > Class Counts.
-#include "tables/CMainFrame.h"
+#include "window/CMainFrame.h"
 
 #include "analysis/DiagramChoice.h"
+#include "dialogs/CClassCountsDialog.h"
 #include "document/CTernaryDoc.h"
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CCommandRouter.h"
 #include "plot/CTernaryView.h"
-#include "tables/CClassCountsDialog.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,4 +1,4 @@
-#include "tables/CClassCountsDialog.h"
+#include "dialogs/CClassCountsDialog.h"
 
 #include "analysis/ClassCounts.h"
 #include "analysis/ClassDiagram.h"
