@@ -32,15 +32,17 @@ FieldFileContents ParseFieldFile(std::string_view bytes)
     const SampleFile file = ReadSampleFile(bytes);
     contents.badLines = file.skippedLines;
     std::vector<FieldPolygon> polygons;
+    int corners = 0;
     for (const SampleLine& line : file.samples) {
         const auto closed = CloseComposition(line.values[0], line.values[1], line.values[2]);
-        if (line.name.empty() || !closed) {
+        if (line.name.empty() || !closed || corners == kMaxFieldCorners) {
             contents.badLines.push_back(line.line);
             continue;
         }
         if (polygons.empty() || polygons.back().name != line.name)
             polygons.push_back({ line.name, {} });
         polygons.back().vertices.push_back({ closed->top, closed->left, closed->right });
+        ++corners;
     }
     std::sort(contents.badLines.begin(), contents.badLines.end());
     for (FieldPolygon& polygon : polygons) {

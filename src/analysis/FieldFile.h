@@ -12,7 +12,7 @@
 // in order. Corners are closed to 100.
 struct FieldFileContents {
     std::vector<FieldPolygon> fields; // those with at least three corners
-    std::vector<int> badLines; // not a name and three numbers, negative, or summing to 0
+    std::vector<int> badLines; // not a name and three numbers, negative, summing to 0, or past kMaxFieldCorners
     std::vector<std::string> shortFields; // names of fields with fewer than three corners
 };
 

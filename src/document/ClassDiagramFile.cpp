@@ -141,9 +141,10 @@ void ReadDiagramFields(CTernaryDoc& doc, const CTextTableReader& reader)
 {
     std::vector<FieldPolygon>& fields = doc.m_diagram.fileFields;
     fields.clear();
+    int corners = 0;
     const int name = reader.ColumnIndex(kField);
     const int columns[] = { reader.ColumnIndex(kTop), reader.ColumnIndex(kLeft), reader.ColumnIndex(kRight) };
-    for (int row = 0; row < reader.GetRowCount(); ++row) {
+    for (int row = 0; row < reader.GetRowCount() && corners < kMaxFieldCorners; ++row) {
         std::string_view text;
         if (!reader.GetValueAt(row, name, text) || text.empty())
             continue;
@@ -153,8 +154,14 @@ void ReadDiagramFields(CTernaryDoc& doc, const CTextTableReader& reader)
             std::string_view cell;
             complete = complete && reader.GetValueAt(row, columns[i], cell) && ParseCoordinate(cell, values[i]);
         }
-        if (!complete)
+        // Corners are shares: none negative, closed to 100.
+        const double sum = values[0] + values[1] + values[2];
+        if (!complete || values[0] < 0 || values[1] < 0 || values[2] < 0 || !(sum > 0) || !std::isfinite(sum))
             continue;
+        if (std::fabs(sum - 100) > 1e-6) // a sum already 100 up to rounding stays as written
+            for (double& value : values)
+                value = value * 100 / sum;
+        ++corners;
         if (fields.empty() || fields.back().name != text)
             fields.push_back({ std::string(text), {} });
         fields.back().vertices.push_back({ values[0], values[1], values[2] });

@@ -21,6 +21,10 @@ struct FieldPolygon {
     friend bool operator==(const FieldPolygon&, const FieldPolygon&) = default;
 };
 
+// The most corners a diagram from a file keeps, all fields together, so that
+// no file can make a paint or a classification crawl.
+inline constexpr int kMaxFieldCorners = 10000;
+
 enum class DiagramKind { None = 0, SoilTexture, Qap, FromFile };
 
 // The classification diagram drawn under the samples and the direction the

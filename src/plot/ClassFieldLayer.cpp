@@ -22,7 +22,7 @@ std::vector<CPoint> Rounded(const std::vector<PlotPointF>& polygon)
 {
     std::vector<CPoint> points;
     for (const PlotPointF& p : polygon)
-        points.push_back({ TruncCoord(std::lround(p.x)), TruncCoord(std::lround(p.y)) });
+        points.push_back({ TruncCoord(std::round(p.x)), TruncCoord(std::round(p.y)) });
     points.push_back(points.front());
     return points;
 }
