@@ -1,0 +1,54 @@
+#pragma once
+
+#include "analysis/Composition.h"
+
+#include <array>
+#include <optional>
+
+// A bin of the triangle divided into n² small triangles, n a side: top,
+// left and right are the bin's steps of s = 100 / n along each component.
+// The bin points up when top + left + right = n - 1 and down when it is n - 2.
+struct TriangleBin {
+    int top = 0;
+    int left = 0;
+    int right = 0;
+    friend bool operator==(const TriangleBin&, const TriangleBin&) = default;
+};
+
+// The bins of one division and their order: row by row from the base (top
+// step 0 first); within a row the upward bins by left step, then the
+// downward ones. Index and Bin are inverses over 0 .. n² - 1.
+class TriangleGrid {
+public:
+    explicit TriangleGrid(int side)
+        : m_side(side)
+    {
+    }
+
+    int Side() const { return m_side; }
+    int Count() const { return m_side * m_side; }
+    bool PointsUp(const TriangleBin& bin) const { return bin.top + bin.left + bin.right == m_side - 1; }
+
+    int Index(const TriangleBin& bin) const;
+    TriangleBin Bin(int index) const;
+
+    // The bin a closed composition falls in. A point on a corner shared by
+    // several bins counts in the bin just below it (one top step less, or
+    // one left step less on the base).
+    TriangleBin BinOf(const ClosedComposition& c) const;
+    std::optional<int> IndexOf(float top, float left, float right) const;
+
+    // The centroid and the three corners of a bin, as compositions.
+    ClosedComposition Centroid(const TriangleBin& bin) const;
+    std::array<ClosedComposition, 3> Corners(const TriangleBin& bin) const;
+
+    // Corners of the division, (n + 1)(n + 2) / 2 of them, numbered row by row
+    // from the base: vertex (a, b) is top a·s, right b·s, b from 0 to n - a.
+    int VertexCount() const { return (m_side + 1) * (m_side + 2) / 2; }
+    int VertexIndex(int top, int right) const { return top * (m_side + 1) - top * (top - 1) / 2 + right; }
+
+private:
+    int RowStart(int top) const { return top * (2 * m_side - top); }
+
+    int m_side;
+};
