@@ -91,7 +91,8 @@ public:
                         continue;
                     const int from = std::max(0, i - reach), to = std::min(length - 1, i + reach);
                     for (int j = from; j <= to; ++j)
-                        dst[static_cast<std::ptrdiff_t>(j) * step] += value * taps[static_cast<std::size_t>(j - i + reach)];
+                        dst[static_cast<std::ptrdiff_t>(j) * step]
+                            += value * taps[static_cast<std::size_t>(j - i + reach)];
                 }
             }
         };
@@ -107,8 +108,8 @@ public:
         const int iy = std::clamp(static_cast<int>(std::floor(gy)), 0, m_height - 2);
         const double fx = std::clamp(gx - ix, 0.0, 1.0), fy = std::clamp(gy - iy, 0.0, 1.0);
         const double* row = &m_cells[static_cast<std::size_t>(iy) * m_width + ix];
-        return std::max(0.0,
-            (row[0] * (1 - fx) + row[1] * fx) * (1 - fy) + (row[m_width] * (1 - fx) + row[m_width + 1] * fx) * fy);
+        return std::max(
+            0.0, (row[0] * (1 - fx) + row[1] * fx) * (1 - fy) + (row[m_width] * (1 - fx) + row[m_width + 1] * fx) * fy);
     }
 
     double Cell() const { return m_cell; }

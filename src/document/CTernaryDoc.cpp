@@ -43,6 +43,7 @@ void CTernaryDoc::ResetPlotSettings()
     m_lineColor = RGB(100, 180, 250);
     m_bgColor = RGB(255, 255, 255);
     m_diagram = {};
+    m_density = {};
 
     for (FontSettings* font : { &m_annotFont, &m_axisFont, &m_legendFont }) {
         font->Clear();

@@ -3,6 +3,7 @@
 #include "document/AnnotationList.h"
 #include "document/AxisSettings.h"
 #include "document/ClassDiagramSettings.h"
+#include "document/DensitySettings.h"
 #include "document/CTextTableReader.h"
 #include "document/FontSettings.h"
 #include "document/PlotLegend.h"
@@ -139,6 +140,7 @@ public:
     FontSettings m_axisFont;
     FontSettings m_legendFont;
     ClassDiagramSettings m_diagram; // classification fields and axis direction
+    DensitySettings m_density;
 
 private:
     void RegisterCommands();

@@ -34,7 +34,7 @@ bool SameSettings(const DocumentState::Settings& a, const DocumentState::Setting
         && a.autoBalance == b.autoBalance && a.drawLegend == b.drawLegend && a.annotFont == b.annotFont
         && a.axisFont == b.axisFont && a.legendFont == b.legendFont && a.legendPos == b.legendPos
         && a.legendBackColor == b.legendBackColor && a.legendLineColor == b.legendLineColor
-        && a.legendShadow == b.legendShadow && a.diagram == b.diagram;
+        && a.legendShadow == b.legendShadow && a.diagram == b.diagram && a.density == b.density;
 }
 
 // Settings that differ only in where the legend box stands.
@@ -117,6 +117,7 @@ DocumentState DocumentState::Capture(const CTernaryDoc& doc)
     s.legendLineColor = doc.m_legend.m_lineColor;
     s.legendShadow = doc.m_legend.m_drawShadow;
     s.diagram = doc.m_diagram;
+    s.density = doc.m_density;
     state.m_settings = std::move(s);
     return state;
 }
@@ -223,6 +224,7 @@ void DocumentState::Restore(CTernaryDoc& doc) const
         doc.m_legend.m_lineColor = s.legendLineColor;
         doc.m_legend.m_drawShadow = s.legendShadow;
         doc.m_diagram = s.diagram;
+        doc.m_density = s.density;
     }
 }
 

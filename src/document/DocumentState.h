@@ -2,6 +2,7 @@
 
 #include "document/AxisSettings.h"
 #include "document/ClassDiagramSettings.h"
+#include "document/DensitySettings.h"
 #include "document/FontSettings.h"
 #include "document/SampleRecord.h"
 #include "framework/core/WinTypes.h"
@@ -51,6 +52,7 @@ public:
         COLORREF legendBackColor = 0, legendLineColor = 0;
         int legendShadow = 0;
         ClassDiagramSettings diagram;
+        DensitySettings density;
     };
 
     // The whole document.

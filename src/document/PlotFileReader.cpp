@@ -2,6 +2,7 @@
 
 #include "document/CTernaryDoc.h"
 #include "document/CanvasPosition.h"
+#include "document/DensityTable.h"
 #include "document/NumberFormat.h"
 #include "document/PlotFileKeys.h"
 #include "document/ClassDiagramFile.h"
@@ -317,6 +318,8 @@ bool ReadPlotFile(CTernaryDoc& doc, CArchive& archive)
         ReadDiagramFields(doc, reader);
     if (doc.m_diagram.kind == DiagramKind::FromFile && doc.m_diagram.fileFields.empty())
         doc.m_diagram.kind = DiagramKind::None;
+    if (reader.FindTable(DensityTable::kTable))
+        DensityTable::Read(reader, doc.m_density);
 
     reader.Reset();
     return plotFile;

@@ -3,6 +3,7 @@
 #include "document/CTernaryDoc.h"
 #include "document/CanvasPosition.h"
 #include "document/ClassDiagramFile.h"
+#include "document/DensityTable.h"
 #include "document/NumberFormat.h"
 #include "document/PlotFileKeys.h"
 #include "framework/core/CArchive.h"
@@ -185,5 +186,6 @@ void WritePlotFile(CTernaryDoc& doc, CArchive& archive)
     w.End(2);
     AppendDiagramFieldsTable(doc, w.out);
 
+    DensityTable::Write(doc.m_density, w.out);
     archive.WriteString(w.out);
 }

@@ -1,4 +1,5 @@
 #include "analysis/DensityGrid.h"
+#include "analysis/DensityScale.h"
 #include "analysis/KernelDensity.h"
 
 #include <gtest/gtest.h>
@@ -113,4 +114,38 @@ TEST(Density, HighestDensityLevelTakesTheLargestBinsFirst)
     EXPECT_EQ(HighestDensityLevel(grid, 0.5), 5);
     EXPECT_EQ(HighestDensityLevel(grid, 0.51), 3);
     EXPECT_EQ(HighestDensityLevel(grid, 0.9), 1);
+}
+
+TEST(DensityScale, LimitsAreAutomaticOrFixedAndTicksFallWithinThem)
+{
+    DensityGrid counts;
+    counts.values = { 0, 3, 47, 12 };
+    DensitySettings settings;
+    struct Case {
+        int log, fixed;
+        double low, high; // settings' limits
+        double wantLow, wantHigh;
+        std::vector<double> ticks;
+    };
+    for (const Case& c : {
+             Case { 0, 0, 0, 0, 0, 47, { 0, 10, 20, 30, 40 } },
+             Case { 1, 0, 0, 0, 3, 47, { 3, 47 } }, // one power of ten inside: the limits instead
+             Case { 0, 1, 5, 25, 5, 25, { 5, 10, 15, 20, 25 } }, Case { 1, 1, 1, 1000, 1, 1000, { 1, 10, 100, 1000 } },
+             Case { 1, 1, -5, 100, 10, 100, { 10, 100 } }, // a log scale cannot start at or below 0
+             Case { 0, 1, 30, 30, 30, 31, { 30, 30.2, 30.4, 30.6, 30.8, 31 } }, // nor any scale be empty
+         }) {
+        settings.logScale = c.log;
+        settings.fixedLimits = c.fixed;
+        settings.low = c.low;
+        settings.high = c.high;
+        const DensityScale scale = DensityScale::For(counts, settings);
+        EXPECT_EQ(scale.low, c.wantLow) << c.log << c.fixed << c.low;
+        EXPECT_EQ(scale.high, c.wantHigh) << c.log << c.fixed << c.low;
+        const std::vector<double> ticks = scale.Ticks();
+        ASSERT_EQ(ticks.size(), c.ticks.size()) << c.log << c.fixed << c.low;
+        for (std::size_t i = 0; i < ticks.size(); ++i)
+            EXPECT_NEAR(ticks[i], c.ticks[i], 1e-9);
+        EXPECT_EQ(scale.Position(scale.low - 1), 0);
+        EXPECT_EQ(scale.Position(scale.high * 2), 1);
+    }
 }
