@@ -4,11 +4,7 @@
 #include "document/NumberFormat.h"
 #include "framework/core/TextEncoding.h"
 
-namespace {
-
-// A field holding a comma, a quote or a line break is quoted, with its
-// quotes doubled.
-void AppendField(std::string& out, const std::string& bytes)
+void AppendCsvField(std::string& out, const std::string& bytes)
 {
     const std::string field = EncodeText(DecodeText(bytes));
     if (field.find_first_of(",\"\r\n") == std::string::npos) {
@@ -23,6 +19,10 @@ void AppendField(std::string& out, const std::string& bytes)
     }
     out += '"';
 }
+
+namespace {
+
+void AppendField(std::string& out, const std::string& bytes) { AppendCsvField(out, bytes); }
 
 std::string Component(float value) { return IsGiven(value) ? FormatNumber(value) : std::string(); }
 std::string Id(int id) { return id == -1 ? std::string() : FormatInt(id); }

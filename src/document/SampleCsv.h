@@ -13,3 +13,7 @@ struct SampleRecord;
 // are the colorId and symbolId, empty when the sample has none (-1).
 // With classOf, a last column "Class" holds what it answers for each sample.
 std::string SamplesToCsv(const CTernaryDoc& doc, const std::function<std::string(const SampleRecord&)>& classOf = {});
+
+// Appends one field of stored text as UTF-8; a field holding a comma, a
+// quote or a line break is quoted, with its quotes doubled.
+void AppendCsvField(std::string& out, const std::string& bytes);

@@ -4,6 +4,7 @@
 #include "framework/gui/CDC.h"
 #include "plot/AnnotationLayer.h"
 #include "plot/ClassFieldLayer.h"
+#include "plot/DensityLayer.h"
 #include "plot/LegendBox.h"
 #include "plot/SymbolPainter.h"
 #include "plot/SymbolStamps.h"
@@ -99,13 +100,25 @@ void PlotRenderer::OnDraw(CDC& dc, AnnotationLayer& annotations, LegendBox& lege
 {
     const LogicalFont oldFont = dc.SelectFont(ToLogicalFont(m_doc.m_axisFont));
     dc.SetTextColor(m_doc.m_axisFont.color);
+    std::optional<DensityGrid> computed;
+    if (!m_density && m_doc.m_density.mode != DensitySettings::Off && (computed = ComputeDensity(m_doc)))
+        m_density = &*computed;
     DrawBackgroundAndGrids(dc);
+    if (m_density)
+        DensityLayer(m_doc.m_density, m_geo, *m_density).DrawContours(dc);
     DrawTicks(dc);
     DrawClassFields(dc, m_doc, m_geo);
     DrawOutline(dc);
-    DrawSamples(dc);
+    if (m_density && !m_doc.m_density.showSamples)
+        ForgetPlottedPositions();
+    else
+        DrawSamples(dc);
     dc.SetBkMode(TRANSPARENT);
     DrawTitles(dc);
+    if (m_density)
+        DensityLayer(m_doc.m_density, m_geo, *m_density).DrawColourBar(dc);
+    if (computed)
+        m_density = nullptr;
     dc.SelectFont(oldFont);
 
     // The annotation and legend fonts follow the document, like the axis font.
@@ -253,6 +266,8 @@ void PlotRenderer::DrawBackgroundAndGrids(CDC& dc)
     const CBrush oldBrush = dc.SelectBrush({ BS_SOLID, m_doc.m_bgColor });
     dc.BeginLayer("background");
     dc.Polygon(CornerPoints(m_geo));
+    if (m_density)
+        DensityLayer(m_doc.m_density, m_geo, *m_density).DrawFill(dc);
 
     for (int axis : { AxisRight, AxisTop, AxisLeft }) {
         for (double v : GridValues(Axis(axis), true)) {
@@ -305,6 +320,12 @@ void PlotRenderer::DrawOutline(CDC& dc)
     outline.push_back(outline.front());
     dc.Polyline(outline);
     dc.SelectPen(oldPen);
+}
+
+void PlotRenderer::ForgetPlottedPositions()
+{
+    for (SampleRecord& sample : m_doc.m_samples)
+        sample.plotX = sample.plotY = NOT_PLOTTED;
 }
 
 void PlotRenderer::DrawSamples(CDC& dc)

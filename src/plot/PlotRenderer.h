@@ -10,6 +10,7 @@
 
 class AnnotationLayer;
 class CDC;
+struct DensityGrid;
 class CTernaryDoc;
 class LegendBox;
 
@@ -37,6 +38,10 @@ public:
 
     PlotRenderer(CTernaryDoc& doc, const PlotGeometry& geometry);
 
+    // A density the caller keeps between paints; without one the renderer
+    // computes what the document's density settings ask for.
+    void SetDensity(const DensityGrid* density) { m_density = density; }
+
     // Everything, in order: background and grids, ticks, outline, samples,
     // axis titles, annotations, legend (when the document shows it).
     void OnDraw(CDC& dc, AnnotationLayer& annotations, LegendBox& legend);
@@ -45,6 +50,8 @@ public:
     void DrawTicks(CDC& dc);
     void DrawOutline(CDC& dc);
     void DrawSamples(CDC& dc);
+    // Hidden samples cannot be pointed at.
+    void ForgetPlottedPositions();
     void DrawTitles(CDC& dc);
 
     // Title rectangle of an axis (PlotAxis), measured with the axis font.
@@ -72,4 +79,5 @@ private:
 
     CTernaryDoc& m_doc;
     const PlotGeometry& m_geo;
+    const DensityGrid* m_density = nullptr;
 };

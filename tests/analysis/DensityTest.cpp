@@ -1,6 +1,8 @@
 #include "analysis/DensityGrid.h"
+#include "analysis/DensityGridCsv.h"
 #include "analysis/DensityScale.h"
 #include "analysis/KernelDensity.h"
+#include "document/CTernaryDoc.h"
 
 #include <gtest/gtest.h>
 
@@ -148,4 +150,21 @@ TEST(DensityScale, LimitsAreAutomaticOrFixedAndTicksFallWithinThem)
         EXPECT_EQ(scale.Position(scale.low - 1), 0);
         EXPECT_EQ(scale.Position(scale.high * 2), 1);
     }
+}
+
+TEST(Density, GridFileHoldsEveryBinUnderTheAxisTitles)
+{
+    CTernaryDoc doc;
+    doc.m_leftAxis.title = "Si, Al";
+    const std::vector<SampleRecord> samples { Sample(50, 25, 25), Sample(10, 80, 10) };
+    EXPECT_EQ(DensityGridCsv(CountBins(samples, 2), doc),
+        "Top,\"Si, Al\",Right,Count\n"
+        "16.6667,16.6667,66.6667,0\n" // up (0, 0, 1)
+        "16.6667,66.6667,16.6667,1\n" // up (0, 1, 0)
+        "33.3333,33.3333,33.3333,0\n" // down (0, 0, 0)
+        "66.6667,16.6667,16.6667,1\n"); // up (1, 0, 0)
+    DensityGrid kernel = KernelDensity(samples, 100, 0);
+    const std::string csv = DensityGridCsv(kernel, doc);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 10001);
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "Top,\"Si, Al\",Right,Density");
 }
