@@ -14,11 +14,13 @@
 
 namespace {
 
-void BM_TypeValue(benchmark::State& state)
+// densityMode: DensitySettings::Mode, recomputed after every typed value.
+void TypeValue(benchmark::State& state, int densityMode)
 {
     const int count = static_cast<int>(state.range(0));
     CTernaryDoc doc;
     doc.OnNewDocument();
+    doc.m_density.mode = densityMode;
     doc.EnsureSampleSlot(count);
     for (int slot = 1; slot <= count; ++slot) {
         const float top = static_cast<float>(slot % 89);
@@ -48,6 +50,12 @@ void BM_TypeValue(benchmark::State& state)
     doc.RemoveView(&plot);
 }
 
+void BM_TypeValue(benchmark::State& state) { TypeValue(state, DensitySettings::Off); }
+void BM_TypeValueWithBins(benchmark::State& state) { TypeValue(state, DensitySettings::Bins); }
+void BM_TypeValueWithKernel(benchmark::State& state) { TypeValue(state, DensitySettings::Kernel); }
+
 } // namespace
 
 BENCHMARK(BM_TypeValue)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypeValueWithBins)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypeValueWithKernel)->Arg(200000)->Unit(benchmark::kMillisecond);

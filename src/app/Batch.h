@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/DensityCommandLine.h"
+
 #include <QString>
 
 class CTernaryDoc;
@@ -17,8 +19,10 @@ int RunSaveAs(const QString& input, const QString& output, const QString& classi
 
 // Opens input (or starts a new document when empty) and draws it into
 // output, a .png, .svg or .pdf picture; scale multiplies a PNG's size.
-// With classify, the picture shows the diagram's fields.
-int RunExport(const QString& input, const QString& output, double scale, const QString& classify = {});
+// With classify, the picture shows the diagram's fields; the density
+// switches override the file's density settings.
+int RunExport(const QString& input, const QString& output, double scale, const QString& classify = {},
+    const DensityRequest& density = {});
 
 // Gives the batch document the diagram of --classify: "usda-texture",
 // "qap" or a field file. False, with a message, for a file that cannot be

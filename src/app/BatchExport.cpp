@@ -5,7 +5,8 @@
 #include "framework/core/FileAccess.h"
 #include "plot/PlotPicture.h"
 
-int RunExport(const QString& input, const QString& output, double scale, const QString& classify)
+int RunExport(
+    const QString& input, const QString& output, double scale, const QString& classify, const DensityRequest& density)
 {
     BatchSession session;
     if (const QString error = ExportOutputError(output); !error.isEmpty()) {
@@ -19,6 +20,7 @@ int RunExport(const QString& input, const QString& output, double scale, const Q
 
     if (!session.Load(input) || !ApplyClassify(session.Document(), classify))
         return ExitFailure;
+    ApplyDensityRequest(density, session.Document());
 
     QByteArray bytes;
     if (!EncodePlotPicture(session.Document(), PictureTypeOf(output), scale, &bytes)) {

@@ -15,8 +15,8 @@
 #include "framework/gui/CFileDialogs.h"
 #include "framework/gui/PrintDialogs.h"
 #include "plot/CTernaryView.h"
-#include "window/CMainFrame.h"
 #include "tables/CTernaryTable.h"
+#include "window/CMainFrame.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -101,6 +101,7 @@ void CTernaryApp::RegisterCommands()
     OnCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
     OnCommand(ID_FILE_PRINT_SETUP, [this] { ExecPageSetupDialog(AppPrinter(), m_frame.get()); });
     OnCommand(ID_FILE_EXPORT_PICTURE, [this] { OnExportPicture(); });
+    OnCommand(ID_FILE_EXPORT_DENSITY_GRID, [this] { OnExportDensityGrid(); });
     for (int i = 0; i < ID_FILE_MRU_COUNT; ++i) {
         OnCommand(ID_FILE_MRU_FILE1 + i, [this, i] { m_docManager->OnFileMruFile(i); });
         OnUpdateCommand(ID_FILE_MRU_FILE1 + i, [this, i](CCmdUI& ui) {

@@ -68,6 +68,9 @@ public:
     // it, the type chosen in the save dialog and remembered in the profile
     // (ExportPicture.cpp).
     void OnExportPicture();
+    // File > Export Density Grid: every bin of the density as CSV (the bin
+    // counts while the plot draws no density).
+    void OnExportDensityGrid();
 
 private:
     void RegisterCommands();

@@ -56,6 +56,9 @@ CommandLine ParseCommandLine(const QStringList& args)
                 cmd.inputFile = args[++i];
             while (i + 1 < args.size() && !args[i + 1].startsWith("--"))
                 cmd.printArgs << args[++i];
+        } else if (const auto densityError = ParseDensityArgument(args, i, cmd.density)) {
+            if (!densityError->isEmpty())
+                return fail(*densityError);
         } else if (arg.startsWith("--")) {
             return fail(QStringLiteral("Unknown option \"%1\".").arg(arg));
         } else {
@@ -70,6 +73,14 @@ CommandLine ParseCommandLine(const QStringList& args)
     if (!cmd.classify.isEmpty() && cmd.action != CommandLine::Action::SaveAs
         && cmd.action != CommandLine::Action::Export)
         return fail(QStringLiteral("--classify goes with --save-as or --export."));
+    if (!cmd.density.gridFile.isEmpty()) {
+        if (cmd.action != CommandLine::Action::Window || cmd.printSwitch)
+            return fail(QStringLiteral("--density-grid goes without --save-as, --export and printing."));
+        cmd.action = CommandLine::Action::DensityGrid;
+    }
+    if (cmd.density.ChoosesDensity() && cmd.action != CommandLine::Action::Export
+        && cmd.action != CommandLine::Action::DensityGrid)
+        return fail(QStringLiteral("--density and --bins go with --export or --density-grid."));
     QString outputError;
     if (cmd.action == CommandLine::Action::SaveAs)
         outputError = SaveAsOutputError(cmd.outputFile);
@@ -99,6 +110,7 @@ QString CommandLineUsage()
         "       ternary [IN.tpf|IN.csv] --save-as OUT.tpf|OUT.csv\n"
         "       ternary [IN.tpf|IN.csv] --export OUT.png|OUT.svg|OUT.pdf [--scale S]\n"
         "       either of the two with --classify usda-texture|qap|FIELDS.csv\n"
+        "       ternary [IN.tpf|IN.csv] --density-grid OUT.csv [--density bins|kernel] [--bins N]\n"
         "       ternary /p IN.tpf | /pt IN.tpf PRINTER\n"
         "\n"
         "Without options, opens FILE (or a new plot) in a window. An input ending in .csv, .tsv or\n"
@@ -110,6 +122,10 @@ QString CommandLineUsage()
         "  --classify D    with --save-as or --export: classify the samples by the USDA soil texture\n"
         "                  triangle, the QAP diagram or the fields of a CSV file (Field,Top,Left,Right);\n"
         "                  OUT.csv gets a Class column, a plot file or a picture the diagram's fields\n"
+        "  --density D     with --export or --density-grid: draw bin counts (bins) or a kernel\n"
+        "                  density (kernel) under the samples, whatever the plot file says\n"
+        "  --bins N        bins a side for --density, 2 to 200 (default 20)\n"
+        "  --density-grid OUT.csv  write every bin of the density (centre and count or density)\n"
         "  /p, /pt         print IN on the default printer, or on the named one, without a window\n"
         "  --help          show this text\n"
         "\n"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/DensityCommandLine.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,9 +10,10 @@
 //   ternary [IN] --save-as OUT.tpf|OUT.csv          convert without a window
 //   ternary [IN] --export OUT.png|OUT.svg|OUT.pdf [--scale S]
 //   either of the two with --classify usda-texture|qap|FIELDS.csv
+//   ternary [IN] --density-grid OUT.csv [--density bins|kernel] [--bins N]
 //   ternary /p FILE, ternary /pt FILE PRINTER ...   print switches
 struct CommandLine {
-    enum class Action { Window, SaveAs, Export, Help, Error };
+    enum class Action { Window, SaveAs, Export, DensityGrid, Help, Error };
 
     Action action = Action::Window;
     QString inputFile; // empty: a new document
@@ -20,6 +23,7 @@ struct CommandLine {
     bool printSwitch = false; // /p or /pt was given
     QStringList printArgs; // what followed /pt
     QString error; // Action::Error: what was wrong
+    DensityRequest density; // --density, --bins (with --export) and --density-grid
 };
 
 // Parses the arguments after the program name.

@@ -45,7 +45,9 @@ int RunBatch(const CommandLine& cmd, int argc, char* argv[])
     QCoreApplication::setLibraryPaths({});
     if (cmd.action == CommandLine::Action::SaveAs)
         return RunSaveAs(cmd.inputFile, cmd.outputFile, cmd.classify);
-    return RunExport(cmd.inputFile, cmd.outputFile, cmd.scale, cmd.classify);
+    if (cmd.action == CommandLine::Action::DensityGrid)
+        return RunDensityGrid(cmd.inputFile, cmd.density);
+    return RunExport(cmd.inputFile, cmd.outputFile, cmd.scale, cmd.classify, cmd.density);
 }
 
 int RunWindow(const CommandLine& cmd, int argc, char* argv[])
@@ -82,6 +84,7 @@ int TernaryMain(int argc, char* argv[])
         return ExitUsage;
     case CommandLine::Action::SaveAs:
     case CommandLine::Action::Export:
+    case CommandLine::Action::DensityGrid:
         return RunBatch(cmd, argc, argv);
     case CommandLine::Action::Window:
         if (cmd.printSwitch)

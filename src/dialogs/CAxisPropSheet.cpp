@@ -1,6 +1,7 @@
 #include "dialogs/CAxisPropSheet.h"
 
 #include "dialogs/CAxisPropPage.h"
+#include "dialogs/CDensityPage.h"
 #include "dialogs/CDiagramPage.h"
 #include "dialogs/CFontPage.h"
 #include "dialogs/CGridOptionsPage.h"
@@ -17,6 +18,7 @@ CAxisPropSheet::CAxisPropSheet(QWidget* parent, int startPage)
     , m_fonts(new CFontPage)
     , m_legend(new CLegendInfoPage)
     , m_diagram(new CDiagramPage)
+    , m_density(new CDensityPage)
 {
     for (CAxisPropPage* page : m_axes)
         AddPage(page);
@@ -24,6 +26,7 @@ CAxisPropSheet::CAxisPropSheet(QWidget* parent, int startPage)
     AddPage(m_fonts);
     AddPage(m_legend);
     AddPage(m_diagram);
+    AddPage(m_density);
 }
 
 void CAxisPropSheet::Fill(const FormatOptions& options)
@@ -48,6 +51,7 @@ void CAxisPropSheet::Fill(const FormatOptions& options)
     m_legend->backColor = options.legendBackColor;
     m_legend->customColors = options.customColors;
     FillDiagramPage(*m_diagram, options.diagram, options.customColors);
+    m_density->settings = options.density;
 }
 
 void CAxisPropSheet::Read(FormatOptions& options) const
@@ -73,6 +77,7 @@ void CAxisPropSheet::Read(FormatOptions& options) const
     options.drawShadow = m_legend->drawShadow;
     options.legendBackColor = m_legend->backColor;
     ReadDiagramPage(*m_diagram, options.diagram);
+    options.density = m_density->settings;
 }
 
 bool CAxisPropSheet::Run(FormatOptions& options, int page, QWidget* parent)

@@ -6,6 +6,7 @@
 
 class CAxisPropPage;
 class CDiagramPage;
+class CDensityPage;
 class CFontPage;
 class CGridOptionsPage;
 class CLegendInfoPage;
@@ -19,6 +20,7 @@ class CAxisPropSheet : public CPropertySheet {
     Q_OBJECT
 public:
     enum Page { TopAxis, LeftAxis, RightAxis, Grids, Fonts, Legend, Diagram, kPages };
+    enum Page { TopAxis, LeftAxis, RightAxis, Grids, Fonts, Legend, Density, kPages };
 
     CAxisPropSheet(QWidget* parent, int startPage);
 
@@ -42,6 +44,7 @@ public:
     CFontPage* FontPage() const { return m_fonts; }
     CLegendInfoPage* LegendPage() const { return m_legend; }
     CDiagramPage* DiagramPage() const { return m_diagram; }
+    CDensityPage* DensityPage() const { return m_density; }
 
 private:
     std::array<CAxisPropPage*, 3> m_axes;
@@ -49,4 +52,5 @@ private:
     CFontPage* m_fonts;
     CLegendInfoPage* m_legend;
     CDiagramPage* m_diagram;
+    CDensityPage* m_density;
 };

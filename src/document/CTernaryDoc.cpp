@@ -19,6 +19,7 @@ CTernaryDoc::CTernaryDoc()
 {
     ResetPlotSettings();
     RegisterCommands();
+    RegisterDensityCommands();
 }
 
 CTernaryDoc::~CTernaryDoc() = default;

@@ -5,6 +5,7 @@
 #include "document/ClassDiagramSettings.h"
 #include "document/DensitySettings.h"
 #include "document/CTextTableReader.h"
+#include "document/DensitySettings.h"
 #include "document/FontSettings.h"
 #include "document/PlotLegend.h"
 #include "document/SampleImport.h"
@@ -144,6 +145,7 @@ public:
 
 private:
     void RegisterCommands();
+    void RegisterDensityCommands(); // DensityCommands.cpp
 
     std::unique_ptr<QUndoStack> m_undoStack;
     int m_changeDepth = 0;

@@ -2,6 +2,7 @@
 
 #include "document/AxisSettings.h"
 #include "document/ClassDiagramSettings.h"
+#include "document/DensitySettings.h"
 #include "document/FontSettings.h"
 #include "framework/core/WinTypes.h"
 
@@ -37,4 +38,6 @@ struct FormatOptions {
     // Diagram page: all but the fields of a diagram from a file, which the
     // page only keeps or drops.
     ClassDiagramSettings diagram;
+    // Density page.
+    DensitySettings density;
 };

@@ -69,6 +69,7 @@ void CTernaryView::OnInitialUpdate()
     if (!doc)
         return;
     doc->m_plotView = this;
+    m_density.Invalidate();
     EnsureLayers();
     m_geo.m_panOffset = {};
     m_geo.m_scale = 1.0f;
@@ -90,6 +91,7 @@ void CTernaryView::OnInitialUpdate()
 
 void CTernaryView::OnUpdate(CView* sender, long hint, void*)
 {
+    m_density.Invalidate();
     if (sender == this)
         return;
     // Undo may bring back other fonts; the rectangles come back as they were.
@@ -120,6 +122,7 @@ void CTernaryView::OnDraw(CDC* dc)
         return;
     EnsureLayers();
     PlotRenderer renderer(*doc, m_geo);
+    renderer.SetDensity(m_density.For(*doc));
     renderer.OnDraw(*dc, *m_annotations, *m_legend);
     m_hitIndex.Build(*doc);
 }
@@ -261,7 +264,6 @@ void CTernaryView::resizeEvent(QResizeEvent* event)
     ComputeCorners();
     UpdateScrollBars();
 }
-
 
 void CTernaryView::OnAnnotEditDone()
 {

@@ -4,6 +4,7 @@
 #include "framework/core/CCmdTarget.h"
 #include "framework/core/CView.h"
 #include "framework/core/WinTypes.h"
+#include "plot/DensityLayer.h"
 #include "plot/EdgeDrag.h"
 #include "plot/PlotGeometry.h"
 #include "plot/SampleHitIndex.h"
@@ -191,6 +192,7 @@ private:
     QPixmap m_dragPicture;
     QString m_tipText;
     SampleHitIndex m_hitIndex; // the samples as the last paint of the window put them
+    DensityCache m_density; // dropped whenever the document tells of a change
     bool m_fontsCreated = false;
     bool m_settingBars = false;
     bool m_changeOpen = false;

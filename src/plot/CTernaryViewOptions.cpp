@@ -29,6 +29,7 @@ FormatOptions ReadOptions(const CTernaryDoc& doc)
     options.drawShadow = doc.m_legend.m_drawShadow;
     options.legendBackColor = doc.m_legend.m_backColor;
     options.diagram = doc.m_diagram;
+    options.density = doc.m_density;
     return options;
 }
 
@@ -81,6 +82,7 @@ void CTernaryView::FormatAxisAndTitles(int page)
     doc->m_drawLegend = options.drawLegend;
     doc->m_legend.m_backColor = options.legendBackColor;
     doc->m_legend.m_drawShadow = options.drawShadow;
+    doc->m_density = options.density;
     doc->UpdateAllViews(nullptr);
     Relayout();
 }

@@ -12,7 +12,7 @@ public:
 
     // Shows the sheet modally over parent with the page of index page in
     // front (0 to 2 the top, left and right axes, 3 grids, 4 fonts, 5
-    // legend, 6 diagram), its pages filled from options. True when it ended with OK;
+    // legend, 6 diagram, 7 density), its pages filled from options. True when it ended with OK;
     // options then holds the sheet's values. On Cancel options is untouched.
     virtual bool Run(FormatOptions& options, int page, QWidget* parent) = 0;
 };

@@ -44,7 +44,9 @@ void PlotPicture::Paint(CDC& dc)
 {
     LegendBox legend(m_doc.m_legend);
     AnnotationLayer annotations(m_doc.m_annotations);
-    PlotRenderer(m_doc, m_geo).OnDraw(dc, annotations, legend);
+    PlotRenderer renderer(m_doc, m_geo);
+    renderer.SetDensity(m_density.For(m_doc));
+    renderer.OnDraw(dc, annotations, legend);
 }
 
 CRect PlotPicture::Frame()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/core/WinTypes.h"
+#include "plot/DensityLayer.h"
 #include "plot/PlotGeometry.h"
 
 #include <QByteArray>
@@ -61,6 +62,7 @@ private:
     CTernaryDoc& m_doc;
     PlotGeometry m_geo;
     bool m_haveFrame = false;
+    DensityCache m_density; // measured and drawn from one count
     CRect m_frame;
 };
 

@@ -11,6 +11,7 @@
 #include "tables/CTernaryTable.h"
 #include "window/CColorSymbolPalette.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -102,8 +103,8 @@ CMainFrame::CMainFrame(CTernaryDoc* doc, QWidget* parent)
     }
 
     // The options sheet opens from the Options menu whichever pane is active.
-    const std::pair<int, int> formatPages[]
-        = { { ID_FORMAT_AXIS, 0 }, { ID_FORMAT_GRIDS, 3 }, { ID_FORMAT_FONTS, 4 }, { ID_FORMAT_LEGEND, 5 } };
+    const std::pair<int, int> formatPages[] = { { ID_FORMAT_AXIS, 0 }, { ID_FORMAT_GRIDS, 3 }, { ID_FORMAT_FONTS, 4 },
+        { ID_FORMAT_LEGEND, 5 }, { ID_FORMAT_DENSITY, 7 } };
     for (auto [id, page] : formatPages)
         OnCommand(id, [this, page] { m_plot->FormatAxisAndTitles(page); });
 
@@ -134,7 +135,7 @@ void CMainFrame::CreateMenus()
 
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     for (int id : { ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_IMPORT, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS,
-             ID_FILE_EXPORT_PICTURE })
+             ID_FILE_EXPORT_PICTURE, ID_FILE_EXPORT_DENSITY_GRID })
         add(m_fileMenu, id);
     m_fileMenu->addSeparator();
     for (int id : { ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP })
@@ -163,8 +164,18 @@ void CMainFrame::CreateMenus()
     add(view, ID_VIEW_BRING_INTO_VIEW);
     AddDiagramMenu(view);
 
+    view->addSeparator();
+    QMenu* density = view->addMenu(QStringLiteral("Density"));
+    auto* densityGroup = new QActionGroup(density);
+    for (int id : { ID_DENSITY_OFF, ID_DENSITY_BINS, ID_DENSITY_KERNEL }) {
+        add(density, id);
+        m_router->Action(id)->setCheckable(true);
+        densityGroup->addAction(m_router->Action(id));
+    }
+
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    for (int id : { ID_FORMAT_AXIS, ID_FORMAT_GRIDS, ID_FORMAT_FONTS, ID_FORMAT_LEGEND, ID_FORMAT_DIAGRAM })
+    for (int id :
+        { ID_FORMAT_AXIS, ID_FORMAT_GRIDS, ID_FORMAT_FONTS, ID_FORMAT_LEGEND, ID_FORMAT_DIAGRAM, ID_FORMAT_DENSITY })
         add(options, id);
     options->addSeparator();
     for (int id : { ID_TOGGLE_GRID, ID_TOGGLE_LEGEND, ID_SHOW_NAMES })

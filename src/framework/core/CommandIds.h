@@ -65,3 +65,11 @@ constexpr int ID_DIAGRAM_QAP = 32872;
 constexpr int ID_DIAGRAM_FROM_FILE = 32873;
 constexpr int ID_VIEW_CLASS_COUNTS = 32874;
 constexpr int ID_FORMAT_DIAGRAM = 32875; // the options sheet on its Diagram page
+
+// Density on the simplex: what the plot draws under its samples, its options
+// page and the numbers behind it.
+constexpr int ID_DENSITY_OFF = 32880;
+constexpr int ID_DENSITY_BINS = 32881;
+constexpr int ID_DENSITY_KERNEL = 32882;
+constexpr int ID_FORMAT_DENSITY = 32883;
+constexpr int ID_FILE_EXPORT_DENSITY_GRID = 32884;
