@@ -36,6 +36,8 @@ public:
     // several bins counts in the bin just below it (one top step less, or
     // one left step less on the base).
     TriangleBin BinOf(const ClosedComposition& c) const;
+    // The same for components not yet closed, given their sum (above 0).
+    TriangleBin BinOf(double top, double left, double right, double sum) const;
     std::optional<int> IndexOf(float top, float left, float right) const;
 
     // The centroid and the three corners of a bin, as compositions.

@@ -23,6 +23,7 @@ TEST(ProgramExitTest, ExitCodesMessagesAndOutputs)
         { { "--export", dir.filePath("out.jpg") }, ExitUsage, "out.jpg", dir.filePath("out.jpg") },
         { { missing, "--save-as", dir.filePath("out.tpf") }, ExitFailure, missing, dir.filePath("out.tpf") },
         { { missing }, ExitFailure, missing }, // the window cannot open
+        { { "--density", "fog", "--export", dir.filePath("d.png") }, ExitUsage, "fog", dir.filePath("d.png") },
         { { "/p", missing }, ExitFailure, "no printer" },
         { { "/pt", missing, "Office Printer" }, ExitFailure, "no printer" },
     };

@@ -1,6 +1,7 @@
 #include "SheetTestSupport.h"
 
 #include "app/OptionsSheetRunner.h"
+#include "dialogs/CDensityPage.h"
 #include "dialogs/CFontPage.h"
 #include "dialogs/CGridOptionsPage.h"
 #include "dialogs/CLegendInfoPage.h"
@@ -14,9 +15,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -145,4 +149,46 @@ TEST_F(WriteBackTest, OkWritesEveryPageBackAndMarksTheDocumentModified)
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(frame.Table()->GetCellText(0, CTernaryTable::kTopCol), QStringLiteral("SiO2"));
     EXPECT_NE(Plot(), plot);
+}
+
+TEST_F(WriteBackTest, TheDensityPageAndTheViewMenuChangeTheDensityOneStepEach)
+{
+    const int opened = RunCommand(ID_FORMAT_DENSITY, [](CAxisPropSheet& sheet) {
+        CDensityPage* page = sheet.DensityPage();
+        page->ModeBox()->setCurrentIndex(DensitySettings::Kernel);
+        page->BinsBox()->setValue(50);
+        QTest::mouseClick(page->AutomaticBandwidthBox(), Qt::LeftButton);
+        Type(page->BandwidthField(), QStringLiteral("0.2"));
+        sheet.accept(); // refused: the sheet stays open
+        Type(page->BandwidthField(), QStringLiteral("3"));
+        QTest::mouseClick(page->FixedLimitsBox(), Qt::LeftButton);
+        Type(page->LowField(), QStringLiteral("5"));
+        Type(page->HighField(), QStringLiteral("2"));
+        sheet.accept(); // refused again
+        Type(page->LowField(), QStringLiteral("0.5"));
+        sheet.accept();
+    });
+    EXPECT_EQ(opened, CAxisPropSheet::Density);
+    EXPECT_EQ(boxes.Texts(),
+        (std::vector<QString> { QStringLiteral("The bandwidth must be from 0.5 to 50."),
+            QStringLiteral("The colour bar's lower limit must be below its upper limit.") }));
+    DensitySettings want;
+    want.mode = DensitySettings::Kernel;
+    want.bins = 50;
+    want.bandwidth = 3;
+    want.fixedLimits = 1;
+    want.low = 0.5;
+    want.high = 2;
+    EXPECT_EQ(doc.m_density, want);
+    EXPECT_TRUE(doc.IsModified());
+
+    frame.Router()->Route(ID_DENSITY_BINS);
+    EXPECT_EQ(doc.m_density.mode, DensitySettings::Bins);
+    QUndoStack* undo = doc.GetUndoStack();
+    ASSERT_EQ(undo->count(), 2);
+    EXPECT_EQ(undo->text(0), QStringLiteral("Change Options"));
+    undo->undo();
+    EXPECT_EQ(doc.m_density, want);
+    undo->undo();
+    EXPECT_EQ(doc.m_density, DensitySettings {});
 }

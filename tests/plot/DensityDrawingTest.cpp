@@ -1,0 +1,134 @@
+// The density as the plot draws it: bins filled under the grid lines and the
+// samples, empty bins and the cut-off part left alone, and the colour bar
+// with its title, ticks and colours.
+#include "document/CTernaryDoc.h"
+#include "framework/gui/CDC.h"
+#include "plot/AnnotationLayer.h"
+#include "plot/DensityColours.h"
+#include "plot/DensityLayer.h"
+#include "plot/LegendBox.h"
+#include "plot/PlotRenderer.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// A new plot (samples at 20/30/50 and 10/70/20) drawing two bins a side:
+// both samples lie in the lower up-pointing bins, one each.
+struct DensityPlot {
+    CTernaryDoc doc;
+    PlotGeometry geo;
+    DensityPlot()
+    {
+        doc.OnNewDocument();
+        doc.m_drawLegend = 0;
+        doc.m_density.mode = DensitySettings::Bins;
+        doc.m_density.bins = 2;
+        Layout();
+    }
+    void Layout()
+    {
+        geo.SetCanvasFromDpi(96);
+        geo.LayoutPlot();
+        geo.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis);
+    }
+    void Draw(CDC& dc)
+    {
+        LegendBox legend(doc.m_legend);
+        AnnotationLayer annotations(doc.m_annotations);
+        PlotRenderer(doc, geo).OnDraw(dc, annotations, legend);
+    }
+    QImage Paint()
+    {
+        QImage image(768, 960, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        CDC dc(&painter);
+        Draw(dc);
+        return image;
+    }
+    std::vector<std::string> Texts()
+    {
+        std::vector<std::string> log, texts;
+        CDC dc;
+        dc.SetRecorder(&log);
+        Draw(dc);
+        for (const std::string& line : log)
+            if (line.rfind("TextOut ", 0) == 0)
+                texts.push_back(line.substr(line.find(' ', line.find(' ', 8) + 1) + 1));
+        return texts;
+    }
+    QRgb At(const QImage& image, float top, float right) const
+    {
+        return image.pixel(geo.PlotX(top, right), geo.PlotY(top)) & 0xFFFFFF;
+    }
+};
+
+QRgb Rgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)) & 0xFFFFFF; }
+
+} // namespace
+
+TEST(DensityDrawingTest, BinsFillUnderTheGridAndTheSamplesAndStayInsideTheCutPlot)
+{
+    // Points well off every grid line: no component within 2 of a multiple of 10.
+    DensityPlot plot;
+    SampleRecord& first = plot.doc.GetSample(1);
+    first.top = 23, first.left = 24, first.right = 53;
+    const QRgb full = Rgb(DensityColour(DensitySettings::Viridis, 1));
+    const QRgb white = 0xFFFFFF;
+    QImage image = plot.Paint();
+    EXPECT_EQ(plot.At(image, 15, 63), full) << "a bin with a sample";
+    EXPECT_EQ(plot.At(image, 15, 23), full);
+    EXPECT_EQ(plot.At(image, 35, 33), white) << "the empty bin in the middle";
+    EXPECT_EQ(plot.At(image, 75, 13), white) << "the empty bin at the top";
+    const IsoLine grid = PlotRenderer(plot.doc, plot.geo).IsoLineEnds(AxisTop, 10);
+    EXPECT_EQ(image.pixel((3 * grid.first.x + grid.second.x) / 4, grid.first.y) & 0xFFFFFF, Rgb(plot.doc.m_lineColor))
+        << "a grid line drawn over the fill";
+    EXPECT_EQ(plot.At(image, 23, 53), white) << "the open circle of the sample drawn over it";
+    EXPECT_NE(first.plotX, NOT_PLOTTED);
+
+    plot.doc.m_density.showSamples = 0;
+    plot.doc.m_rightAxis.max = 60;
+    plot.Layout();
+    image = plot.Paint();
+    EXPECT_EQ(plot.At(image, 23, 53), full) << "samples hidden";
+    EXPECT_EQ(first.plotX, NOT_PLOTTED) << "and not to be pointed at";
+    EXPECT_EQ(plot.At(image, 15, 57), full);
+    EXPECT_EQ(plot.At(image, 3, 75), white) << "past the right axis's maximum";
+}
+
+TEST(DensityDrawingTest, TheColourBarRunsFromLowToHighWithTitleAndTicks)
+{
+    DensityPlot plot;
+    plot.doc.m_density.colourMap = DensitySettings::Greys;
+    auto has = [](const std::vector<std::string>& texts, const char* text) {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    };
+    std::vector<std::string> texts = plot.Texts();
+    EXPECT_TRUE(has(texts, "Samples per bin"));
+    for (const char* tick : { "0", "0.2", "0.4", "0.6", "0.8", "1" }) // automatic: 0 to the largest count
+        EXPECT_TRUE(has(texts, tick)) << tick;
+
+    plot.doc.m_density.mode = DensitySettings::Kernel;
+    plot.doc.m_density.fixedLimits = 1;
+    plot.doc.m_density.low = 0;
+    plot.doc.m_density.high = 0.05;
+    texts = plot.Texts();
+    EXPECT_TRUE(has(texts, "Density"));
+    for (const char* tick : { "0.01", "0.02", "0.03", "0.04", "0.05" })
+        EXPECT_TRUE(has(texts, tick)) << tick;
+    EXPECT_FALSE(has(texts, "Samples per bin"));
+
+    const DensityGrid grid;
+    const CRect bar = DensityLayer(plot.doc.m_density, plot.geo, grid).ColourBarRect();
+    const QImage image = plot.Paint();
+    const int x = (bar.left + bar.right) / 2;
+    // Greys run from light (low) to black (high); a row inside the frame at either end.
+    EXPECT_NEAR(qRed(image.pixel(x, bar.bottom - 2)), GetRValue(DensityColour(DensitySettings::Greys, 0)), 4);
+    EXPECT_NEAR(qRed(image.pixel(x, bar.top + 1)), GetRValue(DensityColour(DensitySettings::Greys, 1)), 4);
+}
