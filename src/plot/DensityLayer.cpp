@@ -207,12 +207,12 @@ void DensityLayer::DrawColourBar(CDC& dc) const
     if (height < 2)
         return;
     dc.BeginLayer("colourbar");
-    // Low values at the bottom.
-    for (int step = 0; step < kBarSteps; ++step) {
-        const int bottom = bar.bottom - step * height / kBarSteps;
+    // Low values at the bottom. Each step reaches down to the bar's bottom and
+    // the next lower one is drawn over it, so no seam shows between them.
+    for (int step = kBarSteps - 1; step >= 0; --step) {
         const int top = bar.bottom - (step + 1) * height / kBarSteps;
         dc.FillRect(
-            { bar.left, top, bar.right, bottom }, DensityColour(m_settings.colourMap, (step + 0.5) / kBarSteps));
+            { bar.left, top, bar.right, bar.bottom }, DensityColour(m_settings.colourMap, (step + 0.5) / kBarSteps));
     }
     dc.FrameRect(bar, RGB(0, 0, 0));
 
