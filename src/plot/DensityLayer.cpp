@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr int kBarWidth = 16;
-constexpr int kBarGap = 70; // from the triangle's right-hand corner
+constexpr int kBarHeight = 12;
+constexpr int kBarGap = 50; // below the triangle's base, clear of its labels and titles
 constexpr int kBarSteps = 128;
 constexpr int kTickLength = 4;
 constexpr COLORREF kContourColour = RGB(0, 0, 0);
@@ -193,8 +193,9 @@ void DensityLayer::DrawContours(CDC& dc) const
 CRect DensityLayer::ColourBarRect() const
 {
     const CRect& plot = m_geo.m_plotRect;
-    const int left = plot.right + kBarGap;
-    return { left, plot.top + plot.Height() / 4, left + kBarWidth, plot.bottom - 20 };
+    const int inset = plot.Width() / 8;
+    const int top = plot.bottom + kBarGap;
+    return { plot.left + inset, top, plot.right - inset, top + kBarHeight };
 }
 
 void DensityLayer::DrawColourBar(CDC& dc) const
@@ -203,28 +204,30 @@ void DensityLayer::DrawColourBar(CDC& dc) const
         return;
     const DensityScale scale = DensityScale::For(m_grid, m_settings);
     const CRect bar = ColourBarRect();
-    const int height = bar.Height();
-    if (height < 2)
+    const int width = bar.Width();
+    if (width < 2)
         return;
     dc.BeginLayer("colourbar");
-    // Low values at the bottom. Each step reaches down to the bar's bottom and
+    // Low values at the left. Each step reaches to the bar's left end and
     // the next lower one is drawn over it, so no seam shows between them.
     for (int step = kBarSteps - 1; step >= 0; --step) {
-        const int top = bar.bottom - (step + 1) * height / kBarSteps;
+        const int right = bar.left + (step + 1) * width / kBarSteps;
         dc.FillRect(
-            { bar.left, top, bar.right, bar.bottom }, DensityColour(m_settings.colourMap, (step + 0.5) / kBarSteps));
+            { bar.left, bar.top, right, bar.bottom }, DensityColour(m_settings.colourMap, (step + 0.5) / kBarSteps));
     }
     dc.FrameRect(bar, RGB(0, 0, 0));
 
     const CPen oldPen = dc.SelectPen({ PS_SOLID, 1, RGB(0, 0, 0) });
-    const unsigned oldAlign = dc.SetTextAlign(TA_LEFT | TA_BASELINE);
+    const unsigned oldAlign = dc.SetTextAlign(TA_CENTER | TA_TOP);
     for (double value : scale.Ticks()) {
-        const int y = bar.bottom - 1 - static_cast<int>(std::lround(scale.Position(value) * (height - 1)));
-        dc.MoveTo(bar.right, y);
-        dc.LineTo(bar.right + kTickLength, y);
-        dc.TextOut(bar.right + kTickLength + 3, y + 5, QString::number(value, 'g', 4));
+        const int x = bar.left + static_cast<int>(std::lround(scale.Position(value) * (width - 1)));
+        dc.MoveTo(x, bar.bottom);
+        dc.LineTo(x, bar.bottom + kTickLength);
+        dc.TextOut(x, bar.bottom + kTickLength + 2, QString::number(value, 'g', 4));
     }
-    dc.TextOut(bar.left, bar.top - 8, m_grid.kernel ? QStringLiteral("Density") : QStringLiteral("Samples per bin"));
+    dc.SetTextAlign(TA_CENTER | TA_BASELINE);
+    dc.TextOut((bar.left + bar.right) / 2, bar.top - 6,
+        m_grid.kernel ? QStringLiteral("Density") : QStringLiteral("Samples per bin"));
     dc.SetTextAlign(oldAlign);
     dc.SelectPen(oldPen);
 }

@@ -32,7 +32,7 @@ private:
 // Draws a density for the renderer: the bins filled in the colour map's
 // colours under the grid lines (empty bins left unfilled), cut to the plot
 // polygon; the contour lines around the densest 50 % and 90 % of a kernel
-// density; and the colour bar beside the triangle with its ticks and title.
+// density; and the colour bar under the triangle with its ticks and title.
 class DensityLayer {
 public:
     DensityLayer(const DensitySettings& settings, const PlotGeometry& geometry, const DensityGrid& grid);
@@ -41,7 +41,8 @@ public:
     void DrawContours(CDC& dc) const;
     void DrawColourBar(CDC& dc) const;
 
-    // Where the colour bar goes: right of the triangle, level with its lower part.
+    // Where the colour bar goes: under the triangle, clear of the base's
+    // labels, where the window shows it without scrolling.
     CRect ColourBarRect() const;
 
 private:

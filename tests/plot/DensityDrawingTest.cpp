@@ -127,8 +127,8 @@ TEST(DensityDrawingTest, TheColourBarRunsFromLowToHighWithTitleAndTicks)
     const DensityGrid grid;
     const CRect bar = DensityLayer(plot.doc.m_density, plot.geo, grid).ColourBarRect();
     const QImage image = plot.Paint();
-    const int x = (bar.left + bar.right) / 2;
-    // Greys run from light (low) to black (high); a row inside the frame at either end.
-    EXPECT_NEAR(qRed(image.pixel(x, bar.bottom - 2)), GetRValue(DensityColour(DensitySettings::Greys, 0)), 4);
-    EXPECT_NEAR(qRed(image.pixel(x, bar.top + 1)), GetRValue(DensityColour(DensitySettings::Greys, 1)), 4);
+    const int y = (bar.top + bar.bottom) / 2;
+    // Greys run from light (low, left) to black (high); a column inside the frame at either end.
+    EXPECT_NEAR(qRed(image.pixel(bar.left + 1, y)), GetRValue(DensityColour(DensitySettings::Greys, 0)), 4);
+    EXPECT_NEAR(qRed(image.pixel(bar.right - 2, y)), GetRValue(DensityColour(DensitySettings::Greys, 1)), 4);
 }
