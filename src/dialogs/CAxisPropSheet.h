@@ -19,8 +19,7 @@ struct FormatOptions;
 class CAxisPropSheet : public CPropertySheet {
     Q_OBJECT
 public:
-    enum Page { TopAxis, LeftAxis, RightAxis, Grids, Fonts, Legend, Diagram, kPages };
-    enum Page { TopAxis, LeftAxis, RightAxis, Grids, Fonts, Legend, Density, kPages };
+    enum Page { TopAxis, LeftAxis, RightAxis, Grids, Fonts, Legend, Diagram, Density, kPages };
 
     CAxisPropSheet(QWidget* parent, int startPage);
 
