@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int kBarHeight = 12;
-constexpr int kBarGap = 50; // below the triangle's base, clear of its labels and titles
+constexpr int kBarGap = 62; // below the base, clear of its labels and of a title placed under it
 constexpr int kBarSteps = 128;
 constexpr int kTickLength = 4;
 constexpr COLORREF kContourColour = RGB(0, 0, 0);
@@ -226,7 +226,7 @@ void DensityLayer::DrawColourBar(CDC& dc) const
         dc.TextOut(x, bar.bottom + kTickLength + 2, QString::number(value, 'g', 4));
     }
     dc.SetTextAlign(TA_CENTER | TA_BASELINE);
-    dc.TextOut((bar.left + bar.right) / 2, bar.top - 6,
+    dc.TextOut((bar.left + bar.right) / 2, bar.top - 4,
         m_grid.kernel ? QStringLiteral("Density") : QStringLiteral("Samples per bin"));
     dc.SetTextAlign(oldAlign);
     dc.SelectPen(oldPen);
