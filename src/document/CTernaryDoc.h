@@ -2,9 +2,8 @@
 
 #include "document/AnnotationList.h"
 #include "document/AxisSettings.h"
-#include "document/ClassDiagramSettings.h"
-#include "document/DensitySettings.h"
 #include "document/CTextTableReader.h"
+#include "document/ClassDiagramSettings.h"
 #include "document/DensitySettings.h"
 #include "document/FontSettings.h"
 #include "document/PlotLegend.h"
