@@ -9,8 +9,8 @@
 #include "framework/gui/CCommandRouter.h"
 #include "framework/gui/CStatusBar.h"
 #include "support/TestSupport.h"
-#include "window/CMainFrame.h"
 #include "tables/CTernaryTable.h"
+#include "window/CMainFrame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +21,8 @@
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -120,6 +122,14 @@ TEST_F(StartupTest, AFileOnTheCommandLineIsOpenedSavedAsAndExported)
         dialogs.answers = { dir.filePath(name) };
         frame->Router()->Route(ID_FILE_EXPORT_PICTURE);
     }
+    // Export Density Grid counts the bins of a plot that draws no density, and leaves it so.
+    dialogs.answers = { dir.filePath("grid") };
+    frame->Router()->Route(ID_FILE_EXPORT_DENSITY_GRID);
+    EXPECT_EQ(app->Document()->m_density, DensitySettings {});
+    ASSERT_EQ(RunDensityGrid(path, { -1, 0, dir.filePath("batch-grid.csv") }), ExitOk);
+    const std::string grid = ReadFileBytes(dir.filePath("grid.csv"));
+    EXPECT_EQ(grid, ReadFileBytes(dir.filePath("batch-grid.csv")));
+    EXPECT_EQ(std::count(grid.begin(), grid.end(), '\n'), 401) << "a header and 20 × 20 bins";
     app->SetFileDialogs(nullptr);
     EXPECT_NE(ReadFileBytes(dir.filePath("a.svg")).find("<svg"), std::string::npos);
     EXPECT_EQ(ReadFileBytes(dir.filePath("b.svg")), ReadFileBytes(dir.filePath("a.svg")));
