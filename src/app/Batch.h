@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DensityCommandLine.h"
+#include "framework/core/PictureSize.h"
 
 #include <QString>
 
@@ -23,6 +24,10 @@ int RunSaveAs(const QString& input, const QString& output, const QString& classi
 // switches override the file's density settings.
 int RunExport(const QString& input, const QString& output, double scale, const QString& classify = {},
     const DensityRequest& density = {});
+// The same at a size; with fit, the axes are first fitted to the samples
+// (nothing happens to them when there is no sample).
+int RunExport(const QString& input, const QString& output, const PictureSize& size, bool fit,
+    const QString& classify = {}, const DensityRequest& density = {});
 
 // Gives the batch document the diagram of --classify: "usda-texture",
 // "qap" or a field file. False, with a message, for a file that cannot be

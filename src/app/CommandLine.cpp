@@ -47,6 +47,9 @@ CommandLine ParseCommandLine(const QStringList& args)
             if (!ok || !(cmd.scale >= 0.25 && cmd.scale <= 8.0))
                 return fail(QStringLiteral("--scale needs a number from 0.25 to 8, not \"%1\".").arg(args[i]));
             scaleGiven = true;
+        } else if (QString error; TakeFigureSwitch(args, i, cmd, &error)) {
+            if (!error.isEmpty())
+                return fail(error);
         } else if (arg.compare("/p", Qt::CaseInsensitive) == 0 || arg.compare("-p", Qt::CaseInsensitive) == 0) {
             cmd.printSwitch = true;
         } else if (arg.compare("/pt", Qt::CaseInsensitive) == 0 || arg.compare("-pt", Qt::CaseInsensitive) == 0) {
@@ -81,6 +84,8 @@ CommandLine ParseCommandLine(const QStringList& args)
     if (cmd.density.ChoosesDensity() && cmd.action != CommandLine::Action::Export
         && cmd.action != CommandLine::Action::DensityGrid)
         return fail(QStringLiteral("--density and --bins go with --export or --density-grid."));
+    if (const QString error = FigureSwitchError(cmd, scaleGiven); !error.isEmpty())
+        return fail(error);
     QString outputError;
     if (cmd.action == CommandLine::Action::SaveAs)
         outputError = SaveAsOutputError(cmd.outputFile);
@@ -108,7 +113,7 @@ QString CommandLineUsage()
     return QStringLiteral(
         "Usage: ternary [FILE.tpf|FILE.csv]\n"
         "       ternary [IN.tpf|IN.csv] --save-as OUT.tpf|OUT.csv\n"
-        "       ternary [IN.tpf|IN.csv] --export OUT.png|OUT.svg|OUT.pdf [--scale S]\n"
+        "       ternary [IN.tpf|IN.csv] --export OUT.png|OUT.svg|OUT.pdf [--scale S | --width W] [--dpi D] [--fit]\n"
         "       either of the two with --classify usda-texture|qap|FIELDS.csv\n"
         "       ternary [IN.tpf|IN.csv] --density-grid OUT.csv [--density bins|kernel] [--bins N]\n"
         "       ternary /p IN.tpf | /pt IN.tpf PRINTER\n"
@@ -126,8 +131,10 @@ QString CommandLineUsage()
         "                  density (kernel) under the samples, whatever the plot file says\n"
         "  --bins N        bins a side for --density, 2 to 200 (default 20)\n"
         "  --density-grid OUT.csv  write every bin of the density (centre and count or density)\n"
+        "%1"
         "  /p, /pt         print IN on the default printer, or on the named one, without a window\n"
         "  --help          show this text\n"
         "\n"
-        "Exit status: 0 done, 1 a file could not be read or written or no such printer, 2 a usage error.\n");
+        "Exit status: 0 done, 1 a file could not be read or written or no such printer, 2 a usage error.\n")
+        .arg(FigureSwitchUsage());
 }

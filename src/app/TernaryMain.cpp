@@ -47,7 +47,7 @@ int RunBatch(const CommandLine& cmd, int argc, char* argv[])
         return RunSaveAs(cmd.inputFile, cmd.outputFile, cmd.classify);
     if (cmd.action == CommandLine::Action::DensityGrid)
         return RunDensityGrid(cmd.inputFile, cmd.density);
-    return RunExport(cmd.inputFile, cmd.outputFile, cmd.scale, cmd.classify, cmd.density);
+    return RunExport(cmd.inputFile, cmd.outputFile, cmd.picture, cmd.fit, cmd.classify, cmd.density);
 }
 
 int RunWindow(const CommandLine& cmd, int argc, char* argv[])

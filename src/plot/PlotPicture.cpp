@@ -23,6 +23,8 @@ namespace {
 // samples; 6 for the larger pictures of other scales.
 constexpr int kFastPngLevel = 2;
 constexpr int kPngLevel = 6;
+// The device resolution of a PDF page of a given width.
+constexpr int kSizedPdfDpi = 1200;
 
 } // namespace
 
@@ -106,13 +108,17 @@ void PlotPicture::PaintScaled(QPainter& painter, const CRect& frame, const QRect
     Paint(dc);
 }
 
-QImage PlotPicture::ToImage(double scale)
+QImage PlotPicture::ToImage(double scale, double dpi)
 {
     const CRect frame = Frame();
     const QSize size(std::max(1, static_cast<int>(std::lround(frame.Width() * scale))),
         std::max(1, static_cast<int>(std::lround(frame.Height() * scale))));
+    if (static_cast<double>(size.width()) * size.height() > PictureSize::kMaxPixels * PictureSize::kMaxPixels)
+        return {};
     QImage image(size, QImage::Format_RGB32);
-    image.setDotsPerMeterX(static_cast<int>(std::lround(kDpi * scale / 0.0254)));
+    if (image.isNull())
+        return image;
+    image.setDotsPerMeterX(static_cast<int>(std::lround((dpi > 0 ? dpi : kDpi * scale) / 0.0254)));
     image.setDotsPerMeterY(image.dotsPerMeterX());
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -121,20 +127,21 @@ QImage PlotPicture::ToImage(double scale)
     return image;
 }
 
-bool PlotPicture::WritePng(QIODevice* device, double scale)
+bool PlotPicture::WritePng(QIODevice* device, double scale, double dpi)
 {
-    const QByteArray png = EncodePng(ToImage(scale), scale == 1.0 ? kFastPngLevel : kPngLevel);
+    const QByteArray png = EncodePng(ToImage(scale, dpi), scale == 1.0 ? kFastPngLevel : kPngLevel);
     return !png.isEmpty() && device->write(png) == png.size();
 }
 
-bool PlotPicture::WriteSvg(QIODevice* device)
+bool PlotPicture::WriteSvg(QIODevice* device, double inches)
 {
     // Written by hand rather than through QSvgGenerator, which opens a group
     // for every change of pen or brush (three quarters of a megabyte for
     // 2,000 samples) and knows no layers.
     const CRect frame = Frame();
-    SvgWriter svg(
-        QSize(frame.Width(), frame.Height()), CPoint { frame.left, frame.top }, kDpi, QStringLiteral("TPlot Graph"));
+    const double unitsPerInch = inches > 0 ? frame.Width() / inches : kDpi;
+    SvgWriter svg(QSize(frame.Width(), frame.Height()), CPoint { frame.left, frame.top }, unitsPerInch,
+        QStringLiteral("TPlot Graph"));
     {
         CDC dc;
         dc.SetSvgWriter(&svg);
@@ -144,21 +151,27 @@ bool PlotPicture::WriteSvg(QIODevice* device)
     return device->write(bytes) == bytes.size();
 }
 
-bool PlotPicture::WritePdf(QIODevice* device)
+bool PlotPicture::WritePdf(QIODevice* device, double inches)
 {
     const CRect frame = Frame();
+    // At its natural size the page has the canvas's own units; a page of a
+    // given width is drawn on a finer grid so that the drawing fills it to
+    // the last point.
+    const int resolution = inches > 0 ? kSizedPdfDpi : kDpi;
+    const double wide = inches > 0 ? inches : frame.Width() / static_cast<double>(kDpi);
+    const double high = wide * frame.Height() / frame.Width();
     QPdfWriter pdf(device);
-    pdf.setResolution(kDpi);
+    pdf.setResolution(resolution);
     pdf.setTitle(QStringLiteral("TPlot Graph"));
     pdf.setCreator(QStringLiteral("Ternary"));
-    // One canvas unit is 1/96 inch, 0.75 point.
-    pdf.setPageSize(QPageSize(
-        QSizeF(frame.Width() * 0.75, frame.Height() * 0.75), QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageSize(QPageSize(QSizeF(wide * 72, high * 72), QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
-    PaintScaled(painter, frame, QRect(0, 0, frame.Width(), frame.Height()), false, false);
+    const QRect target(
+        0, 0, static_cast<int>(std::lround(wide * resolution)), static_cast<int>(std::lround(high * resolution)));
+    PaintScaled(painter, frame, target, false, false);
     return painter.end();
 }
 
@@ -176,20 +189,31 @@ PictureType PictureTypeOf(const QString& path)
 
 bool EncodePlotPicture(CTernaryDoc& doc, PictureType type, double scale, QByteArray* bytes)
 {
+    PictureSize size;
+    size.scale = scale;
+    return EncodePlotPicture(doc, type, size, bytes);
+}
+
+bool EncodePlotPicture(CTernaryDoc& doc, PictureType type, const PictureSize& size, QByteArray* bytes)
+{
     PlotPicture picture(doc);
+    const bool natural = size.unit == PictureSize::Unit::Natural;
+    const double naturalWidth = picture.Extent().cx;
+    const double inches = natural ? 0 : size.Inches(naturalWidth);
+    const double scale = natural ? size.Dpi() / PlotPicture::kDpi : size.PixelWidth(naturalWidth) / naturalWidth;
     bytes->clear();
     QBuffer buffer(bytes);
     buffer.open(QIODevice::WriteOnly);
     bool drawn = false;
     switch (type) {
     case PictureType::Png:
-        drawn = picture.WritePng(&buffer, scale);
+        drawn = picture.WritePng(&buffer, scale, size.Dpi());
         break;
     case PictureType::Svg:
-        drawn = picture.WriteSvg(&buffer);
+        drawn = picture.WriteSvg(&buffer, inches);
         break;
     case PictureType::Pdf:
-        drawn = picture.WritePdf(&buffer);
+        drawn = picture.WritePdf(&buffer, inches);
         break;
     case PictureType::Unknown:
         break;

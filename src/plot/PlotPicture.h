@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/core/PictureSize.h"
 #include "framework/core/WinTypes.h"
 #include "plot/DensityLayer.h"
 #include "plot/PlotGeometry.h"
@@ -49,14 +50,18 @@ public:
     void PaintScaled(QPainter& painter, const CRect& frame, const QRect& target, bool printing, bool antialias);
 
     // A raster picture: scale multiplies the size and the drawing is done at
-    // that size (antialiased when scale is not 1).
-    QImage ToImage(double scale);
-    // Vector pictures of the same drawing and frame. SVG carries the title
+    // that size (antialiased when scale is not 1); the image records dpi
+    // (0: 96 times the scale).
+    QImage ToImage(double scale, double dpi = 0);
+    // Vector pictures of the same drawing and frame, inches wide on paper
+    // (0: 96 units to the inch) and as high as the frame's proportions
+    // make them; a PDF page is exactly that size. SVG carries the title
     // "TPlot Graph". False when the device took less than everything.
-    bool WriteSvg(QIODevice* device);
-    bool WritePdf(QIODevice* device);
-    // ToImage(scale) as PNG; at scale 1 with a faster compression level.
-    bool WritePng(QIODevice* device, double scale);
+    bool WriteSvg(QIODevice* device, double inches = 0);
+    bool WritePdf(QIODevice* device, double inches = 0);
+    // ToImage as PNG; at scale 1 with a faster compression level. False
+    // for an image of more than kMaxPixels squared pixels.
+    bool WritePng(QIODevice* device, double scale, double dpi = 0);
 
 private:
     CTernaryDoc& m_doc;
@@ -72,5 +77,7 @@ PictureType PictureTypeOf(const QString& path);
 
 // The document's picture of the type, as the bytes of a file; false when it
 // could not be drawn. The command line's --export and the window's Export
-// Picture both write these bytes.
+// Picture both write these bytes. A size scales the whole drawing, lines
+// and text with it; scale multiplies the natural size of a PNG.
+bool EncodePlotPicture(CTernaryDoc& doc, PictureType type, const PictureSize& size, QByteArray* bytes);
 bool EncodePlotPicture(CTernaryDoc& doc, PictureType type, double scale, QByteArray* bytes);

@@ -67,10 +67,10 @@ std::string FillStyle(const CBrush& brush) { return brush.style == BS_NULL ? "fi
 
 } // namespace
 
-SvgWriter::SvgWriter(QSize size, CPoint origin, int dpi, const QString& title)
+SvgWriter::SvgWriter(QSize size, CPoint origin, double unitsPerInch, const QString& title)
     : m_size(size)
     , m_origin(origin)
-    , m_dpi(dpi)
+    , m_unitsPerInch(unitsPerInch)
     , m_title(title)
 {
     m_layers.push_back({ "drawing", {}, {} });
@@ -323,9 +323,9 @@ QByteArray SvgWriter::Finish()
         Flush(layer);
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"";
-    AppendNumber(out, m_size.width() * 25.4 / m_dpi);
+    AppendNumber(out, m_size.width() * 25.4 / m_unitsPerInch);
     out += "mm\" height=\"";
-    AppendNumber(out, m_size.height() * 25.4 / m_dpi);
+    AppendNumber(out, m_size.height() * 25.4 / m_unitsPerInch);
     out += "mm\" viewBox=\"0 0 ";
     AppendInt(out, m_size.width());
     out += ' ';

@@ -23,11 +23,12 @@ struct CPen;
 // font family, size and colour.
 //
 // Coordinates are CDC's logical units at scale 1; origin is the logical
-// point that becomes the picture's top-left corner. Strokes sit on pixel
+// point that becomes the picture's top-left corner; unitsPerInch sets the
+// width and height the file states in millimetres. Strokes sit on pixel
 // centres as the aliased screen drawing does.
 class SvgWriter {
 public:
-    SvgWriter(QSize size, CPoint origin, int dpi, const QString& title);
+    SvgWriter(QSize size, CPoint origin, double unitsPerInch, const QString& title);
 
     // Further drawing goes into the layer of this id.
     void BeginLayer(const char* id);
@@ -71,7 +72,7 @@ private:
 
     QSize m_size;
     CPoint m_origin;
-    int m_dpi;
+    double m_unitsPerInch;
     QString m_title;
     std::vector<Layer> m_layers;
     size_t m_current = 0;
