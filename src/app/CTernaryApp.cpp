@@ -1,5 +1,6 @@
 #include "app/CTernaryApp.h"
 
+#include "analysis/AxisFit.h"
 #include "app/CAboutDlg.h"
 #include "app/CommandLine.h"
 #include "app/DesktopRegistration.h"
@@ -102,6 +103,8 @@ void CTernaryApp::RegisterCommands()
     OnCommand(ID_FILE_PRINT_SETUP, [this] { ExecPageSetupDialog(AppPrinter(), m_frame.get()); });
     OnCommand(ID_FILE_EXPORT_PICTURE, [this] { OnExportPicture(); });
     OnCommand(ID_FILE_EXPORT_DENSITY_GRID, [this] { OnExportDensityGrid(); });
+    OnCommand(ID_VIEW_FIT_AXES, [this] { FitAxesToData(*m_doc); });
+    OnUpdateCommand(ID_VIEW_FIT_AXES, [this](CCmdUI& ui) { ui.Enable(HasPlottedSample(*m_doc)); });
     for (int i = 0; i < ID_FILE_MRU_COUNT; ++i) {
         OnCommand(ID_FILE_MRU_FILE1 + i, [this, i] { m_docManager->OnFileMruFile(i); });
         OnUpdateCommand(ID_FILE_MRU_FILE1 + i, [this, i](CCmdUI& ui) {

@@ -6,8 +6,10 @@
 #include "framework/core/FileAccess.h"
 #include "framework/core/IFileDialogs.h"
 #include "framework/core/MessageBox.h"
+#include "framework/gui/PictureSizeDialog.h"
 #include "plot/PlotPicture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -35,6 +37,31 @@ const PictureFilter& FilterNamed(const QString& filter)
 const QString kSection = QStringLiteral("Settings");
 const QString kTypeEntry = QStringLiteral("ExportType");
 const QString kFolderEntry = QStringLiteral("ExportFolder");
+const QString kUnitEntry = QStringLiteral("ExportUnit");
+const QString kWidthEntry = QStringLiteral("ExportWidth");
+const QString kDpiEntry = QStringLiteral("ExportDpi");
+
+// The size of the last export, or the natural size before the first; a
+// stored width or resolution out of range is not used.
+PictureSize StoredPictureSize(const CProfile& profile)
+{
+    PictureSize size;
+    QString error;
+    const QString width
+        = profile.GetProfileString(kSection, kWidthEntry) + profile.GetProfileString(kSection, kUnitEntry);
+    if (ParsePictureWidth(width, &size, &error)) {
+        const int dpi = profile.GetProfileInt(kSection, kDpiEntry, 0);
+        size.dpi = PictureDpiError(dpi).isEmpty() ? dpi : 0;
+    }
+    return size;
+}
+
+void StorePictureSize(CProfile& profile, const PictureSize& size)
+{
+    profile.WriteProfileString(kSection, kUnitEntry, PictureUnitSuffix(size.unit));
+    profile.WriteProfileString(kSection, kWidthEntry, QString::number(size.width, 'g', 10));
+    profile.WriteProfileInt(kSection, kDpiEntry, static_cast<int>(size.Dpi()));
+}
 
 } // namespace
 
@@ -67,8 +94,15 @@ void CTernaryApp::OnExportPicture()
             m_profile->WriteProfileString(kSection, kTypeEntry, QLatin1String(f.filter));
     m_profile->WriteProfileString(kSection, kFolderEntry, QFileInfo(path).absolutePath());
 
+    PictureSize size = StoredPictureSize(*m_profile);
+    const CSize extent = PlotPicture(*m_doc).Extent();
+    if (!AskPictureSize(size, type == PictureType::Png, static_cast<double>(extent.cy) / extent.cx, extent.cx,
+            QApplication::activeWindow()))
+        return;
+    StorePictureSize(*m_profile, size);
+
     QByteArray bytes;
-    if (!EncodePlotPicture(*m_doc, type, 1.0, &bytes)) {
+    if (!EncodePlotPicture(*m_doc, type, size, &bytes)) {
         MessageBox(FileMessage(
             QStringLiteral("Unable to draw the picture"), path, QStringLiteral("The picture could not be drawn.")));
         return;

@@ -162,6 +162,7 @@ void CMainFrame::CreateMenus()
     view->addSeparator();
     add(view, ID_TOGGLE_PALETTE);
     add(view, ID_VIEW_BRING_INTO_VIEW);
+    add(view, ID_VIEW_FIT_AXES);
     AddDiagramMenu(view);
 
     view->addSeparator();

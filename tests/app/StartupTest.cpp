@@ -8,6 +8,7 @@
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CCommandRouter.h"
 #include "framework/gui/CStatusBar.h"
+#include "framework/gui/PictureSizeDialog.h"
 #include "support/TestSupport.h"
 #include "tables/CTernaryTable.h"
 #include "window/CMainFrame.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QImage>
 #include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -117,11 +119,25 @@ TEST_F(StartupTest, AFileOnTheCommandLineIsOpenedSavedAsAndExported)
     emit frame->FileMenu()->aboutToShow();
     EXPECT_EQ(frame->Router()->Action(ID_FILE_MRU_FILE1)->text(), "&1 saved.tpf");
 
-    // Export Picture writes each type and remembers the last one.
+    // Export Picture writes each type at the size asked and remembers the
+    // last type and size; the resolution is asked for PNG only.
+    std::vector<std::pair<PictureSize, bool>> asked;
+    PictureSize answer; // the natural size first
+    const PictureSizeHandler previous = SetPictureSizeHandler([&](PictureSize& size, bool raster) {
+        asked.emplace_back(size, raster);
+        size = answer;
+        return true;
+    });
     for (const char* name : { "a.svg", "b" /* no type given: the last one used */, "c.pdf", "d.png" }) {
         dialogs.answers = { dir.filePath(name) };
         frame->Router()->Route(ID_FILE_EXPORT_PICTURE);
     }
+    answer = { PictureSize::Unit::Millimetres, 84, 600 };
+    for (const char* name : { "e.png", "f.svg" }) {
+        dialogs.answers = { dir.filePath(name) };
+        frame->Router()->Route(ID_FILE_EXPORT_PICTURE);
+    }
+    SetPictureSizeHandler(previous);
     // Export Density Grid counts the bins of a plot that draws no density, and leaves it so.
     dialogs.answers = { dir.filePath("grid") };
     frame->Router()->Route(ID_FILE_EXPORT_DENSITY_GRID);
@@ -131,6 +147,15 @@ TEST_F(StartupTest, AFileOnTheCommandLineIsOpenedSavedAsAndExported)
     EXPECT_EQ(grid, ReadFileBytes(dir.filePath("batch-grid.csv")));
     EXPECT_EQ(std::count(grid.begin(), grid.end(), '\n'), 401) << "a header and 20 × 20 bins";
     app->SetFileDialogs(nullptr);
+    ASSERT_EQ(asked.size(), 6u);
+    EXPECT_EQ(asked[0].first.unit, PictureSize::Unit::Natural);
+    EXPECT_EQ(std::vector<bool>({ asked[0].second, asked[2].second, asked[3].second }),
+        std::vector<bool>({ false, false, true }));
+    EXPECT_EQ(asked[5].first.unit, PictureSize::Unit::Millimetres);
+    EXPECT_EQ(asked[5].first.width, 84);
+    EXPECT_EQ(asked[5].first.dpi, 600);
+    EXPECT_EQ(QImage(dir.filePath("e.png")).width(), 1984);
+    EXPECT_NE(ReadFileBytes(dir.filePath("f.svg")).find("width=\"84mm\""), std::string::npos);
     EXPECT_NE(ReadFileBytes(dir.filePath("a.svg")).find("<svg"), std::string::npos);
     EXPECT_EQ(ReadFileBytes(dir.filePath("b.svg")), ReadFileBytes(dir.filePath("a.svg")));
     EXPECT_EQ(ReadFileBytes(dir.filePath("c.pdf")).rfind("%PDF-", 0), 0u);

@@ -36,6 +36,8 @@ const std::vector<CommandInfo> kCommands = {
     { ID_VIEW_STATUS_BAR, "&Status Bar", "", "Show or hide the status bar\nToggle StatusBar" },
     { ID_VIEW_BRING_INTO_VIEW, "Bring Legend and Annotations into View", "",
         "Move the legend and every annotation that lies off the canvas back onto it\nBring into View" },
+    { ID_VIEW_FIT_AXES, "Fit Axes to Data", "",
+        "Set the three axis ranges to the smallest that hold every sample\nFit Axes to Data" },
     { ID_DIAGRAM_NONE, "None", "", "Draw no classification diagram\nNo diagram" },
     { ID_DIAGRAM_SOIL_TEXTURE, "USDA Soil Texture", "",
         "Draw the USDA soil texture triangle and classify the samples (clay, sand, silt)\nUSDA Soil Texture" },
