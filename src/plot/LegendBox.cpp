@@ -5,8 +5,8 @@
 #include "framework/core/TextEncoding.h"
 #include "framework/gui/CDC.h"
 #include "plot/CLegendEdit.h"
-#include "plot/CanvasBounds.h"
 #include "plot/CTernaryView.h"
+#include "plot/CanvasBounds.h"
 #include "plot/PlotGeometry.h"
 #include "plot/SymbolPainter.h"
 
@@ -67,16 +67,30 @@ void LegendBox::Layout(CDC& dc)
     pos.left = ClampPosition(pos.left);
     pos.top = ClampPosition(pos.top);
     const int count = m_legend.Count();
+    const int step = h + kLineGap;
+    const int rows = RowsPerColumn(count, step, pos.top);
+    const int columns = std::max(1, (count + rows - 1) / rows);
+    const int columnWidth = kSymbolColumn + 4 + width + kMargin;
     for (int i = 0; i < count; ++i) {
         CRect& r = m_legend.Item(i).rect;
-        r.left = pos.left + kMargin + kSymbolColumn;
-        r.top = ClampCoord(pos.top + kMargin + static_cast<long long>(i) * (h + kLineGap));
+        r.left = ClampCoord(pos.left + kMargin + kSymbolColumn + static_cast<long long>(i / rows) * columnWidth);
+        r.top = ClampCoord(pos.top + kMargin + static_cast<long long>(i % rows) * step);
         r.bottom = r.top + h + 4;
         r.right = r.left + width;
     }
-    pos.right = pos.left + 2 * kMargin + kSymbolColumn + 4 + width;
-    pos.bottom = ClampCoord(pos.top + 2 * kMargin + static_cast<long long>(count) * (h + kLineGap));
+    pos.right = ClampCoord(pos.left + 2 * kMargin + kSymbolColumn + 4 + width + (columns - 1LL) * columnWidth);
+    pos.bottom = ClampCoord(pos.top + 2 * kMargin + static_cast<long long>(std::min(rows, count)) * step);
     dc.SelectFont(old);
+}
+
+int LegendBox::RowsPerColumn(int count, int step, int top) const
+{
+    // The shadow runs two units below the box; both stay on the canvas. A
+    // box whose top is off the canvas keeps one column.
+    const long long room = static_cast<long long>(m_canvasHeight) - top - 2 * kMargin - 2;
+    if (m_canvasHeight <= 0 || room < step || static_cast<long long>(count) * step <= room)
+        return std::max(count, 1);
+    return static_cast<int>(room / step);
 }
 
 void LegendBox::Draw(CDC& dc)
@@ -95,7 +109,7 @@ void LegendBox::Draw(CDC& dc)
 
     for (const auto& item : m_legend.m_items) {
         const CRect r = Shifted(item->rect, m_scroll);
-        const int x = box.left + kSymbolColumn / 2 + kMargin;
+        const int x = r.left - kSymbolColumn + kSymbolColumn / 2;
         const int y = (r.top + r.bottom) / 2;
         DrawSampleSymbol(dc, item->colorId, item->symbolId, m_symbolSize, x, y, 1);
         if (!item->text.empty())

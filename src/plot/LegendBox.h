@@ -39,9 +39,13 @@ public:
     void SetFont(const LogicalFont& font);
     void SetSymbolSize(int size) { m_symbolSize = size; }
     void SetScroll(CPoint scroll) { m_scroll = scroll; }
+    // The canvas's height: a legend taller than the room below its top wraps
+    // into columns (0: never).
+    void SetCanvasHeight(int height) { m_canvasHeight = height; }
     const LogicalFont& Font() const { return m_font; }
 
-    // Entry rectangles and the box's right and bottom, measured with the legend font.
+    // Entry rectangles and the box's right and bottom, measured with the
+    // legend font: one column, or as many as keep the box on the canvas.
     void Layout(CDC& dc);
     // Paints the box, entries and shadow; nothing without entries.
     void Draw(CDC& dc);
@@ -63,6 +67,7 @@ public:
 private:
     void StartEdit(LegendItem& item);
     LegendItem* ItemAt(CPoint canvas) const;
+    int RowsPerColumn(int count, int step, int top) const;
     void Repaint() const;
 
     PlotLegend& m_legend;
@@ -74,4 +79,5 @@ private:
     bool m_dragging = false;
     CPoint m_lastDragPoint;
     int m_symbolSize = 3;
+    int m_canvasHeight = 0;
 };

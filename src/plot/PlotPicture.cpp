@@ -73,10 +73,22 @@ CRect PlotPicture::Frame()
     const bool empty = bounds.IsRectEmpty();
     m_frame.left = empty ? 0 : start(bounds.left, canvas.cx);
     m_frame.top = empty ? 0 : start(bounds.top, canvas.cy);
-    m_frame.right = end(bounds.right, canvas.cx);
+    m_frame.right = end(bounds.right, std::max(canvas.cx, LegendRightOnCanvas()));
     m_frame.bottom = end(bounds.bottom, canvas.cy);
     m_haveFrame = true;
     return m_frame;
+}
+
+int PlotPicture::LegendRightOnCanvas() const
+{
+    // A legend wrapped into columns may reach past the canvas's right; a
+    // picture still shows it whole when its box starts on the canvas.
+    const CRect& box = m_doc.m_legend.m_position;
+    const CSize canvas = m_geo.m_canvasSize;
+    if (!m_doc.m_drawLegend || m_doc.m_legend.Count() == 0 || box.left < 0 || box.left >= canvas.cx || box.top < 0
+        || box.top >= canvas.cy)
+        return 0;
+    return box.right + 2 + kMarginPastDrawing;
 }
 
 CSize PlotPicture::Extent()
@@ -88,7 +100,7 @@ CSize PlotPicture::Extent()
 CRect PlotPicture::PageFrame()
 {
     const CRect frame = Frame();
-    return { frame.left, frame.top, m_geo.m_canvasSize.cx, m_geo.m_canvasSize.cy };
+    return { frame.left, frame.top, std::max(frame.right, m_geo.m_canvasSize.cx), m_geo.m_canvasSize.cy };
 }
 
 void PlotPicture::PaintScaled(QPainter& painter, const CRect& frame, const QRect& target, bool printing, bool antialias)

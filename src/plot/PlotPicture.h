@@ -24,7 +24,7 @@ class QRect;
 // origin or, when something is drawn left of or above the origin (a long
 // left axis title), kMarginPastDrawing units beyond it, and ends
 // kMarginPastDrawing units past the right-most and bottom-most thing drawn,
-// never past the canvas.
+// never past the canvas, but for a legend wrapped into columns beyond its right.
 class PlotPicture {
 public:
     static constexpr int kDpi = 96;
@@ -64,6 +64,8 @@ public:
     bool WritePng(QIODevice* device, double scale, double dpi = 0);
 
 private:
+    int LegendRightOnCanvas() const;
+
     CTernaryDoc& m_doc;
     PlotGeometry m_geo;
     bool m_haveFrame = false;

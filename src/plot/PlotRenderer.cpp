@@ -130,6 +130,7 @@ void PlotRenderer::OnDraw(CDC& dc, AnnotationLayer& annotations, LegendBox& lege
     if (m_doc.m_drawLegend) {
         dc.SetTextColor(m_doc.m_legendFont.color);
         legend.SetSymbolSize(m_doc.m_symbolSize);
+        legend.SetCanvasHeight(m_geo.m_canvasSize.cy);
         dc.BeginLayer("legend");
         legend.Draw(dc);
     }
