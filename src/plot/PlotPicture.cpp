@@ -26,6 +26,24 @@ constexpr int kPngLevel = 6;
 // The device resolution of a PDF page of a given width.
 constexpr int kSizedPdfDpi = 1200;
 
+// Qt states a PDF page's size in whole points. A figure asked for at a
+// width gets its exact size, written in no more bytes than Qt's, padded with
+// blanks, so that the offsets of the file's cross-reference table still hold.
+void StateExactPageSize(QByteArray& pdf, double widthPoints, double heightPoints)
+{
+    const QByteArray key = "/MediaBox [0 0 ";
+    const qsizetype start = pdf.indexOf(key);
+    const qsizetype end = start < 0 ? -1 : pdf.indexOf(']', start + key.size());
+    if (end < 0)
+        return;
+    const qsizetype length = end - start - key.size();
+    QByteArray exact = QByteArray::number(widthPoints, 'f', 6) + ' ' + QByteArray::number(heightPoints, 'f', 6);
+    if (exact.size() > length)
+        return;
+    exact.append(QByteArray(length - exact.size(), ' '));
+    pdf.replace(start + key.size(), length, exact);
+}
+
 } // namespace
 
 PlotPicture::PlotPicture(CTernaryDoc& doc)
@@ -172,19 +190,28 @@ bool PlotPicture::WritePdf(QIODevice* device, double inches)
     const int resolution = inches > 0 ? kSizedPdfDpi : kDpi;
     const double wide = inches > 0 ? inches : frame.Width() / static_cast<double>(kDpi);
     const double high = wide * frame.Height() / frame.Width();
-    QPdfWriter pdf(device);
-    pdf.setResolution(resolution);
-    pdf.setTitle(QStringLiteral("TPlot Graph"));
-    pdf.setCreator(QStringLiteral("Ternary"));
-    pdf.setPageSize(QPageSize(QSizeF(wide * 72, high * 72), QPageSize::Point, QString(), QPageSize::ExactMatch));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    const QRect target(
-        0, 0, static_cast<int>(std::lround(wide * resolution)), static_cast<int>(std::lround(high * resolution)));
-    PaintScaled(painter, frame, target, false, false);
-    return painter.end();
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(resolution);
+        pdf.setTitle(QStringLiteral("TPlot Graph"));
+        pdf.setCreator(QStringLiteral("Ternary"));
+        pdf.setPageSize(QPageSize(QSizeF(wide * 72, high * 72), QPageSize::Point, QString(), QPageSize::ExactMatch));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return false;
+        const QRect target(
+            0, 0, static_cast<int>(std::lround(wide * resolution)), static_cast<int>(std::lround(high * resolution)));
+        PaintScaled(painter, frame, target, false, false);
+        if (!painter.end())
+            return false;
+    }
+    if (inches > 0)
+        StateExactPageSize(bytes, wide * 72, high * 72);
+    return device->write(bytes) == bytes.size();
 }
 
 PictureType PictureTypeOf(const QString& path)

@@ -56,3 +56,56 @@ TEST(CommandLineTest, MistakesAreUsageErrors)
         EXPECT_FALSE(cmd.error.isEmpty());
     }
 }
+
+TEST(CommandLineTest, FigureSwitchesTakeSizesInRangeOnly)
+{
+    using Unit = PictureSize::Unit;
+    struct Case {
+        QStringList args;
+        Unit unit;
+        double width;
+        double dpi;
+        bool fit = false;
+    };
+    const Case accepted[] = {
+        { { "--export", "a.pdf", "--width", "10mm" }, Unit::Millimetres, 10, 0 },
+        { { "--export", "a.pdf", "--width", "2000mm", "--fit" }, Unit::Millimetres, 2000, 0, true },
+        { { "--fit", "--export", "a.svg", "--width", "3.5in" }, Unit::Inches, 3.5, 0, true },
+        { { "--export", "a.png", "--width", "10px", "--dpi", "50" }, Unit::Pixels, 10, 50 },
+        { { "--export", "a.png", "--width", "20000PX", "--dpi", "2400" }, Unit::Pixels, 20000, 2400 },
+        { { "--export", "a.png", "--width", "254 mm", "--dpi", "2000" }, Unit::Millimetres, 254, 2000 },
+        { { "--export", "a.png", "--dpi", "600" }, Unit::Natural, 0, 600 },
+    };
+    for (const Case& c : accepted) {
+        const CommandLine cmd = ParseCommandLine(c.args);
+        const std::string label = c.args.join(' ').toStdString();
+        ASSERT_EQ(cmd.action, Action::Export) << label << ": " << cmd.error.toStdString();
+        EXPECT_EQ(cmd.picture.unit, c.unit) << label;
+        EXPECT_DOUBLE_EQ(cmd.picture.width, c.width) << label;
+        EXPECT_DOUBLE_EQ(cmd.picture.dpi, c.dpi) << label;
+        EXPECT_EQ(cmd.fit, c.fit) << label;
+    }
+    for (const QStringList& args : std::vector<QStringList> {
+             { "--export", "a.pdf", "--width", "9.9mm" },
+             { "--export", "a.pdf", "--width", "2000.1mm" },
+             { "--export", "a.pdf", "--width", "0.39in" },
+             { "--export", "a.pdf", "--width", "78.75in" },
+             { "--export", "a.png", "--width", "9px" },
+             { "--export", "a.png", "--width", "20001px" },
+             { "--export", "a.png", "--width", "84" },
+             { "--export", "a.png", "--width", "8.4cm" },
+             { "--export", "a.png", "--width" },
+             { "--export", "a.png", "--dpi", "49" },
+             { "--export", "a.png", "--dpi", "2401" },
+             { "--export", "a.png", "--dpi", "high" },
+             { "--export", "a.png", "--width", "254.1mm", "--dpi", "2000" }, // 20,009 pixels
+             { "--export", "a.png", "--width", "84mm", "--scale", "2" },
+             { "--export", "a.png", "--scale", "2", "--dpi", "300" },
+             { "--save-as", "a.tpf", "--fit" },
+             { "a.tpf", "--width", "84mm" },
+         }) {
+        const CommandLine cmd = ParseCommandLine(args);
+        EXPECT_EQ(cmd.action, Action::Error) << args.join(' ').toStdString();
+        EXPECT_FALSE(cmd.error.isEmpty());
+    }
+}

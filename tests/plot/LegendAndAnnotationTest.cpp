@@ -64,6 +64,32 @@ TEST_F(ViewFixture, LegendLayoutNumbers)
     EXPECT_EQ(doc.m_legend.m_position, (CRect { 350, 60, 350 + 44 + width, 60 + 20 + 2 * (h + 4) }));
 }
 
+TEST_F(ViewFixture, ALegendTallerThanTheRoomBelowItsTopWrapsIntoColumns)
+{
+    const int step = doc.m_legend.Item(1).rect.top - doc.m_legend.Item(0).rect.top;
+    const CRect start = doc.m_legend.m_position;
+    const int canvasBottom = view.Geometry().m_canvasSize.cy;
+    const int rows = (canvasBottom - start.top - 2 * LegendBox::kMargin - 2) / step;
+    for (int count : { rows, rows + 1, 2 * rows + 1 }) {
+        doc.m_legend.Clear();
+        for (int i = 0; i < count; ++i)
+            doc.m_legend.AddItem(i % 16, i / 16, "entry");
+        Paint();
+        const int columns = (count + rows - 1) / rows;
+        const CRect& box = doc.m_legend.m_position;
+        EXPECT_EQ(box.bottom, start.top + 2 * LegendBox::kMargin + std::min(count, rows) * step) << count;
+        EXPECT_LE(box.bottom + 2, canvasBottom) << count;
+        const CRect& first = doc.m_legend.Item(0).rect;
+        const int columnWidth = first.Width() + LegendBox::kSymbolColumn + 4 + LegendBox::kMargin;
+        for (int i = 0; i < count; ++i) {
+            const CRect& r = doc.m_legend.Item(i).rect;
+            EXPECT_EQ(r.left, first.left + i / rows * columnWidth) << count << " entry " << i;
+            EXPECT_EQ(r.top, first.top + i % rows * step) << count << " entry " << i;
+        }
+        EXPECT_EQ(box.right, first.right + (columns - 1) * columnWidth + LegendBox::kMargin + 4) << count;
+    }
+}
+
 TEST_F(ViewFixture, EmptyLegendDrawsNothingAndShadowIsTwoLines)
 {
     std::vector<std::string> log;
