@@ -124,8 +124,8 @@ TEST_F(ExportFixture, PngEndsTwentyUnitsPastTheDrawingScalesAndKeepsALongLeftTit
     EXPECT_EQ(longTitle.height(), image.height());
     for (int x = 0; x < 20; ++x)
         EXPECT_TRUE(Blank(longTitle, x, -1)) << x;
-    EXPECT_FALSE(
-        Blank(longTitle, 20, -1) && Blank(longTitle, 21, -1) && Blank(longTitle, 22, -1) && Blank(longTitle, 23, -1));
+    EXPECT_FALSE(Blank(longTitle, 20, -1) && Blank(longTitle, 21, -1) && Blank(longTitle, 22, -1)
+        && Blank(longTitle, 23, -1));
     EXPECT_EQ(longTitle.pixel(139 + shift, 320), kSample2);
     const std::string viewBox
         = "viewBox=\"0 0 " + std::to_string(longTitle.width()) + " " + std::to_string(longTitle.height());
