@@ -39,6 +39,7 @@ void CAxisPropSheet::Fill(const FormatOptions& options)
         m_axes[i]->increment = axis.increment;
     }
     m_grids->drawGrids = options.drawGrids;
+    m_grids->equilateral = options.equilateral;
     m_grids->drawTicks = options.drawTicks;
     m_grids->tickSide = options.tickSide;
     m_grids->lineStyle = options.lineStyle;
@@ -64,6 +65,7 @@ void CAxisPropSheet::Read(FormatOptions& options) const
         axis.increment = m_axes[i]->increment;
     }
     options.drawGrids = m_grids->drawGrids;
+    options.equilateral = m_grids->equilateral;
     options.drawTicks = m_grids->drawTicks;
     options.tickSide = m_grids->tickSide;
     options.lineStyle = m_grids->lineStyle;

@@ -28,6 +28,7 @@ CGridOptionsPage::CGridOptionsPage(QWidget* parent)
     : CPropertyPage(QStringLiteral("Grids"), parent)
     , m_drawGrids(new QCheckBox(QStringLiteral("Draw Grids"), this))
     , m_drawTicks(new QCheckBox(QStringLiteral("Draw Ticks"), this))
+    , m_equilateral(new QCheckBox(QStringLiteral("Equilateral triangle"), this))
     , m_solid(new QRadioButton(QStringLiteral("Solid"), this))
     , m_dashed(new QRadioButton(QStringLiteral("Dashed"), this))
     , m_tickOutside(new QRadioButton(QStringLiteral("Tick Outside"), this))
@@ -64,7 +65,8 @@ CGridOptionsPage::CGridOptionsPage(QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("Background Color:"), this), 3, 0);
     grid->addWidget(m_bgSwatch, 3, 1);
     grid->addWidget(m_bgColorButton, 3, 2);
-    grid->setRowStretch(4, 1);
+    grid->addWidget(m_equilateral, 4, 0);
+    grid->setRowStretch(5, 1);
 
     connect(m_drawTicks, &QCheckBox::clicked, this, [this] {
         UpdateData(true);
@@ -78,6 +80,7 @@ bool CGridOptionsPage::DoDataExchange(bool save)
 {
     DDX_Check(save, m_drawGrids, drawGrids);
     DDX_Check(save, m_drawTicks, drawTicks);
+    DDX_Check(save, m_equilateral, equilateral);
     DDX_Radio(save, m_lineStyleGroup, lineStyle);
     DDX_Radio(save, m_tickSideGroup, tickSide);
     return true;

@@ -13,7 +13,8 @@ class QRadioButton;
 
 // Grids page: grid lines and ticks on or off, solid or dashed lines, ticks
 // outside or inside, and the line and background colours. The tick side
-// can be chosen only while ticks are drawn.
+// can be chosen only while ticks are drawn. The triangle may be drawn
+// equilateral.
 class CGridOptionsPage : public CPropertyPage {
     Q_OBJECT
 public:
@@ -23,6 +24,7 @@ public:
     bool OnSetActive() override;
 
     int drawGrids = 0;
+    int equilateral = 0;
     int drawTicks = 0;
     int lineStyle = -1; // 0 solid, 1 dashed; -1 none chosen
     int tickSide = -1; // 0 outside, 1 inside; -1 none chosen
@@ -32,6 +34,7 @@ public:
 
     QCheckBox* DrawGridsBox() const { return m_drawGrids; }
     QCheckBox* DrawTicksBox() const { return m_drawTicks; }
+    QCheckBox* EquilateralBox() const { return m_equilateral; }
     QRadioButton* SolidButton() const { return m_solid; }
     QRadioButton* DashedButton() const { return m_dashed; }
     QRadioButton* TickOutsideButton() const { return m_tickOutside; }
@@ -50,6 +53,7 @@ private:
 
     QCheckBox* m_drawGrids;
     QCheckBox* m_drawTicks;
+    QCheckBox* m_equilateral;
     QRadioButton* m_solid;
     QRadioButton* m_dashed;
     QRadioButton* m_tickOutside;

@@ -37,6 +37,7 @@ void CTernaryDoc::ResetPlotSettings()
     m_rightAxis.SetTitle("Right");
 
     m_drawGrids = 1;
+    m_equilateral = 0;
     m_drawTicks = 0;
     m_tickSide = 1;
     m_lineStyle = 0;

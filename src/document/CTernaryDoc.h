@@ -124,6 +124,7 @@ public:
     AnnotationList m_annotations;
     PlotLegend m_legend;
     int m_drawGrids = 1;
+    int m_equilateral = 0; // the triangle drawn equilateral (saved only when on)
     int m_drawTicks = 0;
     int m_tickSide = 1; // 0: ticks point out of the plot polygon; 1: into it
     int m_lineStyle = 0; // 0 solid, otherwise dotted

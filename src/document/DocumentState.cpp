@@ -34,7 +34,8 @@ bool SameSettings(const DocumentState::Settings& a, const DocumentState::Setting
         && a.autoBalance == b.autoBalance && a.drawLegend == b.drawLegend && a.annotFont == b.annotFont
         && a.axisFont == b.axisFont && a.legendFont == b.legendFont && a.legendPos == b.legendPos
         && a.legendBackColor == b.legendBackColor && a.legendLineColor == b.legendLineColor
-        && a.legendShadow == b.legendShadow && a.diagram == b.diagram && a.density == b.density;
+        && a.legendShadow == b.legendShadow && a.diagram == b.diagram && a.density == b.density
+        && a.equilateral == b.equilateral;
 }
 
 // Settings that differ only in where the legend box stands.
@@ -98,6 +99,7 @@ DocumentState DocumentState::Capture(const CTernaryDoc& doc)
     s.leftAxis = doc.m_leftAxis;
     s.rightAxis = doc.m_rightAxis;
     s.drawGrids = doc.m_drawGrids;
+    s.equilateral = doc.m_equilateral;
     s.drawTicks = doc.m_drawTicks;
     s.tickSide = doc.m_tickSide;
     s.lineStyle = doc.m_lineStyle;
@@ -204,6 +206,7 @@ void DocumentState::Restore(CTernaryDoc& doc) const
         doc.m_leftAxis = s.leftAxis;
         doc.m_rightAxis = s.rightAxis;
         doc.m_drawGrids = s.drawGrids;
+        doc.m_equilateral = s.equilateral;
         doc.m_drawTicks = s.drawTicks;
         doc.m_tickSide = s.tickSide;
         doc.m_lineStyle = s.lineStyle;

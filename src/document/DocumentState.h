@@ -46,7 +46,7 @@ public:
         AxisSettings topAxis, leftAxis, rightAxis;
         int drawGrids = 0, drawTicks = 0, tickSide = 0, lineStyle = 0, tickLength = 0;
         COLORREF lineColor = 0, bgColor = 0;
-        int symbolSize = 0, showId = 0, autoAdd = 0, autoBalance = 0, drawLegend = 0;
+        int symbolSize = 0, showId = 0, autoAdd = 0, autoBalance = 0, drawLegend = 0, equilateral = 0;
         FontSettings annotFont, axisFont, legendFont;
         CPoint legendPos; // left and top of the legend box, canvas units
         COLORREF legendBackColor = 0, legendLineColor = 0;

@@ -16,6 +16,7 @@ struct FormatOptions {
 
     // Grids page.
     int drawGrids = 0;
+    int equilateral = 0;
     int drawTicks = 0;
     int tickSide = -1; // radio index; -1 none chosen
     int lineStyle = -1;

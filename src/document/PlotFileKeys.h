@@ -51,6 +51,9 @@ inline constexpr const char* kLineColor = "m_lineColor";
 inline constexpr const char* kTickLength = "m_tickLength";
 inline constexpr const char* kBgColor = "m_bgColor";
 inline constexpr const char* kShowId = "m_showId";
+// Written only when on, so older builds, which skip names they do not know,
+// read every other plot as before.
+inline constexpr const char* kEquilateral = "m_equilateral";
 inline constexpr const char* kSymbolSize = "m_symbolSize";
 inline constexpr const char* kAutoAdd = "m_autoAdd";
 inline constexpr const char* kAutoBalance = "m_autoBalance";

@@ -157,6 +157,7 @@ void ReadPlotOptions(CTernaryDoc& doc, const CTextTableReader& reader)
         { kShowId, &doc.m_showId },
         { kAutoAdd, &doc.m_autoAdd },
         { kAutoBalance, &doc.m_autoBalance },
+        { kEquilateral, &doc.m_equilateral },
     };
     std::string name;
     std::string value;

@@ -139,6 +139,8 @@ void WritePlotFile(CTernaryDoc& doc, CArchive& archive)
     w.NamedInt(kAutoAdd, doc.m_autoAdd);
     w.NamedInt(kAutoBalance, doc.m_autoBalance);
     AppendDiagramOptionRows(doc, w.out);
+    if (doc.m_equilateral)
+        w.NamedInt(kEquilateral, 1);
     w.End(2);
 
     // Coordinates and the selected flag are whole numbers, written as such:

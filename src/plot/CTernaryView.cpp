@@ -129,6 +129,8 @@ void CTernaryView::OnDraw(CDC* dc)
 
 void CTernaryView::LayoutPlot()
 {
+    if (const CTernaryDoc* doc = GetDocument())
+        m_geo.m_equilateral = doc->m_equilateral != 0;
     m_geo.LayoutPlot();
     if (m_annotations)
         m_annotations->SetScroll(m_geo.m_scrollPos);
@@ -145,8 +147,13 @@ void CTernaryView::Relayout()
 
 void CTernaryView::ComputeCorners()
 {
-    if (CTernaryDoc* doc = GetDocument())
-        m_geo.ComputeCorners(doc->m_topAxis, doc->m_leftAxis, doc->m_rightAxis);
+    CTernaryDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    // The triangle's shape is the document's (the options, an undo, a file).
+    if (m_geo.m_equilateral != (doc->m_equilateral != 0))
+        LayoutPlot();
+    m_geo.ComputeCorners(doc->m_topAxis, doc->m_leftAxis, doc->m_rightAxis);
 }
 
 void CTernaryView::UpdateScrollBars()

@@ -16,6 +16,7 @@ FormatOptions ReadOptions(const CTernaryDoc& doc)
     FormatOptions options;
     options.axes = { doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis };
     options.drawGrids = doc.m_drawGrids;
+    options.equilateral = doc.m_equilateral;
     options.drawTicks = doc.m_drawTicks;
     options.tickSide = doc.m_tickSide;
     options.lineStyle = doc.m_lineStyle;
@@ -58,6 +59,7 @@ void CTernaryView::FormatAxisAndTitles(int page)
     WriteAxis(doc->m_leftAxis, options.axes[1]);
     WriteAxis(doc->m_rightAxis, options.axes[2]);
     doc->m_drawGrids = options.drawGrids;
+    doc->m_equilateral = options.equilateral;
     doc->m_drawTicks = options.drawTicks;
     doc->m_tickSide = options.tickSide;
     doc->m_lineStyle = options.lineStyle;

@@ -51,6 +51,8 @@ CRect PlotGeometry::ComputeBaseRect() const
     const float w0 = static_cast<float>(m_canvasSize.cx) * 0.6f;
     CRect r { 0, 0, static_cast<int>(w0), static_cast<int>(kTan60 * w0 * 0.5) };
     r.InflateRect(-50, -50);
+    if (m_equilateral) // the same base, the height of an equilateral triangle on it
+        r.bottom = r.top + static_cast<int>(std::lround(r.Width() * std::sqrt(3.0) / 2));
     return r;
 }
 
@@ -69,6 +71,8 @@ int PlotGeometry::PlotX(float top, float right) const
 {
     const double w = m_plotRect.Width();
     const double h = m_plotRect.Height();
+    if (m_equilateral)
+        return TruncCoord((0.5 * w * top + w * right) * 0.01 + m_plotRect.left);
     return TruncCoord((kTan30 * h * top + w * right) * 0.01 + m_plotRect.left);
 }
 
@@ -87,7 +91,9 @@ double PlotGeometry::RightFromPoint(int x, int y) const
 {
     const double t = TopFromPoint(y);
     const double h = m_plotRect.Height();
-    return (x - kTan30 * t * h * 0.01 - m_plotRect.left) / m_plotRect.Width() * 100.0;
+    const double w = m_plotRect.Width();
+    const double apexShift = m_equilateral ? 0.5 * t * w * 0.01 : kTan30 * t * h * 0.01;
+    return (x - apexShift - m_plotRect.left) / w * 100.0;
 }
 
 double PlotGeometry::LeftFromPoint(int x, int y) const

@@ -43,6 +43,9 @@ public:
     CPoint m_scrollPos;
     CPoint m_panOffset;
     float m_scale = 1.0f;
+    // An equilateral triangle, the apex over the base's middle, instead of
+    // the standard one (a little lower, the apex left of the middle).
+    bool m_equilateral = false;
     CRect m_plotRect;
     std::array<PlotCorner, 6> m_corners {};
 

@@ -50,6 +50,7 @@ PlotPicture::PlotPicture(CTernaryDoc& doc)
     : m_doc(doc)
 {
     m_geo.SetCanvasFromDpi(kDpi);
+    m_geo.m_equilateral = doc.m_equilateral != 0;
     m_geo.LayoutPlot();
     m_geo.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis);
 }

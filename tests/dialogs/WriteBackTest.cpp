@@ -10,8 +10,8 @@
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CCommandRouter.h"
 #include "plot/CTernaryView.h"
-#include "window/CMainFrame.h"
 #include "tables/CTernaryTable.h"
+#include "window/CMainFrame.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -83,6 +83,7 @@ void ChangeEveryPage(CAxisPropSheet& sheet)
     ClickTab(sheet, CAxisPropSheet::Grids);
     QTest::mouseClick(sheet.GridPage()->DrawGridsBox(), Qt::LeftButton);
     QTest::mouseClick(sheet.GridPage()->DashedButton(), Qt::LeftButton);
+    QTest::mouseClick(sheet.GridPage()->EquilateralBox(), Qt::LeftButton);
     QTest::mouseClick(sheet.GridPage()->LineColorButton(), Qt::LeftButton);
     ClickTab(sheet, CAxisPropSheet::Fonts);
     QTest::mouseClick(sheet.FontPage()->FontButton(CFontPage::Legend), Qt::LeftButton);
@@ -138,6 +139,7 @@ TEST_F(WriteBackTest, OkWritesEveryPageBackAndMarksTheDocumentModified)
     EXPECT_EQ(doc.m_rightAxis.title, std::string(80, 'x')) << "shown, not edited, not cut";
     EXPECT_EQ(doc.m_drawGrids, 1 - drawGrids);
     EXPECT_EQ(doc.m_lineStyle, 1);
+    EXPECT_EQ(doc.m_equilateral, 1);
     EXPECT_EQ(doc.m_lineColor, RGB(200, 0, 0));
     EXPECT_EQ(doc.m_customColors[0], RGB(1, 2, 3)) << "defined on the Grids page: kept";
     EXPECT_EQ(doc.m_customColors[1], colors[1]) << "defined on the Legend page: dropped";

@@ -163,6 +163,22 @@ TEST(PlotFileTest, OpenKeepsWhatTheFileDoesNotCarry)
     EXPECT_EQ(doc->m_legend.Count(), 0);
 }
 
+TEST(PlotFileTest, AnEquilateralTriangleIsOneMoreOptionRowOnlyWhenOn)
+{
+    auto doc = NewDoc();
+    const std::string standard = SavePlotFileBytes(*doc);
+    doc->m_equilateral = 1;
+    const std::string equilateral = SavePlotFileBytes(*doc);
+    const std::string row = "ROW=m_autoBalance;1\nROW=m_equilateral;1\n";
+    std::string expected = standard;
+    expected.replace(expected.find("ROW=m_autoBalance;1\n"), 20, row);
+    EXPECT_EQ(equilateral, expected);
+    EXPECT_EQ(LoadedDoc(equilateral)->m_equilateral, 1);
+    // A plot without the row opens with the standard triangle.
+    LoadPlotFileBytes(*doc, standard);
+    EXPECT_EQ(doc->m_equilateral, 0);
+}
+
 TEST(PlotFileTest, OddCasesFollowTheReaderRules)
 {
     MessageBoxRecorder boxes;

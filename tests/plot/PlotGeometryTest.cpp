@@ -71,6 +71,36 @@ TEST(PlotGeometryTest, MappingFollowedByItsInverseGivesTheSharesBack)
     }
 }
 
+TEST(PlotGeometryTest, AnEquilateralTriangleStandsOnTheSameBaseWithItsApexOverTheMiddle)
+{
+    PlotGeometry g;
+    g.SetCanvasFromDpi(96);
+    g.m_equilateral = true;
+    g.LayoutPlot();
+    g.ComputeCorners(Range(0, 100), Range(0, 100), Range(0, 100));
+    EXPECT_EQ(g.m_plotRect, (CRect { 50, 50, 410, 362 })); // 312 = 360 x sqrt(3) / 2
+    EXPECT_EQ(At(g.m_corners[3]), (CPoint { 230, 50 }));
+    EXPECT_EQ(At(g.m_corners[0]), (CPoint { 50, 362 }));
+    EXPECT_EQ(At(g.m_corners[1]), (CPoint { 410, 362 }));
+    const double unit = 100.0 / g.m_plotRect.Height();
+    for (float top : { 0.f, 12.5f, 33.3f, 50.f, 87.f, 100.f }) {
+        for (float right : { 0.f, 7.f, 40.f }) {
+            if (top + right > 100)
+                continue;
+            const int x = g.PlotX(top, right), y = g.PlotY(top);
+            EXPECT_NEAR(g.TopFromPoint(y), top, unit) << top << " " << right;
+            EXPECT_NEAR(g.RightFromPoint(x, y), right, 2 * unit) << top << " " << right;
+            EXPECT_NEAR(g.LeftFromPoint(x, y), 100 - top - right, 3 * unit) << top << " " << right;
+        }
+    }
+    // Every side as long as the base, zoomed or not.
+    g.m_scale = 2.0f;
+    g.LayoutPlot();
+    g.ComputeCorners(Range(0, 100), Range(0, 100), Range(0, 100));
+    const double side = std::hypot(g.m_corners[3].x - g.m_corners[0].x, g.m_corners[3].y - g.m_corners[0].y);
+    EXPECT_NEAR(side, g.m_plotRect.Width(), 2);
+}
+
 TEST(PlotGeometryTest, ZoomPanAndScrollMoveTheRectangle)
 {
     PlotGeometry g;
