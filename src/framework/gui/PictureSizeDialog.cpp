@@ -85,7 +85,9 @@ CPictureSizeDialog::CPictureSizeDialog(
     widthRow->addWidget(m_unit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("&Width:"), widthRow);
+    auto* widthLabel = new QLabel(QStringLiteral("&Width:"), this);
+    widthLabel->setBuddy(m_width);
+    form->addRow(widthLabel, widthRow);
     form->addRow(QStringLiteral("Height:"), m_height);
     form->addRow(QStringLiteral("&Resolution:"), m_dpi);
     form->addRow(buttons);
