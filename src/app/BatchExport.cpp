@@ -40,11 +40,13 @@ int RunExport(const QString& input, const QString& output, const PictureSize& si
     if (!session.Load(input) || !ApplyClassify(session.Document(), classify))
         return ExitFailure;
     ApplyDensityRequest(density, session.Document());
-    if (fit)
-        FitAxesToData(session.Document());
+    CTernaryDoc& doc = session.Document();
+    PlotGeometry geometry = PlotPicture(doc).Geometry();
+    if (fit && FitAxesToData(doc))
+        geometry.FrameCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis);
 
     QByteArray bytes;
-    if (!EncodePlotPicture(session.Document(), PictureTypeOf(output), size, &bytes)) {
+    if (!EncodePlotPicture(doc, PictureTypeOf(output), size, &bytes, &geometry)) {
         MessageBox(FileMessage(
             QStringLiteral("Unable to draw the picture"), output, QStringLiteral("The picture could not be drawn.")));
         return ExitFailure;

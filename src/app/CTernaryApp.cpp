@@ -103,7 +103,10 @@ void CTernaryApp::RegisterCommands()
     OnCommand(ID_FILE_PRINT_SETUP, [this] { ExecPageSetupDialog(AppPrinter(), m_frame.get()); });
     OnCommand(ID_FILE_EXPORT_PICTURE, [this] { OnExportPicture(); });
     OnCommand(ID_FILE_EXPORT_DENSITY_GRID, [this] { OnExportDensityGrid(); });
-    OnCommand(ID_VIEW_FIT_AXES, [this] { FitAxesToData(*m_doc); });
+    OnCommand(ID_VIEW_FIT_AXES, [this] {
+        if (FitAxesToData(*m_doc))
+            m_frame->PlotView()->FrameAxes();
+    });
     OnUpdateCommand(ID_VIEW_FIT_AXES, [this](CCmdUI& ui) { ui.Enable(HasPlottedSample(*m_doc)); });
     for (int i = 0; i < ID_FILE_MRU_COUNT; ++i) {
         OnCommand(ID_FILE_MRU_FILE1 + i, [this, i] { m_docManager->OnFileMruFile(i); });

@@ -7,11 +7,16 @@
 #include "framework/core/IFileDialogs.h"
 #include "framework/core/MessageBox.h"
 #include "framework/gui/PictureSizeDialog.h"
+#include "plot/CTernaryView.h"
 #include "plot/PlotPicture.h"
+#include "window/CMainFrame.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -54,6 +59,23 @@ PictureSize StoredPictureSize(const CProfile& profile)
         size.dpi = PictureDpiError(dpi).isEmpty() ? dpi : 0;
     }
     return size;
+}
+
+// The picture's geometry with the zoom and pan the window shows, as a
+// printed page has them; the pan is carried over to the picture's canvas.
+PlotGeometry ShownGeometry(CTernaryDoc& doc, const CTernaryView* view)
+{
+    PlotGeometry geometry = PlotPicture(doc).Geometry();
+    if (!view)
+        return geometry;
+    const PlotGeometry& shown = view->Geometry();
+    const double ratio = static_cast<double>(geometry.m_canvasSize.cx) / std::max(1, shown.m_canvasSize.cx);
+    geometry.m_scale = shown.m_scale;
+    geometry.m_panOffset = { static_cast<int>(std::lround(shown.m_panOffset.x * ratio)),
+        static_cast<int>(std::lround(shown.m_panOffset.y * ratio)) };
+    geometry.LayoutPlot();
+    geometry.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis);
+    return geometry;
 }
 
 void StorePictureSize(CProfile& profile, const PictureSize& size)
@@ -102,7 +124,8 @@ void CTernaryApp::OnExportPicture()
     StorePictureSize(*m_profile, size);
 
     QByteArray bytes;
-    if (!EncodePlotPicture(*m_doc, type, size, &bytes)) {
+    const PlotGeometry geometry = ShownGeometry(*m_doc, m_frame->PlotView());
+    if (!EncodePlotPicture(*m_doc, type, size, &bytes, &geometry)) {
         MessageBox(FileMessage(
             QStringLiteral("Unable to draw the picture"), path, QStringLiteral("The picture could not be drawn.")));
         return;

@@ -55,6 +55,9 @@ public:
     // Moves the legend box and every annotation that lies off the canvas
     // back onto it, as one undo step.
     void BringIntoView();
+    // Zooms and pans so that the plot polygon of the document's ranges fills
+    // the triangle's place (as the zoom buttons do, not a change to the file).
+    void FrameAxes();
 
     // Paints the whole diagram on dc with the current geometry.
     void OnDraw(CDC* dc);

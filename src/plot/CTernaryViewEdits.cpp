@@ -86,6 +86,15 @@ void CTernaryView::FinishEdits()
         OnLegendEditDone();
 }
 
+void CTernaryView::FrameAxes()
+{
+    if (CTernaryDoc* doc = GetDocument()) {
+        m_geo.m_equilateral = doc->m_equilateral != 0;
+        m_geo.FrameCorners(doc->m_topAxis, doc->m_leftAxis, doc->m_rightAxis);
+    }
+    Relayout();
+}
+
 void CTernaryView::BringIntoView()
 {
     CTernaryDoc* doc = GetDocument();

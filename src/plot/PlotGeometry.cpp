@@ -1,5 +1,6 @@
 #include "plot/PlotGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -120,6 +121,38 @@ void PlotGeometry::ComputeCorners(
     m_corners[3] = corner(tMax, 100 - tMax - lMin, lMin);
     m_corners[4] = corner(tMax, rMin, 100 - tMax - rMin);
     m_corners[5] = corner(100 - lMax - rMin, rMin, lMax);
+}
+
+void PlotGeometry::FrameCorners(
+    const AxisSettings& topAxis, const AxisSettings& leftAxis, const AxisSettings& rightAxis)
+{
+    constexpr double kMaxZoom = 4.0;
+    PlotGeometry plain = *this;
+    plain.m_scale = 1.0f;
+    plain.m_panOffset = {};
+    plain.m_scrollPos = {};
+    plain.LayoutPlot();
+    plain.ComputeCorners(topAxis, leftAxis, rightAxis);
+    int left = plain.m_corners[0].x, right = left, top = plain.m_corners[0].y, bottom = top;
+    for (const PlotCorner& c : plain.m_corners) {
+        left = std::min(left, c.x);
+        right = std::max(right, c.x);
+        top = std::min(top, c.y);
+        bottom = std::max(bottom, c.y);
+    }
+    const CRect base = ComputeBaseRect();
+    double zoom = 1.0;
+    if (right > left && bottom > top)
+        zoom = std::clamp(std::min(static_cast<double>(base.Width()) / (right - left),
+                              static_cast<double>(base.Height()) / (bottom - top)),
+            1.0, kMaxZoom);
+    // The layout zooms about the panned base's centre: a point p at zoom 1
+    // lands at centre + pan + zoom * (p - centre).
+    m_scale = static_cast<float>(zoom);
+    m_panOffset = { static_cast<int>(std::lround(-zoom * ((left + right) / 2.0 - (base.left + base.right) / 2.0))),
+        static_cast<int>(std::lround(-zoom * ((top + bottom) / 2.0 - (base.top + base.bottom) / 2.0))) };
+    LayoutPlot();
+    ComputeCorners(topAxis, leftAxis, rightAxis);
 }
 
 int PlotGeometry::NearestAxisCorner(CPoint p) const

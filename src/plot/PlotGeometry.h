@@ -58,6 +58,10 @@ public:
     void LayoutPlot();
     // m_corners from the axis ranges; nothing while m_plotRect is empty.
     void ComputeCorners(const AxisSettings& top, const AxisSettings& left, const AxisSettings& right);
+    // The zoom (1 to 4) and pan that show the polygon of these ranges as
+    // large as the base rectangle holds it, centred on it; then the layout
+    // and the corners. Full ranges give zoom 1 and no pan.
+    void FrameCorners(const AxisSettings& top, const AxisSettings& left, const AxisSettings& right);
 
     int PlotX(float top, float right) const;
     int PlotY(float top) const;

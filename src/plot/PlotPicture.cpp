@@ -234,9 +234,10 @@ bool EncodePlotPicture(CTernaryDoc& doc, PictureType type, double scale, QByteAr
     return EncodePlotPicture(doc, type, size, bytes);
 }
 
-bool EncodePlotPicture(CTernaryDoc& doc, PictureType type, const PictureSize& size, QByteArray* bytes)
+bool EncodePlotPicture(
+    CTernaryDoc& doc, PictureType type, const PictureSize& size, QByteArray* bytes, const PlotGeometry* geometry)
 {
-    PlotPicture picture(doc);
+    PlotPicture picture = geometry ? PlotPicture(doc, *geometry) : PlotPicture(doc);
     const bool natural = size.unit == PictureSize::Unit::Natural;
     const double naturalWidth = picture.Extent().cx;
     const double inches = natural ? 0 : size.Inches(naturalWidth);

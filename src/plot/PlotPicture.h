@@ -81,5 +81,7 @@ PictureType PictureTypeOf(const QString& path);
 // could not be drawn. The command line's --export and the window's Export
 // Picture both write these bytes. A size scales the whole drawing, lines
 // and text with it; scale multiplies the natural size of a PNG.
-bool EncodePlotPicture(CTernaryDoc& doc, PictureType type, const PictureSize& size, QByteArray* bytes);
+// With a geometry, its zoom and pan (on a canvas of the picture's 96 dpi).
+bool EncodePlotPicture(CTernaryDoc& doc, PictureType type, const PictureSize& size, QByteArray* bytes,
+    const PlotGeometry* geometry = nullptr);
 bool EncodePlotPicture(CTernaryDoc& doc, PictureType type, double scale, QByteArray* bytes);

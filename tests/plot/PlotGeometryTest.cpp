@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -99,6 +100,41 @@ TEST(PlotGeometryTest, AnEquilateralTriangleStandsOnTheSameBaseWithItsApexOverTh
     g.ComputeCorners(Range(0, 100), Range(0, 100), Range(0, 100));
     const double side = std::hypot(g.m_corners[3].x - g.m_corners[0].x, g.m_corners[3].y - g.m_corners[0].y);
     EXPECT_NEAR(side, g.m_plotRect.Width(), 2);
+}
+
+TEST(PlotGeometryTest, FramingCentresTheCutPolygonAndFillsTheBase)
+{
+    struct Case {
+        float tMin, tMax, lMin, lMax, rMin, rMax;
+        float zoom; // 0: only checked to fill the base
+    };
+    const Case cases[] = {
+        { 0, 100, 0, 100, 0, 100, 1 }, // the whole triangle stays
+        { 0, 40, 20, 80, 0, 40, 0 }, { 0, 10, 0, 10, 80, 100, 4 }, // a tiny corner: no more than the zoom buttons reach
+    };
+    for (const Case& c : cases) {
+        PlotGeometry g = Layout(c.tMin, c.tMax, c.lMin, c.lMax, c.rMin, c.rMax);
+        g.m_scrollPos = { 7, 9 };
+        g.FrameCorners(Range(c.tMin, c.tMax), Range(c.lMin, c.lMax), Range(c.rMin, c.rMax));
+        int left = INT_MAX, right = INT_MIN, top = INT_MAX, bottom = INT_MIN;
+        for (const PlotCorner& k : g.m_corners) {
+            left = std::min(left, k.x + 7);
+            right = std::max(right, k.x + 7);
+            top = std::min(top, k.y + 9);
+            bottom = std::max(bottom, k.y + 9);
+        }
+        const CRect base = g.ComputeBaseRect();
+        EXPECT_NEAR(left + right, base.left + base.right, 6) << c.tMin << " " << c.lMin; // within 3 units
+        EXPECT_NEAR(top + bottom, base.top + base.bottom, 6) << c.tMin << " " << c.lMin;
+        if (c.zoom == 1)
+            EXPECT_EQ(g.m_panOffset, CPoint {});
+        if (c.zoom > 0)
+            EXPECT_FLOAT_EQ(g.m_scale, c.zoom) << c.tMin;
+        else
+            EXPECT_TRUE(std::abs(right - left - base.Width()) <= 2 || std::abs(bottom - top - base.Height()) <= 2);
+        EXPECT_LE(right - left, base.Width() + 2);
+        EXPECT_LE(bottom - top, base.Height() + 2);
+    }
 }
 
 TEST(PlotGeometryTest, ZoomPanAndScrollMoveTheRectangle)
