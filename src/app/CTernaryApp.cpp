@@ -104,7 +104,7 @@ void CTernaryApp::RegisterCommands()
     OnCommand(ID_FILE_EXPORT_PICTURE, [this] { OnExportPicture(); });
     OnCommand(ID_FILE_EXPORT_DENSITY_GRID, [this] { OnExportDensityGrid(); });
     OnCommand(ID_VIEW_FIT_AXES, [this] {
-        if (FitAxesToData(*m_doc))
+        if (FitAxesToData(*m_doc) && m_frame->PlotView())
             m_frame->PlotView()->FrameAxes();
     });
     OnUpdateCommand(ID_VIEW_FIT_AXES, [this](CCmdUI& ui) { ui.Enable(HasPlottedSample(*m_doc)); });

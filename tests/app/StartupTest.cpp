@@ -9,6 +9,7 @@
 #include "framework/gui/CCommandRouter.h"
 #include "framework/gui/CStatusBar.h"
 #include "framework/gui/PictureSizeDialog.h"
+#include "plot/CTernaryView.h"
 #include "support/TestSupport.h"
 #include "tables/CTernaryTable.h"
 #include "window/CMainFrame.h"
@@ -156,6 +157,11 @@ TEST_F(StartupTest, AFileOnTheCommandLineIsOpenedSavedAsAndExported)
     EXPECT_EQ(asked[5].first.dpi, 600);
     EXPECT_EQ(QImage(dir.filePath("e.png")).width(), 1984);
     EXPECT_NE(ReadFileBytes(dir.filePath("f.svg")).find("width=\"84mm\""), std::string::npos);
+
+    // View > Fit Axes to Data: the ranges close in on the one sample and the plot zooms onto them.
+    frame->Router()->Route(ID_VIEW_FIT_AXES);
+    EXPECT_LT(app->Document()->m_topAxis.max - app->Document()->m_topAxis.min, 100);
+    EXPECT_GT(frame->PlotView()->Geometry().m_scale, 1.0f);
     EXPECT_NE(ReadFileBytes(dir.filePath("a.svg")).find("<svg"), std::string::npos);
     EXPECT_EQ(ReadFileBytes(dir.filePath("b.svg")), ReadFileBytes(dir.filePath("a.svg")));
     EXPECT_EQ(ReadFileBytes(dir.filePath("c.pdf")).rfind("%PDF-", 0), 0u);
