@@ -27,7 +27,7 @@ constexpr int ID_APP_EXIT = 57665;
 constexpr int ID_VIEW_TOOLBAR = 59392;
 constexpr int ID_VIEW_STATUS_BAR = 59393;
 constexpr int ID_VIEW_BRING_INTO_VIEW = 32850; // legend and annotations back onto the canvas
-constexpr int ID_VIEW_FIT_AXES = 32880; // the axis ranges fitted to the samples
+constexpr int ID_VIEW_FIT_AXES = 32890; // the axis ranges fitted to the samples
 
 // Sample table and palettes.
 constexpr int ID_SHOW_COLOR_PALETTE = 32773;
