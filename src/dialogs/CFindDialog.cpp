@@ -23,9 +23,9 @@ CFindDialog::CFindDialog(const QString& text, QWidget* parent)
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     QPushButton* find = buttons->addButton(QStringLiteral("&Find Next"), QDialogButtonBox::AcceptRole);
+    // Enter finds; Cancel must not take the default when the focus passes it.
+    buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
     find->setDefault(true);
-    find->setEnabled(!text.isEmpty());
-    connect(m_edit, &QLineEdit::textChanged, find, [find](const QString& now) { find->setEnabled(!now.isEmpty()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
