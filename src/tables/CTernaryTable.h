@@ -66,6 +66,10 @@ public:
     void OnEditPaste() override;
     // Copies the top row of the selection into the rows below it.
     void OnFillDown();
+    // The selection as an HTML table (CTernaryTableHtml.cpp): the column
+    // headers as shown, names as text, values as numbers, the symbol as its
+    // look in words ("red circle").
+    QString GetSelectionHtml() override;
 
     // ---- Whole rows (CTernaryTableRows.cpp) -----------------------------
     // As many empty rows as are selected, inserted above the selection.
