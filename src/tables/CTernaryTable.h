@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/core/CCmdTarget.h"
 #include "document/SampleRows.h"
+#include "framework/core/CCmdTarget.h"
 #include "framework/core/ISampleTable.h"
 #include "tables/CTableView.h"
 
@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+class GroupLooks;
 class ISymbolPalette;
 class CTernaryDoc;
 
@@ -146,6 +147,11 @@ private:
     // The first line of a pasted block is a header: its fields in the value
     // columns hold no number. left is the column the block starts in.
     bool IsHeaderLine(const QStringList& fields, int left) const;
+    // The field of a pasted header titled "Group" that lands right of the
+    // values; -1 for none. (CTernaryTableGroups.cpp)
+    int GroupField(const QStringList& header, int left) const;
+    // Gives the row its group's look; a new legend entry takes the group's name.
+    void ApplyGroupLook(int row, const QString& group, GroupLooks& looks);
     // A data cell of the symbol column lies under the point.
     bool IsOnSymbolCell(CPoint point) const;
     // The row header column wide enough for the highest row number.
