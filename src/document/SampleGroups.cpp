@@ -6,6 +6,7 @@
 
 GroupLooks::GroupLooks(const PlotLegend& legend)
     : m_legend(legend)
+    , m_taken { { 0, 0 } }
 {
     for (int i = 0; i < legend.Count(); ++i)
         m_taken.insert({ legend.Item(i).colorId, legend.Item(i).symbolId });

@@ -14,6 +14,7 @@ class PlotLegend;
 // legend already names keeps that entry's look; the others take the next
 // look no legend entry uses: the 16 colours with symbol 0, then the 16
 // colours with symbol 1, and so on (all 256 taken, they start again).
+// Black circles stay the samples' default look, so no group takes it.
 class GroupLooks {
 public:
     explicit GroupLooks(const PlotLegend& legend);

@@ -27,16 +27,17 @@ TEST(SampleGroups, EachGroupGetsItsOwnLookInOrderAndTheLegendNamesIt)
     for (int g = 0; g < 16; ++g)
         csv += "g,1,1,98,,,Rock " + std::to_string(g) + "\n";
     Append(doc, csv);
-    EXPECT_EQ(Look(doc, 1), (std::pair { 0, 0 }));
+    // Black circles are the default look of samples without a group.
+    EXPECT_EQ(Look(doc, 1), (std::pair { 1, 0 }));
     EXPECT_EQ(Look(doc, 2), (std::pair { 5, 2 }));
-    EXPECT_EQ(Look(doc, 3), (std::pair { 0, 0 }));
-    EXPECT_EQ(Look(doc, 4), (std::pair { 1, 0 })) << "Rock 0: the next colour";
-    EXPECT_EQ(Look(doc, 18), (std::pair { 15, 0 })) << "Rock 14: the last colour";
-    EXPECT_EQ(Look(doc, 19), (std::pair { 0, 1 })) << "Rock 15: the next symbol";
-    EXPECT_EQ(doc.m_legend.ItemText(0, 0), "Granite");
-    EXPECT_EQ(doc.m_legend.UseCount(0, 0), 2);
+    EXPECT_EQ(Look(doc, 3), (std::pair { 1, 0 }));
+    EXPECT_EQ(Look(doc, 4), (std::pair { 2, 0 })) << "Rock 0: the next colour";
+    EXPECT_EQ(Look(doc, 17), (std::pair { 15, 0 })) << "Rock 13: the last colour";
+    EXPECT_EQ(Look(doc, 18), (std::pair { 0, 1 })) << "Rock 14: the next symbol";
+    EXPECT_EQ(doc.m_legend.ItemText(0, 1), "Granite");
+    EXPECT_EQ(doc.m_legend.UseCount(0, 1), 2);
     EXPECT_EQ(doc.m_legend.ItemText(2, 5), "Basalt");
-    EXPECT_EQ(doc.m_legend.ItemText(1, 0), "Rock 15");
+    EXPECT_EQ(doc.m_legend.ItemText(1, 0), "Rock 14");
     EXPECT_EQ(doc.m_legend.Count(), 18);
 }
 
@@ -45,10 +46,10 @@ TEST(SampleGroups, AnImportKeepsTheLookOfAGroupTheLegendAlreadyNames)
     auto doc = NewDoc(); // colour 3 symbol 0, and colour 1 symbol 3
     doc->m_legend.SetTextIfDefault(0, 3, "Basalt", true);
     Append(*doc, "Sample,Top,Left,Right,Group\nx,1,2,97,Andesite\ny,1,2,97,Basalt\n");
-    EXPECT_EQ(Look(*doc, 3), (std::pair { 0, 0 })) << "the first look no entry uses";
+    EXPECT_EQ(Look(*doc, 3), (std::pair { 1, 0 })) << "the first look no entry uses";
     EXPECT_EQ(Look(*doc, 4), (std::pair { 3, 0 }));
     EXPECT_EQ(doc->m_legend.UseCount(0, 3), 2);
-    EXPECT_EQ(doc->m_legend.ItemText(0, 0), "Andesite");
+    EXPECT_EQ(doc->m_legend.ItemText(0, 1), "Andesite");
 }
 
 TEST(SampleGroups, ANameAndTwoValuesReadAsTypingThem)

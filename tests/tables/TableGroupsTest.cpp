@@ -11,11 +11,11 @@ TEST_F(TernaryTableTest, APastedGroupColumnGivesEachGroupItsLookAndLegendEntry)
                                           "A\t10\t20\t70\tGranite\nB\t10\t20\t70\tBasalt\nC\t10\t20\t70\tGranite\n");
     Select(3, 1, 3, 1);
     table.OnEditPaste();
-    const std::pair<int, int> looks[] = { { 0, 0 }, { 1, 0 }, { 0, 0 } };
+    const std::pair<int, int> looks[] = { { 1, 0 }, { 2, 0 }, { 1, 0 } };
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ((std::pair { Rec(3 + i).colorId, Rec(3 + i).symbolId }), looks[i]) << i;
-    EXPECT_EQ(Text(3, 5), "0") << "the group is no symbol number";
-    EXPECT_EQ(doc.m_legend.ItemText(0, 0), "Granite");
-    EXPECT_EQ(doc.m_legend.UseCount(0, 0), 2);
-    EXPECT_EQ(doc.m_legend.ItemText(0, 1), "Basalt");
+    EXPECT_EQ(Text(3, 5), "16") << "the group is no symbol number";
+    EXPECT_EQ(doc.m_legend.ItemText(0, 1), "Granite");
+    EXPECT_EQ(doc.m_legend.UseCount(0, 1), 2);
+    EXPECT_EQ(doc.m_legend.ItemText(0, 2), "Basalt");
 }
