@@ -1,6 +1,7 @@
 #include "document/SampleFileReader.h"
 
 #include "document/NumberFormat.h"
+#include "document/SampleGroups.h"
 #include "framework/core/TextEncoding.h"
 
 #include <algorithm>
@@ -83,8 +84,8 @@ bool IsEmptyRecord(const Record& record)
 }
 
 // How well the separator fits: the fields of the first record, how many
-// records have that many fields, and how many have at least the four a
-// sample needs.
+// records have that many fields, and how many have at least the three a
+// sample needs (a name and two values).
 struct Fit {
     std::size_t fields = 0;
     std::size_t agreeing = 0;
@@ -102,7 +103,7 @@ Fit Measure(std::string_view text, char separator)
         if (fit.records++ == 0)
             fit.fields = record.fields.size();
         fit.agreeing += record.fields.size() == fit.fields;
-        fit.wide += record.fields.size() >= 4;
+        fit.wide += record.fields.size() >= 3;
     }
     return fit;
 }
@@ -213,12 +214,13 @@ bool ReadSymbol(const std::vector<std::string>& fields, SymbolColumns columns, S
 bool ReadLine(const Record& record, bool decimalComma, SymbolColumns symbolColumns, SampleLine& sample)
 {
     const auto& fields = record.fields;
-    if (fields.size() < 4)
+    if (fields.size() < 3)
         return false;
     sample.line = record.line;
     sample.name = NameText(fields[0]);
     bool anyValue = false;
-    for (int i = 0; i < 3; ++i) {
+    // A name and two values: the right one is not given, as when typed.
+    for (int i = 0; i < 3 && i + 1 < static_cast<int>(fields.size()); ++i) {
         const std::string text = Trimmed(fields[static_cast<std::size_t>(i + 1)]);
         if (text.empty())
             continue;
@@ -247,6 +249,15 @@ SymbolColumns HeaderSymbolColumns(const std::vector<std::string>& fields)
     return SymbolColumns::None;
 }
 
+// The column a header names "Group", after the three values; 0 for none.
+std::size_t GroupColumn(const std::vector<std::string>& header)
+{
+    for (std::size_t i = 4; i < header.size(); ++i)
+        if (IsGroupTitle(header[i]))
+            return i;
+    return 0;
+}
+
 } // namespace
 
 SampleFile ReadSampleFile(std::string_view bytes)
@@ -261,6 +272,7 @@ SampleFile ReadSampleFile(std::string_view bytes)
     records.erase(std::remove_if(records.begin(), records.end(), IsEmptyRecord), records.end());
     std::size_t first = 0;
     SymbolColumns headerColumns = SymbolColumns::None;
+    std::size_t groupColumn = 0;
     if (!records.empty()) {
         const auto& fields = records.front().fields;
         const auto notNumber = [&](std::size_t i) { return i >= fields.size() || !IsNumber(fields[i], decimalComma); };
@@ -272,6 +284,7 @@ SampleFile ReadSampleFile(std::string_view bytes)
             for (std::size_t i = 0; i < 3; ++i)
                 file.titles[i] = i + 1 < fields.size() ? NameText(Trimmed(fields[i + 1])) : std::string();
             headerColumns = HeaderSymbolColumns(fields);
+            groupColumn = GroupColumn(fields);
             first = 1;
         }
     }
@@ -281,10 +294,13 @@ SampleFile ReadSampleFile(std::string_view bytes)
         const SymbolColumns columns = file.hasHeader ? headerColumns
             : records[i].fields.size() == 5          ? SymbolColumns::TableNumber
                                                      : SymbolColumns::ColorAndSymbol;
-        if (ReadLine(records[i], decimalComma, columns, sample))
+        if (ReadLine(records[i], decimalComma, columns, sample)) {
+            if (groupColumn && groupColumn < records[i].fields.size())
+                sample.group = NameText(Trimmed(records[i].fields[groupColumn]));
             file.samples.push_back(std::move(sample));
-        else
+        } else {
             file.skippedLines.push_back(records[i].line);
+        }
     }
     return file;
 }

@@ -14,6 +14,7 @@ struct SampleLine {
     std::array<float, 3> values { EMPTY_VALUE, EMPTY_VALUE, EMPTY_VALUE }; // top, left, right
     int colorId = -1; // both -1: the line gives no symbol
     int symbolId = -1;
+    std::string group; // UTF-8; empty: the line names no group
 };
 
 // What a CSV or TSV file of samples holds.
@@ -36,11 +37,13 @@ struct SampleFile {
 //
 // Columns: name, top, left, right, then either Color and Symbol (the colour
 // and symbol numbers 0 to 15) or, when a header names only a Symbol column or
-// a line has five fields, the table's Symbol number colour * 16 + symbol. An
-// empty value is not given. With a semicolon or a tab as separator a value
-// may have a decimal comma. A line with fewer than four fields, with no value
-// at all, or with a field that is not a number where one belongs, is skipped;
-// empty lines are passed over silently.
+// a line has five fields, the table's Symbol number colour * 16 + symbol. A
+// header may name a Group column anywhere after the values; each line's
+// field there is its group. An empty value is not given; a line of a name and
+// two values lacks the right value. With a semicolon or a tab as separator a
+// value may have a decimal comma. A line with fewer than three fields, with
+// no value at all, or with a field that is not a number where one belongs,
+// is skipped; empty lines are passed over silently.
 SampleFile ReadSampleFile(std::string_view bytes);
 
 // True for the names File Open treats as samples: .csv, .tsv and .txt.

@@ -1,6 +1,7 @@
 #include "document/SampleImport.h"
 
 #include "document/CTernaryDoc.h"
+#include "document/SampleGroups.h"
 #include "framework/core/FileAccess.h"
 #include "framework/core/MessageBox.h"
 
@@ -9,8 +10,9 @@
 #include <QLocale>
 
 #include <new>
+#include <tuple>
 
-void EnterSample(CTernaryDoc& doc, int slot, const SampleLine& line)
+void EnterSample(CTernaryDoc& doc, int slot, const SampleLine& line, GroupLooks* looks)
 {
     SampleRecord& rec = doc.GetSample(slot);
     rec.Empty();
@@ -35,14 +37,17 @@ void EnterSample(CTernaryDoc& doc, int slot, const SampleLine& line)
 
     const bool hasSymbol = line.colorId != -1 || line.symbolId != -1;
     const bool complete = IsGiven(rec.top) && IsGiven(rec.left) && IsGiven(rec.right);
+    const bool grouped = !line.group.empty() && looks;
     if (hasSymbol) {
         rec.colorId = line.colorId;
         rec.symbolId = line.symbolId;
+    } else if (grouped) {
+        std::tie(rec.colorId, rec.symbolId) = looks->Look(line.group);
     } else if (complete) {
         rec.colorId = rec.symbolId = 0;
     }
     if (rec.colorId != -1)
-        doc.m_legend.UpdateForSample(rec.symbolId, rec.colorId, -1, -1, rec.name);
+        doc.m_legend.UpdateForSample(rec.symbolId, rec.colorId, -1, -1, grouped ? line.group : rec.name);
     rec.row = slot;
 }
 
@@ -52,10 +57,11 @@ SlotRange AppendSamples(CTernaryDoc& doc, const std::vector<SampleLine>& lines)
     SlotRange range;
     range.first = last + 1;
     range.last = last;
+    GroupLooks looks(doc.m_legend);
     for (const SampleLine& line : lines) {
         if (!doc.EnsureSampleSlot(range.last + 1))
             break;
-        EnterSample(doc, ++range.last, line);
+        EnterSample(doc, ++range.last, line, &looks);
     }
     if (range.Count() > 0)
         doc.SetModifiedFlag(true);

@@ -9,13 +9,16 @@
 class QIODevice;
 
 class CTernaryDoc;
+class GroupLooks;
 
 // Enters a line into an empty slot as typing its fields into that row of the
 // sample table would, name first: with auto-add on, a line with exactly two
 // values gets the third (100 minus the other two); a complete line without a
 // symbol of its own gets colour 0 and symbol 0; the legend counts the pair,
-// and a new entry is named after the sample. Views are not updated.
-void EnterSample(CTernaryDoc& doc, int slot, const SampleLine& line);
+// and a new entry is named after the sample. A line of a group without a
+// symbol of its own takes the group's look from looks, and its legend entry
+// is named after the group. Views are not updated.
+void EnterSample(CTernaryDoc& doc, int slot, const SampleLine& line, GroupLooks* looks = nullptr);
 
 // The slots an append filled: first to last, both included; none when
 // first > last.
@@ -26,7 +29,8 @@ struct SlotRange {
 };
 
 // One document operation: enters the lines into the slots after the last
-// one in use, in order, and marks the document modified when any was
+// one in use, in order (groups take their looks as GroupLooks gives them,
+// keeping those the legend already names), and marks the document modified when any was
 // entered. Lines beyond the last slot are left out (see the range's count).
 SlotRange AppendSamples(CTernaryDoc& doc, const std::vector<SampleLine>& lines);
 

@@ -25,6 +25,14 @@ inline constexpr std::array<COLORREF, 16> kColorTable {
     RGB(128, 0, 128),
 };
 
+// The names the palette shows for colours 0 to 15 and symbols 0 to 15
+// ("red", "circle"); a sample's look reads "red circle".
+inline constexpr std::array<const char*, 16> kColorNames { "black", "red", "gold", "orange", "brown", "green", "lime",
+    "sky blue", "royal blue", "blue", "turquoise", "sea green", "steel blue", "lavender", "magenta", "purple" };
+inline constexpr std::array<const char*, 16> kSymbolNames { "circle", "filled circle", "square", "filled square",
+    "diamond", "filled diamond", "down triangle", "filled down triangle", "up triangle", "filled up triangle", "cross",
+    "circle with plus", "circle with bar", "square with plus", "octagon", "diamond with plus" };
+
 // Index into the colour table: colorId modulo 16, 0 for a negative colorId.
 constexpr int ColorIndex(int colorId) { return colorId < 0 ? 0 : colorId % 16; }
 

@@ -68,6 +68,9 @@ public:
     // The selection as tab-separated text, CR LF after every row; empty when
     // the selection is not valid.
     QString GetSelectionText();
+    // The selection as an HTML table for spreadsheets, offered beside the
+    // text; none (empty) in a plain table.
+    virtual QString GetSelectionHtml() { return QString(); }
     void OnEditCopy();
     void OnEditCut();
     virtual void OnEditPaste();
@@ -91,9 +94,10 @@ public:
     void OnLButtonDblClk(CPoint point) override;
 
 protected:
-    // Clipboard access, replaceable in tests. Writing reports whether the
-    // clipboard took the text; reading whether there was any text.
-    virtual bool WriteClipboardText(const QString& text);
+    // Clipboard access, replaceable in tests. Writing (the text, and the
+    // HTML when there is one) reports whether the clipboard took the text;
+    // reading whether there was any text.
+    virtual bool WriteClipboard(const QString& text, const QString& html);
     virtual bool ReadClipboardText(QString& text);
 
     CCellStore m_cells;

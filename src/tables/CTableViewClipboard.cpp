@@ -11,12 +11,19 @@
 
 #include <algorithm>
 
-bool CTableView::WriteClipboardText(const QString& text)
+bool CTableView::WriteClipboard(const QString& text, const QString& html)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
         return false;
-    clipboard->setText(text);
+    if (html.isEmpty()) {
+        clipboard->setText(text);
+    } else {
+        auto* data = new QMimeData;
+        data->setText(text);
+        data->setHtml(html);
+        clipboard->setMimeData(data);
+    }
     // The clipboard reports no failure; reading the text back tells.
     return clipboard->text() == text;
 }
@@ -50,7 +57,7 @@ QString CTableView::GetSelectionText()
 
 void CTableView::OnEditCopy()
 {
-    if (!WriteClipboardText(GetSelectionText()))
+    if (!WriteClipboard(GetSelectionText(), GetSelectionHtml()))
         MessageBox(QStringLiteral("Unable to set Clipboard data"), MsgIcon::None, MsgButtons::Ok);
 }
 

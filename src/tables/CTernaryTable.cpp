@@ -49,6 +49,7 @@ void CTernaryTable::RegisterCommands()
     OnCommand(ID_EDIT_PASTE, [this] { OnEditPaste(); });
     OnCommand(ID_EDIT_CLEAR, [this] { ClearSelection(); });
     OnCommand(ID_EDIT_FILL_DOWN, [this] { OnFillDown(); });
+    RegisterRowCommands();
     OnCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
     OnCommand(ID_SHOW_COLOR_PALETTE, [this] { ShowPalette(ISymbolPalette::ColorPage); });
@@ -147,6 +148,7 @@ void CTernaryTable::OnUpdate(CView* sender, long hint, void* hintObject)
 {
     if (hint == CTernaryDoc::kHintStateRestored && hintObject) {
         const auto* state = static_cast<const DocumentState*>(hintObject);
+        FitRowsToDocument();
         for (int row : state->Rows())
             LoadRowsFromDocument(row, row);
         if (state->HasSettings())

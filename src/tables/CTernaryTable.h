@@ -1,11 +1,16 @@
 #pragma once
 
+#include "document/SampleRows.h"
 #include "framework/core/CCmdTarget.h"
 #include "framework/core/ISampleTable.h"
 #include "tables/CTableView.h"
 
 #include <QStringList>
 
+#include <utility>
+#include <vector>
+
+class GroupLooks;
 class ISymbolPalette;
 class CTernaryDoc;
 
@@ -62,6 +67,32 @@ public:
     void OnEditPaste() override;
     // Copies the top row of the selection into the rows below it.
     void OnFillDown();
+    // The selection as an HTML table (CTernaryTableHtml.cpp): the column
+    // headers as shown, names as text, values as numbers, the symbol as its
+    // look in words ("red circle").
+    QString GetSelectionHtml() override;
+
+    // ---- Whole rows (CTernaryTableRows.cpp) -----------------------------
+    // As many empty rows as are selected, inserted above the selection.
+    void OnInsertRows();
+    // The selected rows removed; the samples below move up.
+    void OnDeleteRows();
+    // Sorts rows first to last (all samples when first > last) by the keys.
+    void SortRows(int first, int last, const std::vector<SortKey>& keys);
+    // The rows a sort takes: the selected rows when the selection spans
+    // more than one row, else none (first > last).
+    std::pair<int, int> SelectedRowSpan() const;
+    // Selects every cell in use.
+    void OnSelectAll();
+    // Selects the row of the next sample, after the current row and round
+    // to the top, whose name holds the text (any case); a message when
+    // none does. Remembers the text for FindNext.
+    bool FindSample(const QString& text);
+    bool FindNext() { return FindSample(m_findText); }
+    const QString& FindText() const { return m_findText; }
+    // The table's rows as the document's samples need them: at least kRows,
+    // and one empty row past the last sample.
+    void FitRowsToDocument();
 
     // The row's symbol cell with this colour (or symbol) and the old symbol
     // (colour); a row that had none gets symbol (colour) 0.
@@ -102,6 +133,9 @@ public:
 
 private:
     void RegisterCommands();
+    void RegisterRowCommands();
+    // After rows moved in the document: rows first to last again from it.
+    void ReloadRows(int first, int last);
     // Default column widths, widened where the grid font needs more room
     // for the usual texts ("33.3333", "Granite A", "Symbol", " 2000").
     void SetDefaultColumnWidths();
@@ -113,6 +147,11 @@ private:
     // The first line of a pasted block is a header: its fields in the value
     // columns hold no number. left is the column the block starts in.
     bool IsHeaderLine(const QStringList& fields, int left) const;
+    // The field of a pasted header titled "Group" that lands right of the
+    // values; -1 for none. (CTernaryTableGroups.cpp)
+    int GroupField(const QStringList& header, int left) const;
+    // Gives the row its group's look; a new legend entry takes the group's name.
+    void ApplyGroupLook(int row, const QString& group, GroupLooks& looks);
     // A data cell of the symbol column lies under the point.
     bool IsOnSymbolCell(CPoint point) const;
     // The row header column wide enough for the highest row number.
@@ -125,4 +164,5 @@ private:
     // While a pasted line that has a symbol field of its own is stored, its
     // values do not give the default symbol first.
     bool m_lineHasSymbol = false;
+    QString m_findText;
 };

@@ -6,11 +6,13 @@
 #include "document/CTernaryDoc.h"
 #include "document/DocumentChange.h"
 #include "document/NumberFormat.h"
+#include "document/SampleGroups.h"
 #include "framework/core/TextEncoding.h"
 #include "framework/gui/CStatusBar.h"
 #include "tables/ClipboardFields.h"
 
 #include <algorithm>
+#include <optional>
 
 CellRange CTernaryTable::DataSelection() const
 {
@@ -91,6 +93,13 @@ void CTernaryTable::OnEditPaste()
                 .arg(lines.front().join(QLatin1Char(' ')).simplified()));
     }
 
+    // A header's Group column gives each line its group's look.
+    const int groupField = firstLine ? GroupField(lines.front(), sel.left) : -1;
+    CTernaryDoc* doc = GetDocument();
+    std::optional<GroupLooks> looks;
+    if (groupField >= 0 && doc)
+        looks.emplace(doc->m_legend);
+
     // Fields right of the table are dropped and the line goes on; the paste
     // ends below the last row.
     int lastRow = sel.top;
@@ -101,9 +110,13 @@ void CTernaryTable::OnEditPaste()
         if (row >= kMaxRows)
             break;
         GrowToRow(row - 1);
-        const QStringList& fields = lines[i];
+        QStringList& fields = lines[i];
+        const QString group = looks && groupField < fields.size() ? fields[groupField].trimmed() : QString();
+        if (looks && groupField < fields.size())
+            fields[groupField].clear(); // not a column of the table
         const int symbolField = kSymbolCol - sel.left;
-        m_lineHasSymbol = symbolField >= 0 && symbolField < fields.size() && !fields[symbolField].isEmpty();
+        const bool ownSymbol = symbolField >= 0 && symbolField < fields.size() && !fields[symbolField].isEmpty();
+        m_lineHasSymbol = ownSymbol || !group.isEmpty();
         for (int f = 0; f < fields.size(); ++f) {
             const int col = sel.left + f;
             if (col >= GetColCount())
@@ -112,6 +125,8 @@ void CTernaryTable::OnEditPaste()
                 SetCellText(row, col, fields[f]);
             maxCol = std::max(maxCol, col);
         }
+        if (!group.isEmpty() && !ownSymbol)
+            ApplyGroupLook(row, group, *looks);
         m_lineHasSymbol = false;
         lastRow = row;
     }

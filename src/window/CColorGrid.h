@@ -10,4 +10,5 @@ public:
 
 protected:
     void PaintSwatch(CDC& dc, int k, const CRect& rect) override;
+    QString SwatchName(int k) const override;
 };

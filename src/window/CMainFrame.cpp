@@ -89,6 +89,7 @@ CMainFrame::CMainFrame(CTernaryDoc* doc, QWidget* parent)
     CreateClient();
     RegisterUndoCommands();
     RegisterDiagramCommands();
+    RegisterTableCommands();
 
     OnCommand(ID_VIEW_TOOLBAR, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); });
     OnUpdateCommand(ID_VIEW_TOOLBAR, [this](CCmdUI& ui) { ui.SetCheck(m_toolBar->isVisible()); });
@@ -155,6 +156,12 @@ void CMainFrame::CreateMenus()
     edit->addSeparator();
     add(edit, ID_EDIT_CLEAR);
     add(edit, ID_EDIT_FILL_DOWN);
+    edit->addSeparator();
+    for (int id : { ID_EDIT_INSERT_ROWS, ID_EDIT_DELETE_ROWS, ID_EDIT_SORT })
+        add(edit, id);
+    edit->addSeparator();
+    for (int id : { ID_EDIT_SELECT_ALL, ID_EDIT_FIND, ID_EDIT_FIND_NEXT })
+        add(edit, id);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     add(view, ID_VIEW_TOOLBAR);

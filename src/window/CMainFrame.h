@@ -84,6 +84,9 @@ private:
     // the file dialogs.
     void AddDiagramMenu(QMenu* view);
     void RegisterDiagramCommands();
+    // The table's row commands from either pane, Sort and Find with their
+    // dialogs (CMainFrameTable.cpp).
+    void RegisterTableCommands();
     void OnFocusChanged(QWidget* old, QWidget* now);
     // A key on the plot: the Legend dialog, modal; OK repaints the plot.
     void OnLegendDialog();

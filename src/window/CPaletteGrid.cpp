@@ -59,6 +59,7 @@ void CPaletteGrid::mouseMoveEvent(QMouseEvent* event)
     if (m_hover >= 0)
         update(ToQRect(SwatchRect(m_hover)));
     m_hover = index;
+    setToolTip(SwatchName(index));
 }
 
 void CPaletteGrid::mousePressEvent(QMouseEvent* event)

@@ -37,6 +37,8 @@ public:
 protected:
     // Paints swatch k into rect.
     virtual void PaintSwatch(CDC& dc, int k, const CRect& rect) = 0;
+    // The name of swatch k, shown as the tooltip of the swatch under the pointer.
+    virtual QString SwatchName(int k) const = 0;
 
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -48,7 +48,7 @@ TEST(SampleFileTest, ReadsSpreadsheetFiles)
             { "Top", "Left", "Right" }, { "A|33.3333|33.3333|33.3334|2|3", "B|1234.5|2|3|-1|-1" }, {} },
         { "semicolons and decimal commas, no header, bad rows by line",
             "a;12,5;30;57,5\n\nb;x;1;2\nc;1;2\nd;1%;2;3;1;16\ne;;;\nf;1;2;97\n", ';', {},
-            { "a|12.5|30|57.5|-1|-1", "f|1|2|97|-1|-1" }, { 3, 4, 5, 6 } },
+            { "a|12.5|30|57.5|-1|-1", "c|1|2||-1|-1", "f|1|2|97|-1|-1" }, { 3, 5, 6 } },
         { "a comma file: commas in numbers group thousands only", "p,\"1,234\",2,3\nq,\"1,5\",2,3\n", ',', {},
             { "p|1234|2|3|-1|-1" }, { 2 } },
     };

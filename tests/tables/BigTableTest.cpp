@@ -36,6 +36,13 @@ TEST_F(TernaryTableTest, TheTableGrowsPastTheLastSample)
     EXPECT_EQ(Text(5, 5), "18") << "colour 1, symbol 2";
     EXPECT_EQ(Text(1, 1), "") << "nothing of the table before is left";
     EXPECT_GT(table.GetColWidth(0), standardHeader);
+    // No row to insert: the last sample cannot move down.
+    Select(1, 1, 1, 1);
+    boxes.Clear();
+    table.OnInsertRows();
+    EXPECT_EQ(boxes.Texts(), std::vector<QString> { "Unable to insert 1 row: the samples below would move past row "
+                                                     "1,000,000, the last row of the table." });
+    EXPECT_EQ(Text(1000000, 1), "b");
 
     doc.OnNewDocument();
     doc.SendInitialUpdate();

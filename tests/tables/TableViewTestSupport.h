@@ -26,9 +26,9 @@ public:
         (void)QTest::qWaitForWindowExposed(this);
     }
 
-    bool WriteClipboardText(const QString& text) override
+    bool WriteClipboard(const QString& text, const QString& html) override
     {
-        return clipboardFails ? false : CTableView::WriteClipboardText(text);
+        return clipboardFails ? false : CTableView::WriteClipboard(text, html);
     }
 
     void Select(int top, int left, int bottom, int right) { GetSelection() = CellRange(top, left, bottom, right); }

@@ -41,6 +41,7 @@ TEST(PaletteGeometry, ColourPagePaintsTheColourTableAndTheHoverFrame)
     EXPECT_EQ(image.pixelColor(90, 89), QColor(200, 200, 200));
     EXPECT_EQ(image.pixelColor(37, 37), QColor(0, 128, 0)) << "colour 5 in swatch 5";
     EXPECT_EQ(grid.HoverIndex(), 1);
+    EXPECT_EQ(grid.toolTip(), "red") << "the name a copied sample's look is given in";
     EXPECT_EQ(image.pixelColor(28, 6), QColor(255, 255, 200)) << "frame of the hovered swatch";
     EXPECT_EQ(image.pixelColor(37, 15), QColor(245, 0, 0)) << "inside of swatch 1";
 }

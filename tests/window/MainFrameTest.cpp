@@ -3,9 +3,10 @@
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CCommandRouter.h"
 #include "framework/gui/CStatusBar.h"
+#include "framework/gui/CommandTable.h"
 #include "support/TestSupport.h"
-#include "window/CMainFrame.h"
 #include "tables/CTernaryTable.h"
+#include "window/CMainFrame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,8 @@
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QToolBar>
+
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -107,4 +110,11 @@ TEST_F(MainFrameTest, StatusBarShowsReadyPromptsAndPaneTexts)
     EXPECT_EQ(bar->MessageText(), "Ready");
     CStatusBar::SetWindowStatusText(frame.Splitter(), "from a pane");
     EXPECT_EQ(bar->MessageText(), "from a pane");
+}
+
+TEST(CommandTableTest, EveryCommandHasItsOwnNumber)
+{
+    std::set<int> ids;
+    for (const CommandInfo& info : CommandTable())
+        EXPECT_TRUE(ids.insert(info.id).second) << info.menuText;
 }

@@ -34,6 +34,12 @@ constexpr int ID_SHOW_COLOR_PALETTE = 32773;
 constexpr int ID_SHOW_SYMBOL_PALETTE = 32774;
 constexpr int ID_TOGGLE_PALETTE = 32776;
 constexpr int ID_EDIT_FILL_DOWN = 32795;
+constexpr int ID_EDIT_INSERT_ROWS = 32910;
+constexpr int ID_EDIT_DELETE_ROWS = 32911;
+constexpr int ID_EDIT_SORT = 32912;
+constexpr int ID_EDIT_SELECT_ALL = 32913;
+constexpr int ID_EDIT_FIND = 32914;
+constexpr int ID_EDIT_FIND_NEXT = 32915;
 
 // Document commands.
 constexpr int ID_ENLARGE_PLOT = 32778;

@@ -1,0 +1,133 @@
+// Whole rows in the sample table: insert, delete and sort move the
+// document's records with their rows, keep the legend's counts and are
+// undone as one step; Select All and Find.
+#include "tables/TernaryTableFixture.h"
+
+#include "document/PlotFile.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QUndoStack>
+
+#include <functional>
+
+namespace {
+
+// Rows 1 to 7 as the table shows them, one letter per row: the name, or '.'
+// for a row not in use; the document's slots must agree.
+std::string Rows(CTernaryTable& table, CTernaryDoc& doc)
+{
+    std::string rows;
+    for (int r = 1; r <= 7; ++r) {
+        const SampleRecord& rec = doc.GetSample(r);
+        EXPECT_EQ(rec.InUse() ? rec.row : r, r) << "slot " << r;
+        EXPECT_EQ(table.GetCellText(r, 1), QString::fromStdString(rec.name)) << "row " << r;
+        rows += rec.InUse() ? (rec.name.empty() ? '?' : rec.name[0]) : '.';
+    }
+    return rows;
+}
+
+} // namespace
+
+TEST_F(TernaryTableTest, InsertAndDeleteMoveWholeRowsAndAreOneStepEach)
+{
+    doc.EnableUndo();
+    // A and D share colour 1, B is alone on colour 2, C has no symbol.
+    QGuiApplication::clipboard()->setText("A\t10\t20\t70\t16\nB\t10\t20\t70\t32\nC\nD\t1\t1\t98\t16\n");
+    Select(1, 1, 1, 1);
+    table.OnEditPaste();
+    ASSERT_EQ(Rows(table, doc), "ABCD...");
+    doc.GetUndoStack()->clear();
+    const std::string bytes = SavePlotFileBytes(doc);
+
+    const struct {
+        int top, bottom;
+        bool insert;
+        const char* rows;
+        int redCount, blueCount; // the legend's counts of colours 1 and 2
+    } cases[] = {
+        { 2, 3, true, "A..BCD.", 2, 1 },
+        { 4, 6, true, "ABC...D", 2, 1 }, // the empty row 5 and 6 add to the count
+        { 5, 5, true, "ABCD...", 2, 1 }, // below the last sample: nothing moves
+        { 2, 3, false, "AD.....", 2, 0 },
+        { 4, 9, false, "ABC....", 1, 1 },
+        { 1, 1, false, "BCD....", 1, 1 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rows);
+        Select(c.top, 2, c.bottom, 3);
+        c.insert ? table.OnInsertRows() : table.OnDeleteRows();
+        EXPECT_EQ(Rows(table, doc), c.rows);
+        EXPECT_EQ(doc.m_legend.UseCount(0, 1), c.redCount);
+        EXPECT_EQ(doc.m_legend.UseCount(0, 2), c.blueCount);
+        const bool changed = std::string(c.rows) != "ABCD...";
+        EXPECT_EQ(doc.GetUndoStack()->count(), changed ? 1 : 0);
+        doc.GetUndoStack()->undo();
+        EXPECT_EQ(SavePlotFileBytes(doc), bytes);
+        EXPECT_EQ(Rows(table, doc), "ABCD...");
+        doc.GetUndoStack()->clear();
+    }
+
+    // Past row 2,000 the table follows its last sample, one empty row below.
+    Type(2000, 1, "Z");
+    Select(1, 1, 3, 1);
+    table.OnInsertRows();
+    EXPECT_EQ(Text(2003, 1), "Z");
+    EXPECT_EQ(table.GetRowCount(), 2005);
+    Select(1, 1, 4, 1);
+    table.OnDeleteRows();
+    EXPECT_EQ(Text(1999, 1), "Z");
+    EXPECT_EQ(table.GetRowCount(), 2001);
+    doc.GetUndoStack()->undo();
+    EXPECT_EQ(table.GetRowCount(), 2005);
+    doc.GetUndoStack()->undo();
+    EXPECT_EQ(table.GetRowCount(), 2002);
+    EXPECT_EQ(Text(2000, 1), "Z");
+}
+
+TEST_F(TernaryTableTest, SortIsOneStepOverAllSamplesOrTheSelectedRows)
+{
+    doc.EnableUndo();
+    // Row 5 has no name.
+    QGuiApplication::clipboard()->setText("S10\t1\nS2\t3\n\nS1\t2\n\t5\n");
+    Select(1, 1, 1, 1);
+    table.OnEditPaste();
+    doc.GetUndoStack()->clear();
+    ASSERT_EQ(Rows(table, doc), "SS.S?..");
+    const std::string bytes = SavePlotFileBytes(doc);
+
+    table.SortRows(1, 0, { { SortColumn::Name, false } });
+    EXPECT_EQ(Text(1, 1) + "|" + Text(2, 1) + "|" + Text(3, 1), "S1|S2|S10");
+    EXPECT_EQ(Rows(table, doc), "SSS?...");
+    EXPECT_EQ(doc.GetUndoStack()->count(), 1);
+    doc.GetUndoStack()->undo();
+    EXPECT_EQ(SavePlotFileBytes(doc), bytes);
+
+    // Only rows 2 to 4, by the top value descending: the empty row ends the range.
+    Select(2, 1, 4, 5);
+    const auto [first, last] = table.SelectedRowSpan();
+    table.SortRows(first, last, { { SortColumn::Top, true } });
+    EXPECT_EQ(Rows(table, doc), "SSS.?..");
+    EXPECT_EQ(Text(1, 1) + "|" + Text(2, 1) + "|" + Text(3, 1), "S10|S2|S1");
+}
+
+TEST_F(TernaryTableTest, SelectAllTakesTheRowsInUseAndFindWalksTheNamesRoundToTheTop)
+{
+    QGuiApplication::clipboard()->setText("Granite A\nBasalt\nGRANITE B\n");
+    Select(4, 1, 4, 1);
+    table.OnEditPaste();
+    table.OnSelectAll();
+    EXPECT_EQ(table.GetSelection(), CellRange(1, 1, 6, 5));
+
+    Select(5, 1, 5, 1);
+    EXPECT_TRUE(table.FindSample("granite"));
+    EXPECT_EQ(table.GetSelection(), CellRange(6, 1, 6, 5));
+    const int expected[] = { 4, 6, 4 };
+    for (int row : expected) {
+        EXPECT_TRUE(table.FindNext());
+        EXPECT_EQ(table.GetSelection().top, row);
+    }
+    EXPECT_FALSE(table.FindSample("gabbro"));
+    EXPECT_EQ(boxes.Texts(), std::vector<QString> { "No sample name holds \"gabbro\"." });
+    EXPECT_EQ(table.GetSelection().top, 4);
+}
