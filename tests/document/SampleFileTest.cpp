@@ -48,9 +48,14 @@ TEST(SampleFileTest, ReadsSpreadsheetFiles)
             { "Top", "Left", "Right" }, { "A|33.3333|33.3333|33.3334|2|3", "B|1234.5|2|3|-1|-1" }, {} },
         { "semicolons and decimal commas, no header, bad rows by line",
             "a;12,5;30;57,5\n\nb;x;1;2\nc;1;2\nd;1%;2;3;1;16\ne;;;\nf;1;2;97\n", ';', {},
-            { "a|12.5|30|57.5|-1|-1", "f|1|2|97|-1|-1" }, { 3, 4, 5, 6 } },
+            { "a|12.5|30|57.5|-1|-1", "e||||-1|-1", "f|1|2|97|-1|-1" }, { 3, 4, 5 } },
         { "a comma file: commas in numbers group thousands only", "p,\"1,234\",2,3\nq,\"1,5\",2,3\n", ',', {},
             { "p|1234|2|3|-1|-1" }, { 2 } },
+        { "colour and symbol numbers are checked before they are converted",
+            "a,1,2,3,15,15\nb,1,2,3,16,0\nc,1,2,3,2147483648,0\nd,1,2,3,0,1e30\ne,1,2,3,-1,0\nf,1,2,3,0.5,0\n", ',', {},
+            { "a|1|2|3|15|15" }, { 2, 3, 4, 5, 6 } },
+        { "five fields: the table's Symbol number", "a,1,2,3,255\nb,1,2,3,256\nc,1,2,3,4294967296\n", ',', {},
+            { "a|1|2|3|15|15" }, { 2, 3 } },
     };
     for (const Case& c : cases) {
         const SampleFile file = ReadSampleFile(c.bytes);
