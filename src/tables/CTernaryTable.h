@@ -125,4 +125,6 @@ private:
     // While a pasted line that has a symbol field of its own is stored, its
     // values do not give the default symbol first.
     bool m_lineHasSymbol = false;
+    // While a paste runs, the names it cut (told once at its end); null otherwise.
+    int* m_pasteCuts = nullptr;
 };
