@@ -36,63 +36,72 @@ struct Record {
 template <class OnRecord> void SplitRecords(std::string_view text, char separator, bool keep, OnRecord&& onRecord)
 {
     Record current;
-    bool quoted = false;
-    bool fieldStarted = false;
-    int line = 1;
     current.line = 1;
-    auto add = [&](char c) {
+    int line = 1;
+    // Adds a run of a field's characters at once.
+    auto add = [&](std::string_view run) {
         if (keep && current.fieldCount < kKeptFields)
-            current.fields[current.fieldCount] += c;
-        if (c != ' ' && c != '\t')
-            current.blank = false;
-    };
-    auto endField = [&] {
-        ++current.fieldCount;
-        fieldStarted = false;
+            current.fields[current.fieldCount] += run;
+        for (std::size_t k = 0; current.blank && k < run.size(); ++k)
+            current.blank = run[k] == ' ' || run[k] == '\t';
     };
     auto endRecord = [&] {
-        endField();
+        ++current.fieldCount;
         onRecord(static_cast<const Record&>(current));
-        for (std::size_t i = 0; i < kKeptFields; ++i) {
-            current.fields[i].clear();
-            current.quoted[i] = false;
+        for (std::size_t f = 0; f < kKeptFields && f < current.fieldCount; ++f) {
+            current.fields[f].clear();
+            current.quoted[f] = false;
         }
         current.fieldCount = 0;
         current.blank = true;
     };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"') {
-                if (i + 1 < text.size() && text[i + 1] == '"') {
-                    add('"');
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                if (c == '\n' || (c == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
-                    ++line;
-                add(c);
-            }
-        } else if (c == '"' && !fieldStarted) {
-            quoted = true;
-            fieldStarted = true;
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i < size) {
+        // At the start of a field.
+        if (text[i] == '"') {
             if (current.fieldCount < kKeptFields)
                 current.quoted[current.fieldCount] = true;
-        } else if (c == separator) {
-            endField();
-        } else if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            endRecord();
-            current.line = ++line;
-        } else {
-            add(c);
-            fieldStarted = true;
+            ++i;
+            for (;;) {
+                const std::size_t quote = std::min(text.find('"', i), size);
+                const std::string_view run = text.substr(i, quote - i);
+                for (std::size_t k = 0; k < run.size(); ++k)
+                    if (run[k] == '\n' || (run[k] == '\r' && (i + k + 1 >= size || text[i + k + 1] != '\n')))
+                        ++line;
+                add(run);
+                i = std::min(quote + 1, size); // an unclosed quote runs to the end
+                if (i < size && text[i] == '"') {
+                    add("\"");
+                    ++i;
+                    continue;
+                }
+                break;
+            }
         }
+        // The rest of the field, up to a separator or a line end; a quote
+        // here is an ordinary character.
+        std::size_t end = i;
+        while (end < size && text[end] != separator && text[end] != '\n' && text[end] != '\r')
+            ++end;
+        add(text.substr(i, end - i));
+        if (end >= size) {
+            i = end;
+            break;
+        }
+        if (text[end] == separator) {
+            ++current.fieldCount;
+            i = end + 1;
+            if (i >= size) // a separator at the very end still ends a field
+                endRecord();
+            continue;
+        }
+        i = end + (text[end] == '\r' && end + 1 < size && text[end + 1] == '\n' ? 2 : 1);
+        endRecord();
+        current.line = ++line;
+        continue;
     }
-    if (fieldStarted || current.fieldCount > 0 || !current.blank)
+    if (i >= size && (current.fieldCount > 0 || !current.blank || (size > 0 && text[size - 1] == '"')))
         endRecord();
 }
 
@@ -172,7 +181,8 @@ std::string NameText(std::string_view bytes, bool quoted, int& cutTexts)
 {
     if (quoted && !bytes.empty() && bytes.front() == '\'' && IsFormulaLike(bytes.substr(1)))
         bytes.remove_prefix(1);
-    std::string name = EncodeText(DecodeText(bytes));
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    std::string name = ascii ? std::string(bytes) : EncodeText(DecodeText(bytes));
     std::replace(name.begin(), name.end(), '\n', ' ');
     std::replace(name.begin(), name.end(), '\r', ' ');
     cutTexts += HoldToStoredLength(name);
@@ -321,15 +331,16 @@ SampleFile ReadSampleFile(std::string_view bytes)
         const SymbolColumns columns = file.hasHeader ? headerColumns
             : record.fieldCount == 5                 ? SymbolColumns::TableNumber
                                                      : SymbolColumns::ColorAndSymbol;
-        SampleLine sample;
-        if (!ReadLine(record, decimalComma, columns, sample, file.cutTexts)) {
-            if (file.skippedCount++ < kSkippedLinesNamed)
-                file.skippedLines.push_back(record.line);
-        } else if (file.samples.size() < kMaxSamplesKept) {
-            file.samples.push_back(std::move(sample));
-        } else {
+        // Past the samples a plot holds, lines are only counted.
+        if (file.samples.size() == kMaxSamplesKept) {
             ++file.samplesNotKept;
+            return;
         }
+        SampleLine sample;
+        if (ReadLine(record, decimalComma, columns, sample, file.cutTexts))
+            file.samples.push_back(std::move(sample));
+        else if (file.skippedCount++ < kSkippedLinesNamed)
+            file.skippedLines.push_back(record.line);
     });
     return file;
 }

@@ -16,8 +16,8 @@ struct SampleLine {
     int symbolId = -1;
 };
 
-// The samples a file may bring: the rows of the fullest plot. Those after
-// are counted, not kept.
+// The samples a file may bring: the rows of the fullest plot. The lines
+// after them are counted, not read.
 inline constexpr std::size_t kMaxSamplesKept = 1'000'000;
 // Skipped lines named in the load report; the others are counted.
 inline constexpr std::size_t kSkippedLinesNamed = 10;
@@ -28,7 +28,7 @@ struct SampleFile {
     bool hasHeader = false;
     std::array<std::string, 3> titles; // the header's top, left and right titles (UTF-8)
     std::vector<SampleLine> samples; // at most kMaxSamplesKept
-    std::size_t samplesNotKept = 0; // sample lines past those
+    std::size_t samplesNotKept = 0; // lines past those, counted as samples without being read
     // Lines with too few fields or values that are not numbers: the first
     // kSkippedLinesNamed of them, and how many there were.
     std::vector<int> skippedLines;

@@ -4,6 +4,7 @@
 
 #include "document/NumberFormat.h"
 #include "document/SampleFileReader.h"
+#include "document/SampleImport.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -92,4 +93,29 @@ TEST(SampleFileTest, OpeningStartsAnUntitledPlotAndImportAppendsUntilTheTableIsF
     EXPECT_EQ(range.first, 3);
     EXPECT_EQ(range.last, 2002) << "the table grows past 2,000 rows";
     EXPECT_TRUE(doc->IsModified());
+}
+
+TEST(SampleFileTest, LinesPastAMillionSamplesAreCountedAndTheReportAgreesInNumber)
+{
+    std::string bytes = "x,1\n";
+    for (int i = 0; i < 12; ++i)
+        bytes += "x,1\n";
+    for (std::size_t i = 0; i < kMaxSamplesKept + 2; ++i)
+        bytes += "a,1,2,3\n";
+    const SampleFile file = ReadSampleFile(bytes);
+    EXPECT_EQ(file.samples.size(), kMaxSamplesKept);
+    EXPECT_EQ(file.samplesNotKept, 2u);
+    EXPECT_EQ(file.skippedCount, 13u);
+    EXPECT_EQ(file.skippedLines, (std::vector<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }));
+    EXPECT_EQ(SampleLoadReport("/d/a.csv", file, 999999),
+        "Read 1,000,002 samples from \"/d/a.csv\".\nSkipped 13 lines with too few fields or values that are "
+        "not numbers: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 3 more.\n3 samples did not fit into the table's "
+        "1,000,000 rows.");
+    SampleFile one;
+    one.samples.resize(2);
+    one.skippedLines = { 4 };
+    one.skippedCount = 1;
+    EXPECT_EQ(SampleLoadReport("/d/a.csv", one, 1),
+        "Read 2 samples from \"/d/a.csv\".\nSkipped 1 line with too few fields or values that are not numbers: "
+        "4.\n1 sample did not fit into the table's 1,000,000 rows.");
 }
