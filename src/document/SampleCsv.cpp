@@ -9,17 +9,18 @@
 namespace {
 
 // A field holding a comma, a quote or a line break is quoted, with its
-// quotes doubled, and so is one with blanks at either end, which the reader
-// would trim otherwise. A text a spreadsheet would run as a formula is quoted and
-// led by a "'", which spreadsheets show as text and ReadSampleFile drops.
-// Texts are held to what the reader keeps.
+// quotes doubled; so is one holding a semicolon or a tab, which the reader
+// could take for the separator, and one with blanks at either end, which it
+// would trim. A text a spreadsheet would run as a formula is quoted and led
+// by a "'", which spreadsheets show as text and ReadSampleFile drops. Texts
+// are held to what the reader keeps.
 void AppendField(std::string& out, const std::string& bytes)
 {
     std::string field = EncodeText(DecodeText(bytes));
     HoldToStoredLength(field);
     if (IsFormulaLike(field))
         field.insert(0, 1, '\'');
-    else if (field.find_first_of(",\"\r\n") == std::string::npos
+    else if (field.find_first_of(",;\t\"\r\n") == std::string::npos
         && (field.empty() || (field.front() != ' ' && field.back() != ' ' && field.back() != '\t'))) {
         out += field;
         return;
