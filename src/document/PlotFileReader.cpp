@@ -2,11 +2,10 @@
 
 #include "document/CTernaryDoc.h"
 #include "document/CanvasPosition.h"
-#include "document/DensityTable.h"
-#include "document/NumberFormat.h"
-#include "document/PlotFileKeys.h"
 #include "document/ClassDiagramFile.h"
 #include "document/ClassDiagramKeys.h"
+#include "document/NumberFormat.h"
+#include "document/PlotFileKeys.h"
 #include "framework/core/CArchive.h"
 #include "framework/core/MessageBox.h"
 
@@ -290,8 +289,10 @@ bool ReadPlotFile(CTernaryDoc& doc, CArchive& archive)
     doc.ResetPlotSettings();
     CTextTableReader& reader = doc.m_tableReader;
     reader.Reset();
-    // Only the tables read below, and no more PlotData rows than are read.
-    reader.KeepOnly({ kPlotData, kAxisData, kPlotOptions, kAnnotation, kLegendInfo, kLegendItems, kFonts },
+    // Only the tables read below (a table added to the file is added here),
+    // and no more PlotData rows than are read.
+    reader.KeepOnly(
+        { kPlotData, kAxisData, kPlotOptions, kAnnotation, kLegendInfo, kLegendItems, kFonts, kClassFields },
         CTernaryDoc::kMaxSampleSlots);
     reader.ReadArchive(archive);
 

@@ -276,10 +276,10 @@ SymbolColumns HeaderSymbolColumns(const Record& record)
 }
 
 // A first line whose value fields hold text and no number, or the line
-// SamplesToCsv writes, whatever its titles.
+// SamplesToCsv writes (with or without its Class column), whatever its titles.
 bool IsHeader(const Record& record, bool decimalComma)
 {
-    if (record.fieldCount == kKeptFields && IsTitle(record, 0, "sample") && IsTitle(record, 4, "color")
+    if (record.fieldCount >= kKeptFields && IsTitle(record, 0, "sample") && IsTitle(record, 4, "color")
         && IsTitle(record, 5, "symbol"))
         return true;
     bool anyText = false;
