@@ -83,14 +83,16 @@ const SymbolStamps::Look& SymbolStamps::FindLook(COLORREF color, int symbolId, i
         look.offset = { left, top };
         look.image = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
         look.image.fill(Qt::transparent);
-        QPainter painter(&look.image);
-        painter.translate(static_cast<double>(phaseX) / kPhases - left, static_cast<double>(phaseY) / kPhases - top);
-        painter.scale(scale, scale);
-        CDC stamp(&painter);
-        stamp.SetAntialiasing(m_dc.IsAntialiased());
-        stamp.SelectBrush(m_brush);
-        DrawSymbol(stamp, color, symbolId, size, 0, 0, 1);
-        painter.end();
+        {
+            QPainter painter(&look.image);
+            painter.translate(
+                static_cast<double>(phaseX) / kPhases - left, static_cast<double>(phaseY) / kPhases - top);
+            painter.scale(scale, scale);
+            CDC stamp(&painter);
+            stamp.SetAntialiasing(m_dc.IsAntialiased());
+            stamp.SelectBrush(m_brush);
+            DrawSymbol(stamp, color, symbolId, size, 0, 0, 1);
+        } // the context gives the painter back its state before the painter ends
         // Every stamp costs its area: only the pixels drawn are kept.
         const QRect drawn = DrawnRect(look.image);
         look.image = drawn.isEmpty() ? QImage() : look.image.copy(drawn);
