@@ -53,6 +53,9 @@ CommandLine ParseCommandLine(const QStringList& args)
             if (!ok || !(cmd.scale >= 0.25 && cmd.scale <= 8.0))
                 return fail(QStringLiteral("--scale needs a number from 0.25 to 8, not \"%1\".").arg(args[i]));
             scaleGiven = true;
+        } else if (QString error; option && TakeFigureSwitch(args, i, cmd, &error)) {
+            if (!error.isEmpty())
+                return fail(error);
         } else if (option
             && (arg.compare("/p", Qt::CaseInsensitive) == 0 || arg.compare("-p", Qt::CaseInsensitive) == 0)) {
             cmd.printSwitch = true;
@@ -64,6 +67,9 @@ CommandLine ParseCommandLine(const QStringList& args)
                 cmd.inputFile = args[++i];
             while (i + 1 < args.size() && !args[i + 1].startsWith("--"))
                 cmd.printArgs << args[++i];
+        } else if (const auto densityError = option ? ParseDensityArgument(args, i, cmd.density) : std::nullopt) {
+            if (!densityError->isEmpty())
+                return fail(*densityError);
         } else if (option && arg.startsWith("--")) {
             return fail(QStringLiteral("Unknown option \"%1\".").arg(arg));
         } else {

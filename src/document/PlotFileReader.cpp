@@ -4,6 +4,7 @@
 #include "document/CanvasPosition.h"
 #include "document/ClassDiagramFile.h"
 #include "document/ClassDiagramKeys.h"
+#include "document/DensityTable.h"
 #include "document/NumberFormat.h"
 #include "document/PlotFileKeys.h"
 #include "framework/core/CArchive.h"
@@ -291,8 +292,8 @@ bool ReadPlotFile(CTernaryDoc& doc, CArchive& archive)
     reader.Reset();
     // Only the tables read below (a table added to the file is added here),
     // and no more PlotData rows than are read.
-    reader.KeepOnly(
-        { kPlotData, kAxisData, kPlotOptions, kAnnotation, kLegendInfo, kLegendItems, kFonts, kClassFields },
+    reader.KeepOnly({ kPlotData, kAxisData, kPlotOptions, kAnnotation, kLegendInfo, kLegendItems, kFonts, kClassFields,
+                        DensityTable::kTable },
         CTernaryDoc::kMaxSampleSlots);
     reader.ReadArchive(archive);
 

@@ -6,15 +6,13 @@
 #include "document/StoredText.h"
 #include "framework/core/TextEncoding.h"
 
-namespace {
-
 // A field holding a comma, a quote or a line break is quoted, with its
 // quotes doubled; so is one holding a semicolon or a tab, which the reader
 // could take for the separator, and one with blanks at either end, which it
 // would trim. A text a spreadsheet would run as a formula is quoted and led
 // by a "'", which spreadsheets show as text and ReadSampleFile drops. Texts
 // are held to what the reader keeps.
-void AppendField(std::string& out, const std::string& bytes)
+void AppendCsvField(std::string& out, const std::string& bytes)
 {
     std::string field = EncodeText(DecodeText(bytes));
     HoldToStoredLength(field);
