@@ -43,9 +43,11 @@ test-asan: deps
 fuzz: deps
 	@CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERNARY_FUZZ=ON \
 		-DTERNARY_TESTS=OFF -DTERNARY_BENCH=OFF >/dev/null
-	@cmake --build build-fuzz -j$(JOBS) --target fuzz_plotfile fuzz_plotpaint
+	@cmake --build build-fuzz -j$(JOBS) --target fuzz_plotfile fuzz_plotpaint fuzz_samplefile fuzz_paste
 	fuzz/run-fuzz build-fuzz/fuzz/fuzz_plotfile $(FUZZ_SECONDS)
 	fuzz/run-fuzz build-fuzz/fuzz/fuzz_plotpaint $(FUZZ_SECONDS)
+	fuzz/run-fuzz build-fuzz/fuzz/fuzz_samplefile $(FUZZ_SECONDS) corpus-samples samples.dict
+	fuzz/run-fuzz build-fuzz/fuzz/fuzz_paste $(FUZZ_SECONDS) corpus-samples samples.dict
 
 install: build
 	cmake --install $(BUILD) --prefix $(or $(PREFIX),/usr/local)

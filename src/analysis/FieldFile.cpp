@@ -13,14 +13,15 @@
 
 namespace {
 
-QString LineList(const std::vector<int>& lines)
+// The first ten of count lines.
+QString LineList(const std::vector<int>& lines, std::size_t count)
 {
     QStringList shown;
     for (std::size_t i = 0; i < lines.size() && i < 10; ++i)
         shown << QString::number(lines[i]);
     QString text = shown.join(QStringLiteral(", "));
-    if (lines.size() > 10)
-        text += QStringLiteral(" and %1 more").arg(lines.size() - 10);
+    if (count > 10)
+        text += QStringLiteral(" and %1 more").arg(count - 10);
     return text;
 }
 
@@ -31,6 +32,7 @@ FieldFileContents ParseFieldFile(std::string_view bytes)
     FieldFileContents contents;
     const SampleFile file = ReadSampleFile(bytes);
     contents.badLines = file.skippedLines;
+    contents.unlistedBadLines = file.skippedCount - file.skippedLines.size();
     std::vector<FieldPolygon> polygons;
     int corners = 0;
     for (const SampleLine& line : file.samples) {
@@ -70,11 +72,12 @@ std::vector<FieldPolygon> LoadFieldFile(const QString& path)
     }
     FieldFileContents contents = ParseFieldFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     QStringList problems;
-    if (!contents.badLines.empty())
+    const std::size_t badLines = contents.badLines.size() + contents.unlistedBadLines;
+    if (badLines > 0)
         problems << QStringLiteral("Skipped %1 %2 without a field name and three numbers that are not negative: %3.")
-                        .arg(contents.badLines.size())
-                        .arg(contents.badLines.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
-                        .arg(LineList(contents.badLines));
+                        .arg(badLines)
+                        .arg(badLines == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+                        .arg(LineList(contents.badLines, badLines));
     for (const std::string& name : contents.shortFields)
         problems << QStringLiteral("The field \"%1\" has fewer than three corners.").arg(QString::fromStdString(name));
     if (contents.fields.empty()) {

@@ -13,6 +13,7 @@
 struct FieldFileContents {
     std::vector<FieldPolygon> fields; // those with at least three corners
     std::vector<int> badLines; // not a name and three numbers, negative, summing to 0, or past kMaxFieldCorners
+    std::size_t unlistedBadLines = 0; // lines the reader skipped past the first it names
     std::vector<std::string> shortFields; // names of fields with fewer than three corners
 };
 

@@ -1,5 +1,8 @@
 #include "app/BatchSession.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <cstdio>
 
 BatchSession::BatchSession()
@@ -10,8 +13,8 @@ BatchSession::BatchSession()
         SetMessageBoxHandler(m_previous);
         return;
     }
-    SetMessageBoxHandler([](const QString& text, MsgIcon, MsgButtons buttons) {
-        QString line = text;
+    SetMessageBoxHandler([this](const QString& text, MsgIcon, MsgButtons buttons) {
+        QString line = m_input.isEmpty() ? text : m_input + QStringLiteral(": ") + text;
         line.replace(QLatin1Char('\n'), QLatin1Char(' '));
         std::fprintf(stderr, "%s\n", line.toUtf8().constData());
         return DefaultAnswer(buttons);
@@ -22,5 +25,11 @@ BatchSession::~BatchSession() { SetMessageBoxHandler(m_previous); }
 
 bool BatchSession::Load(const QString& input)
 {
-    return input.isEmpty() ? m_manager.OnFileNew() : m_manager.OpenDocumentFile(input);
+    if (input.isEmpty())
+        return m_manager.OnFileNew();
+    // A run over many files says which one each message is about.
+    m_input = QDir::toNativeSeparators(QFileInfo(input).absoluteFilePath());
+    const bool loaded = m_manager.OpenDocumentFile(input);
+    m_input.clear();
+    return loaded;
 }

@@ -12,6 +12,7 @@
 // standard error as one line and is answered with its default button. The
 // session's document is opened through the document manager as File Open
 // does; its file dialogs are always cancelled, as nobody is there to answer.
+// While an input loads, its messages start with its full path and a colon.
 class BatchSession {
 public:
     BatchSession();
@@ -32,6 +33,7 @@ private:
     };
 
     MessageBoxHandler m_previous;
+    QString m_input; // the input being loaded, as messages name it
     CTernaryDoc m_doc;
     NoFileDialogs m_dialogs;
     CDocManager m_manager;

@@ -22,24 +22,30 @@ CommandLine ParseCommandLine(const QStringList& args)
         return cmd;
     };
     bool scaleGiven = false;
+    bool optionsEnded = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
+        const bool option = !optionsEnded;
+        if (option && arg == "--") {
+            optionsEnded = true; // what follows is a file name, whatever it starts with
+            continue;
+        }
+        if (option && (arg == "--help" || arg == "-h")) {
             cmd.action = CommandLine::Action::Help;
             return cmd;
         }
-        if (arg == "--save-as" || arg == "--export") {
+        if (option && (arg == "--save-as" || arg == "--export")) {
             if (cmd.action != CommandLine::Action::Window)
                 return fail(QStringLiteral("Only one of --save-as and --export may be given."));
             if (i + 1 >= args.size())
                 return fail(QStringLiteral("%1 needs an output file name.").arg(arg));
             cmd.action = arg == "--save-as" ? CommandLine::Action::SaveAs : CommandLine::Action::Export;
             cmd.outputFile = args[++i];
-        } else if (arg == "--classify") {
+        } else if (option && arg == "--classify") {
             if (i + 1 >= args.size())
                 return fail(QStringLiteral("--classify needs usda-texture, qap or a field file."));
             cmd.classify = args[++i];
-        } else if (arg == "--scale") {
+        } else if (option && arg == "--scale") {
             if (i + 1 >= args.size())
                 return fail(QStringLiteral("--scale needs a number from 0.25 to 8."));
             bool ok = false;
@@ -47,22 +53,24 @@ CommandLine ParseCommandLine(const QStringList& args)
             if (!ok || !(cmd.scale >= 0.25 && cmd.scale <= 8.0))
                 return fail(QStringLiteral("--scale needs a number from 0.25 to 8, not \"%1\".").arg(args[i]));
             scaleGiven = true;
-        } else if (QString error; TakeFigureSwitch(args, i, cmd, &error)) {
+        } else if (QString error; option && TakeFigureSwitch(args, i, cmd, &error)) {
             if (!error.isEmpty())
                 return fail(error);
-        } else if (arg.compare("/p", Qt::CaseInsensitive) == 0 || arg.compare("-p", Qt::CaseInsensitive) == 0) {
+        } else if (option
+            && (arg.compare("/p", Qt::CaseInsensitive) == 0 || arg.compare("-p", Qt::CaseInsensitive) == 0)) {
             cmd.printSwitch = true;
-        } else if (arg.compare("/pt", Qt::CaseInsensitive) == 0 || arg.compare("-pt", Qt::CaseInsensitive) == 0) {
+        } else if (option
+            && (arg.compare("/pt", Qt::CaseInsensitive) == 0 || arg.compare("-pt", Qt::CaseInsensitive) == 0)) {
             cmd.printSwitch = true;
             // /pt FILE PRINTER [DRIVER [PORT]]: the file comes first, the rest names the printer.
             if (i + 1 < args.size() && cmd.inputFile.isEmpty())
                 cmd.inputFile = args[++i];
             while (i + 1 < args.size() && !args[i + 1].startsWith("--"))
                 cmd.printArgs << args[++i];
-        } else if (const auto densityError = ParseDensityArgument(args, i, cmd.density)) {
+        } else if (const auto densityError = option ? ParseDensityArgument(args, i, cmd.density) : std::nullopt) {
             if (!densityError->isEmpty())
                 return fail(*densityError);
-        } else if (arg.startsWith("--")) {
+        } else if (option && arg.startsWith("--")) {
             return fail(QStringLiteral("Unknown option \"%1\".").arg(arg));
         } else {
             if (!cmd.inputFile.isEmpty())
@@ -134,6 +142,7 @@ QString CommandLineUsage()
         "%1"
         "  /p, /pt         print IN on the default printer, or on the named one, without a window\n"
         "  --help          show this text\n"
+        "  --              end of the options: what follows is a file name, even one like -p or --x.tpf\n"
         "\n"
         "Exit status: 0 done, 1 a file could not be read or written or no such printer, 2 a usage error.\n")
         .arg(FigureSwitchUsage());

@@ -13,6 +13,7 @@
 //   either of the two with --classify usda-texture|qap|FIELDS.csv
 //   ternary [IN] --density-grid OUT.csv [--density bins|kernel] [--bins N]
 //   ternary /p FILE, ternary /pt FILE PRINTER ...   print switches
+// "--" ends the options: an argument after it is a file name ("-p", "--x.tpf").
 struct CommandLine {
     enum class Action { Window, SaveAs, Export, DensityGrid, Help, Error };
 

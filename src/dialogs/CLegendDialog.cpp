@@ -1,6 +1,7 @@
 #include "dialogs/CLegendDialog.h"
 
 #include "document/PlotLegend.h"
+#include "document/StoredText.h"
 #include "framework/core/TextEncoding.h"
 #include "dialogs/CLegendGrid.h"
 #include "tables/CSymbolCell.h"
@@ -76,7 +77,7 @@ void CLegendDialog::accept()
         for (int i = 0; i < rows; ++i) {
             QString text = m_grid->GetCellText(i + 1, CLegendGrid::kTextCol);
             text.replace(u';', u',');
-            const std::string bytes = EncodeText(text);
+            const std::string bytes = TypedText(text);
             LegendItem& item = m_legend.Item(i);
             if (item.text != bytes) {
                 item.text = bytes;

@@ -168,8 +168,7 @@ bool CTernaryDoc::OnOpenDocument(const QString& path, QIODevice& device)
     if (file.hasHeader) {
         AxisSettings* axes[] = { &m_topAxis, &m_leftAxis, &m_rightAxis };
         for (std::size_t i = 0; i < 3; ++i)
-            if (!file.titles[i].empty())
-                axes[i]->SetTitle(file.titles[i]);
+            axes[i]->SetTitle(file.titles[i]);
     }
     const SlotRange range = AppendSamples(*this, file.samples);
     SetModifiedFlag(false);

@@ -50,6 +50,9 @@ public:
     // Adds the next value of the row begun last; offset and length lie in
     // the file text. Callers cut values to kMaxValue (see TextCut.h).
     void AddValue(std::size_t offset, std::size_t length);
+    // A row past those the reader keeps.
+    void CountRowNotKept() { ++m_rowsNotKept; }
+    long long RowsNotKept() const { return m_rowsNotKept; }
 
 private:
     struct Span {
@@ -60,4 +63,5 @@ private:
     std::vector<Span> m_values;
     std::vector<std::uint32_t> m_rowStart; // index of each row's first value in m_values
     std::vector<std::uint32_t> m_rowSize; // each row's column count
+    long long m_rowsNotKept = 0;
 };

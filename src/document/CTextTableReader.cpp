@@ -137,8 +137,16 @@ void ParseRow(CTextTable& table, std::string_view text, std::size_t offset)
 
 } // namespace
 
+void CTextTableReader::KeepOnly(std::vector<std::string> names, int maxRows)
+{
+    m_keptNames = std::move(names);
+    m_maxRows = maxRows;
+}
+
 void CTextTableReader::Reset()
 {
+    m_keptNames.clear();
+    m_maxRows = INT_MAX;
     m_files.clear();
     m_currentFile = nullptr;
     m_currentTable = nullptr;
@@ -153,23 +161,11 @@ CTextTableReader::File& CTextTableReader::AddFile(const std::string& path)
     return *m_currentFile;
 }
 
-// Table values are 32-bit offsets into the file text: text beyond 4 GiB
-// is not read.
-void CTextTableReader::AddLine(std::string_view line)
-{
-    std::string& text = m_currentFile->text;
-    if (text.size() + line.size() + 1 >= UINT32_MAX)
-        return;
-    text += line;
-    text += '\n';
-}
-
 bool CTextTableReader::ReadArchive(CArchive& archive, const std::string& path)
 {
-    AddFile(path);
-    std::string line;
-    while (archive.ReadString(line))
-        AddLine(line);
+    // Table values are 32-bit offsets into the file text; an archive never
+    // holds more than kMaxReadBytes.
+    AddFile(path).text = archive.TakeLines();
     Parse();
     return true;
 }
@@ -200,14 +196,27 @@ void CTextTableReader::ParseLine(std::string_view line, std::size_t offset)
 {
     const LineKind kind = ClassifyLine(line);
     if (kind == LineKind::Table) {
-        auto table = std::make_unique<CTextTable>(m_currentFile->text);
-        table->name = Cut(AfterEquals(line), CTextTable::kMaxName);
-        m_filling = table.get();
-        m_currentFile->tables.push_back(std::move(table));
+        std::string name = Cut(AfterEquals(line), CTextTable::kMaxName);
+        const auto& tables = m_currentFile->tables;
+        const bool kept
+            = (m_keptNames.empty() || std::find(m_keptNames.begin(), m_keptNames.end(), name) != m_keptNames.end())
+            && std::none_of(tables.begin(), tables.end(), [&](const auto& table) { return table->name == name; });
+        // The lines of a table that is not kept go nowhere.
+        m_filling = nullptr;
+        if (kept) {
+            auto table = std::make_unique<CTextTable>(m_currentFile->text);
+            table->name = std::move(name);
+            m_filling = table.get();
+            m_currentFile->tables.push_back(std::move(table));
+        }
         return;
     }
     if (!m_filling)
         return; // lines before the first table line go nowhere
+    if ((kind == LineKind::Row || kind == LineKind::Data) && m_filling->RowCount() >= m_maxRows) {
+        m_filling->CountRowNotKept();
+        return;
+    }
     switch (kind) {
     case LineKind::Delimiter: {
         const std::string_view rest = AfterEquals(line);

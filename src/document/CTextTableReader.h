@@ -3,6 +3,7 @@
 #include "document/CTextTable.h"
 #include "framework/core/WinTypes.h"
 
+#include <climits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,8 +26,15 @@ public:
         std::vector<std::unique_ptr<CTextTable>> tables;
     };
 
-    // Forgets every file and table; no current file or table remains.
+    // Forgets every file and table; no current file or table remains, and
+    // KeepOnly's limits are lifted.
     void Reset();
+    // For the files read next: only tables with these names are kept (all
+    // when empty), and of each table at most maxRows rows; the rows past
+    // them are only counted (CTextTable::RowsNotKept). A table whose name an
+    // earlier one of the file had is never kept, as FindTable could not
+    // reach it. This bounds the memory a file can take.
+    void KeepOnly(std::vector<std::string> names, int maxRows);
     // Parses every line of the archive into a new file, which becomes current.
     bool ReadArchive(CArchive& archive, const std::string& path = {});
     // Parses text already in memory, as ReadArchive does.
@@ -60,11 +68,12 @@ public:
 
 private:
     File& AddFile(const std::string& path);
-    void AddLine(std::string_view line);
     void Parse();
     void ParseLine(std::string_view line, std::size_t offset);
     bool NamedValue(std::string_view key, std::string_view& value) const;
 
+    std::vector<std::string> m_keptNames; // empty: every name
+    int m_maxRows = INT_MAX;
     std::vector<std::unique_ptr<File>> m_files;
     File* m_currentFile = nullptr;
     CTextTable* m_currentTable = nullptr;

@@ -2,17 +2,18 @@
 
 #include "document/CTernaryDoc.h"
 #include "document/CanvasPosition.h"
+#include "document/ClassDiagramFile.h"
+#include "document/ClassDiagramKeys.h"
 #include "document/DensityTable.h"
 #include "document/NumberFormat.h"
 #include "document/PlotFileKeys.h"
-#include "document/ClassDiagramFile.h"
-#include "document/ClassDiagramKeys.h"
 #include "framework/core/CArchive.h"
 #include "framework/core/MessageBox.h"
 
 #include <QStringList>
 
 #include <algorithm>
+#include <climits>
 #include <string>
 
 using namespace PlotFileKeys;
@@ -61,7 +62,8 @@ DroppedRows ReadPlotData(CTernaryDoc& doc, const CTextTableReader& reader)
     const int colorColumn = reader.ColumnIndex(kColorId);
     const int symbolColumn = reader.ColumnIndex(kSymbolId);
     DroppedRows dropped;
-    dropped.beyond = std::max(0, reader.GetRowCount() - CTernaryDoc::kMaxSampleSlots);
+    dropped.beyond = static_cast<int>(std::min<long long>(INT_MAX,
+        std::max(0, reader.GetRowCount() - CTernaryDoc::kMaxSampleSlots) + reader.CurrentTable()->RowsNotKept()));
     // Room for a table that numbers its rows in order, in one step.
     const int rows = std::min(reader.GetRowCount(), CTernaryDoc::kMaxSampleSlots - 1);
     if (rows + 2 > doc.m_sampleSlots)
@@ -288,6 +290,11 @@ bool ReadPlotFile(CTernaryDoc& doc, CArchive& archive)
     doc.ResetPlotSettings();
     CTextTableReader& reader = doc.m_tableReader;
     reader.Reset();
+    // Only the tables read below (a table added to the file is added here),
+    // and no more PlotData rows than are read.
+    reader.KeepOnly({ kPlotData, kAxisData, kPlotOptions, kAnnotation, kLegendInfo, kLegendItems, kFonts, kClassFields,
+                        DensityTable::kTable },
+        CTernaryDoc::kMaxSampleSlots);
     reader.ReadArchive(archive);
 
     DroppedRows dropped;

@@ -6,6 +6,7 @@
 #include "document/DensityTable.h"
 #include "document/NumberFormat.h"
 #include "document/PlotFileKeys.h"
+#include "document/StoredText.h"
 #include "framework/core/CArchive.h"
 
 #include <string>
@@ -16,9 +17,11 @@ namespace {
 
 // A text value may hold neither the delimiter nor a line break: ';' becomes
 // ',' and CR or LF a space, in the document too, so that the file and the
-// document keep saying the same thing.
+// document keep saying the same thing; for the same reason it is held to
+// the length the reader keeps.
 void MakeStorable(std::string& text)
 {
+    HoldToStoredLength(text);
     for (char& c : text) {
         if (c == kSeparator)
             c = ',';

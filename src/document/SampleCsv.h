@@ -14,6 +14,8 @@ struct SampleRecord;
 // With classOf, a last column "Class" holds what it answers for each sample.
 std::string SamplesToCsv(const CTernaryDoc& doc, const std::function<std::string(const SampleRecord&)>& classOf = {});
 
-// Appends one field of stored text as UTF-8; a field holding a comma, a
-// quote or a line break is quoted, with its quotes doubled.
+// Appends one field of stored text as UTF-8, held to what a plot file holds;
+// a field holding a comma, a semicolon, a tab, a quote or a line break, or
+// with blanks at either end, is quoted, with its quotes doubled, and a text
+// a spreadsheet would run as a formula is quoted behind a "'".
 void AppendCsvField(std::string& out, const std::string& bytes);

@@ -2,90 +2,126 @@
 
 #include "document/NumberFormat.h"
 #include "document/SampleGroups.h"
+#include "document/StoredText.h"
 #include "framework/core/TextEncoding.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
+// The fields a sample uses: name, three values, Color and Symbol.
+constexpr std::size_t kKeptFields = 6;
+
+// One record as the splitter hands it on: how many fields it had, and the
+// first kKeptFields of them (when asked to keep them) with whether each was
+// quoted.
 struct Record {
     int line = 0;
-    std::vector<std::string> fields;
+    std::size_t fieldCount = 0;
+    bool blank = true; // every field empty or blanks only
+    std::array<std::string, kKeptFields> fields;
+    std::array<bool, kKeptFields> quoted {};
+    // One more field kept past the first ones (a Group column); 0 for none.
+    std::size_t extraIndex = 0;
+    std::string extra;
+
+    std::string_view Field(std::size_t i) const
+    {
+        if (i >= fieldCount)
+            return {};
+        if (i < kKeptFields)
+            return fields[i];
+        return i == extraIndex ? std::string_view(extra) : std::string_view();
+    }
 };
 
-// Splits the text into records of fields (RFC 4180). A quote opens a quoted
-// field only at the start of a field; inside one, a doubled quote is a quote
-// and separators and line breaks are part of the field. CR LF, LF and a lone
-// CR end a record.
-std::vector<Record> SplitRecords(std::string_view text, char separator)
+// Splits the text into records of fields (RFC 4180) and hands each to
+// onRecord. A quote opens a quoted field only at the start of a field;
+// inside one, a doubled quote is a quote and separators and line breaks are
+// part of the field. CR LF, LF and a lone CR end a record. Only one record
+// is held at a time, and only its first fields and the one at extraIndex;
+// without keep, none.
+template <class OnRecord>
+void SplitRecords(std::string_view text, char separator, bool keep, std::size_t extraIndex, OnRecord&& onRecord)
 {
-    std::vector<Record> records;
     Record current;
-    std::string field;
-    bool quoted = false;
-    bool fieldStarted = false;
-    int line = 1;
+    current.extraIndex = extraIndex;
     current.line = 1;
-    auto endField = [&] {
-        current.fields.push_back(std::move(field));
-        field.clear();
-        fieldStarted = false;
+    int line = 1;
+    // Adds a run of a field's characters at once.
+    auto add = [&](std::string_view run) {
+        if (keep && current.fieldCount < kKeptFields)
+            current.fields[current.fieldCount] += run;
+        else if (keep && extraIndex >= kKeptFields && current.fieldCount == extraIndex)
+            current.extra += run;
+        for (std::size_t k = 0; current.blank && k < run.size(); ++k)
+            current.blank = run[k] == ' ' || run[k] == '\t';
     };
     auto endRecord = [&] {
-        endField();
-        records.push_back(std::move(current));
-        current = Record();
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"') {
-                if (i + 1 < text.size() && text[i + 1] == '"') {
-                    field += '"';
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                if (c == '\n' || (c == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
-                    ++line;
-                field += c;
-            }
-        } else if (c == '"' && !fieldStarted) {
-            quoted = true;
-            fieldStarted = true;
-        } else if (c == separator) {
-            endField();
-        } else if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            endRecord();
-            current.line = ++line;
-        } else {
-            // The rest of an unquoted field in one piece: only a separator or
-            // a line break ends it.
-            std::size_t end = i + 1;
-            while (end < text.size() && text[end] != separator && text[end] != '\r' && text[end] != '\n')
-                ++end;
-            field.append(text.data() + i, end - i);
-            i = end - 1;
-            fieldStarted = true;
+        ++current.fieldCount;
+        onRecord(static_cast<const Record&>(current));
+        for (std::size_t f = 0; f < kKeptFields && f < current.fieldCount; ++f) {
+            current.fields[f].clear();
+            current.quoted[f] = false;
         }
-    }
-    if (fieldStarted || !field.empty() || !current.fields.empty())
+        current.extra.clear();
+        current.fieldCount = 0;
+        current.blank = true;
+    };
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i < size) {
+        // At the start of a field.
+        if (text[i] == '"') {
+            if (current.fieldCount < kKeptFields)
+                current.quoted[current.fieldCount] = true;
+            ++i;
+            for (;;) {
+                const std::size_t quote = std::min(text.find('"', i), size);
+                const std::string_view run = text.substr(i, quote - i);
+                for (std::size_t k = 0; k < run.size(); ++k)
+                    if (run[k] == '\n' || (run[k] == '\r' && (i + k + 1 >= size || text[i + k + 1] != '\n')))
+                        ++line;
+                add(run);
+                i = std::min(quote + 1, size); // an unclosed quote runs to the end
+                if (i < size && text[i] == '"') {
+                    add("\"");
+                    ++i;
+                    continue;
+                }
+                break;
+            }
+        }
+        // The rest of the field, up to a separator or a line end; a quote
+        // here is an ordinary character.
+        std::size_t end = i;
+        while (end < size && text[end] != separator && text[end] != '\n' && text[end] != '\r')
+            ++end;
+        add(text.substr(i, end - i));
+        if (end >= size) {
+            i = end;
+            break;
+        }
+        if (text[end] == separator) {
+            ++current.fieldCount;
+            i = end + 1;
+            if (i >= size) // a separator at the very end still ends a field
+                endRecord();
+            continue;
+        }
+        i = end + (text[end] == '\r' && end + 1 < size && text[end + 1] == '\n' ? 2 : 1);
         endRecord();
-    return records;
-}
-
-bool IsEmptyRecord(const Record& record)
-{
-    return std::all_of(record.fields.begin(), record.fields.end(),
-        [](const std::string& f) { return f.find_first_not_of(" \t") == std::string::npos; });
+        current.line = ++line;
+        continue;
+    }
+    if (i >= size && (current.fieldCount > 0 || !current.blank || (size > 0 && text[size - 1] == '"')))
+        endRecord();
 }
 
 // How well the separator fits: the fields of the first record, how many
-// records have that many fields, and how many have at least the three a
-// sample needs (a name and two values).
+// records have that many fields, and how many have at least the four a
+// sample needs.
 struct Fit {
     std::size_t fields = 0;
     std::size_t agreeing = 0;
@@ -97,14 +133,14 @@ struct Fit {
 Fit Measure(std::string_view text, char separator)
 {
     Fit fit;
-    for (const Record& record : SplitRecords(text, separator)) {
-        if (IsEmptyRecord(record))
-            continue;
+    SplitRecords(text, separator, false, 0, [&fit](const Record& record) {
+        if (record.blank)
+            return;
         if (fit.records++ == 0)
-            fit.fields = record.fields.size();
-        fit.agreeing += record.fields.size() == fit.fields;
-        fit.wide += record.fields.size() >= 3;
-    }
+            fit.fields = record.fieldCount;
+        fit.agreeing += record.fieldCount == fit.fields;
+        fit.wide += record.fieldCount >= 3;
+    });
     return fit;
 }
 
@@ -145,33 +181,41 @@ char ChooseSeparator(std::string_view whole)
     return best;
 }
 
-std::string Trimmed(const std::string& text)
+std::string_view Trimmed(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
+    if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// Valid UTF-8 on one line.
-std::string NameText(const std::string& bytes)
+// Valid UTF-8 on one line, held to what a plot file holds; a quoted text
+// the writer guarded against spreadsheet formulas loses its "'".
+std::string NameText(std::string_view bytes, bool quoted, int& cutTexts)
 {
-    std::string name = EncodeText(DecodeText(bytes));
+    if (quoted && !bytes.empty() && bytes.front() == '\'' && IsFormulaLike(bytes.substr(1)))
+        bytes.remove_prefix(1);
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    std::string name = ascii ? std::string(bytes) : EncodeText(DecodeText(bytes));
     std::replace(name.begin(), name.end(), '\n', ' ');
     std::replace(name.begin(), name.end(), '\r', ' ');
+    cutTexts += HoldToStoredLength(name);
     return name;
 }
 
-bool IsNumber(const std::string& field, bool decimalComma)
+bool IsNumber(std::string_view field, bool decimalComma)
 {
     float value = 0;
     return ScanWholeNumber(field, value, decimalComma);
 }
 
-bool ReadId(const std::string& field, int& id)
+// A whole number from 0 to maximum; the range is checked before the
+// conversion, which a larger value would overflow.
+bool ReadId(std::string_view field, int maximum, int& id)
 {
     float value = 0;
-    if (!ScanWholeNumber(field, value, false) || value != static_cast<float>(static_cast<int>(value)))
+    if (!ScanWholeNumber(field, value, false) || !(value >= 0.0f && value <= static_cast<float>(maximum))
+        || value != std::floor(value))
         return false;
     id = static_cast<int>(value);
     return true;
@@ -181,26 +225,26 @@ bool ReadId(const std::string& field, int& id)
 enum class SymbolColumns { None, ColorAndSymbol, TableNumber };
 
 // The symbol columns of a line: Color and Symbol, or the table's one number.
-bool ReadSymbol(const std::vector<std::string>& fields, SymbolColumns columns, SampleLine& sample)
+bool ReadSymbol(const Record& record, SymbolColumns columns, SampleLine& sample)
 {
     if (columns == SymbolColumns::None)
         return true;
-    const std::string first = fields.size() > 4 ? Trimmed(fields[4]) : std::string();
+    const std::string_view first = Trimmed(record.Field(4));
     if (columns == SymbolColumns::TableNumber) {
         if (first.empty())
             return true;
         int number = 0;
-        if (!ReadId(first, number) || number < 0 || number > 255)
+        if (!ReadId(first, 255, number))
             return false;
         sample.colorId = number >> 4;
         sample.symbolId = number & 15;
         return true;
     }
-    const std::string second = fields.size() > 5 ? Trimmed(fields[5]) : std::string();
+    const std::string_view second = Trimmed(record.Field(5));
     int ids[2] = { -1, -1 };
     for (int i = 0; i < 2; ++i) {
-        const std::string& text = i == 0 ? first : second;
-        if (!text.empty() && (!ReadId(text, ids[i]) || ids[i] < 0 || ids[i] > 15))
+        const std::string_view text = i == 0 ? first : second;
+        if (!text.empty() && !ReadId(text, 15, ids[i]))
             return false;
     }
     // One of the two alone brings the other's 0, as the palette does.
@@ -211,54 +255,93 @@ bool ReadSymbol(const std::vector<std::string>& fields, SymbolColumns columns, S
     return true;
 }
 
-bool ReadLine(const Record& record, bool decimalComma, SymbolColumns symbolColumns, SampleLine& sample)
+// A line of a name and two values lacks the right value, as when typed; a
+// line of a name alone is a sample without values.
+bool ReadLine(const Record& record, bool decimalComma, SymbolColumns symbolColumns, SampleLine& sample, int& cutTexts)
 {
-    const auto& fields = record.fields;
-    if (fields.size() < 3)
+    if (record.fieldCount < 3)
         return false;
     sample.line = record.line;
-    sample.name = NameText(fields[0]);
-    bool anyValue = false;
-    // A name and two values: the right one is not given, as when typed.
-    for (int i = 0; i < 3 && i + 1 < static_cast<int>(fields.size()); ++i) {
-        const std::string text = Trimmed(fields[static_cast<std::size_t>(i + 1)]);
-        if (text.empty())
-            continue;
-        if (!ScanWholeNumber(text, sample.values[static_cast<std::size_t>(i)], decimalComma))
+    for (int i = 0; i < 3; ++i) {
+        const std::string_view text = Trimmed(record.Field(static_cast<std::size_t>(i + 1)));
+        if (!text.empty() && !ScanWholeNumber(text, sample.values[static_cast<std::size_t>(i)], decimalComma))
             return false;
-        anyValue = true;
     }
-    return anyValue && ReadSymbol(fields, symbolColumns, sample);
+    if (!ReadSymbol(record, symbolColumns, sample))
+        return false;
+    sample.name = NameText(record.Field(0), record.quoted[0], cutTexts);
+    return true;
 }
 
-bool IsTitle(const std::vector<std::string>& fields, std::size_t i, const char* word)
+bool IsTitle(const Record& record, std::size_t i, const char* word)
 {
-    const std::string text = i < fields.size() ? Trimmed(fields[i]) : std::string();
+    const std::string_view text = Trimmed(record.Field(i));
     return text.size() == std::char_traits<char>::length(word)
         && std::equal(text.begin(), text.end(), word, [](char a, char b) { return (a | 0x20) == (b | 0x20); });
 }
 
 // A header names the columns after the values; other titles there are
 // columns of the spreadsheet's own, which are left out.
-SymbolColumns HeaderSymbolColumns(const std::vector<std::string>& fields)
+SymbolColumns HeaderSymbolColumns(const Record& record)
 {
-    if (IsTitle(fields, 4, "color") || IsTitle(fields, 4, "colour"))
+    if (IsTitle(record, 4, "color") || IsTitle(record, 4, "colour"))
         return SymbolColumns::ColorAndSymbol;
-    if (IsTitle(fields, 4, "symbol"))
+    if (IsTitle(record, 4, "symbol"))
         return SymbolColumns::TableNumber;
     return SymbolColumns::None;
 }
 
-// The column a header names "Group", after the three values; 0 for none.
-std::size_t GroupColumn(const std::vector<std::string>& header)
+// A first line whose value fields hold text and no number, or the line
+// SamplesToCsv writes (with or without its Class column), whatever its titles.
+bool IsHeader(const Record& record, bool decimalComma)
 {
-    for (std::size_t i = 4; i < header.size(); ++i)
-        if (IsGroupTitle(header[i]))
-            return i;
+    if (record.fieldCount >= kKeptFields && IsTitle(record, 0, "sample") && IsTitle(record, 4, "color")
+        && IsTitle(record, 5, "symbol"))
+        return true;
+    bool anyText = false;
+    for (std::size_t i = 1; i < 4; ++i) {
+        if (IsNumber(record.Field(i), decimalComma))
+            return false;
+        anyText = anyText || !Trimmed(record.Field(i)).empty();
+    }
+    return record.fieldCount > 1 && anyText;
+}
+
+// The column a header names "Group", after the three values; 0 for none.
+// Read from the first line that is not blank on its own, since a record
+// keeps only the fields a sample uses.
+std::size_t GroupColumn(std::string_view text, char separator)
+{
+    std::size_t start = 0;
+    std::string_view line;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        line = text.substr(start, end - start);
+        if (!Trimmed(line).empty())
+            break;
+        start = end + 1;
+    }
+    std::size_t column = 0;
+    for (std::size_t from = 0; from <= line.size(); ++column) {
+        const std::size_t end = std::min(line.find(separator, from), line.size());
+        std::string_view title = Trimmed(line.substr(from, end - from));
+        if (title.size() >= 2 && title.front() == '"' && title.back() == '"')
+            title = title.substr(1, title.size() - 2);
+        if (column >= 4 && IsGroupTitle(title))
+            return column;
+        from = end + 1;
+    }
     return 0;
 }
 
 } // namespace
+
+bool IsFormulaLike(std::string_view text)
+{
+    while (!text.empty() && text.front() == '\'')
+        text.remove_prefix(1);
+    return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
 
 SampleFile ReadSampleFile(std::string_view bytes)
 {
@@ -268,40 +351,43 @@ SampleFile ReadSampleFile(std::string_view bytes)
     file.separator = ChooseSeparator(bytes);
     const bool decimalComma = file.separator != ',';
 
-    std::vector<Record> records = SplitRecords(bytes, file.separator);
-    records.erase(std::remove_if(records.begin(), records.end(), IsEmptyRecord), records.end());
-    std::size_t first = 0;
+    bool first = true;
     SymbolColumns headerColumns = SymbolColumns::None;
-    std::size_t groupColumn = 0;
-    if (!records.empty()) {
-        const auto& fields = records.front().fields;
-        const auto notNumber = [&](std::size_t i) { return i >= fields.size() || !IsNumber(fields[i], decimalComma); };
-        const bool anyText = std::any_of(fields.begin() + std::min<std::size_t>(1, fields.size()),
-            fields.begin() + std::min<std::size_t>(4, fields.size()),
-            [](const std::string& f) { return !Trimmed(f).empty(); });
-        if (fields.size() > 1 && anyText && notNumber(1) && notNumber(2) && notNumber(3)) {
-            file.hasHeader = true;
-            for (std::size_t i = 0; i < 3; ++i)
-                file.titles[i] = i + 1 < fields.size() ? NameText(Trimmed(fields[i + 1])) : std::string();
-            headerColumns = HeaderSymbolColumns(fields);
-            groupColumn = GroupColumn(fields);
-            first = 1;
+    const std::size_t groupColumn = GroupColumn(bytes, file.separator);
+    SplitRecords(bytes, file.separator, true, groupColumn, [&](const Record& record) {
+        if (record.blank)
+            return;
+        if (first) {
+            first = false;
+            if (IsHeader(record, decimalComma)) {
+                file.hasHeader = true;
+                for (std::size_t i = 0; i < 3; ++i) {
+                    // Blanks around a quoted title are the title's own.
+                    const bool quoted = record.quoted[i + 1];
+                    const std::string_view title = record.Field(i + 1);
+                    file.titles[i] = NameText(quoted ? title : Trimmed(title), quoted, file.cutTexts);
+                }
+                headerColumns = HeaderSymbolColumns(record);
+                return;
+            }
         }
-    }
-    for (std::size_t i = first; i < records.size(); ++i) {
-        SampleLine sample;
         // Without a header, five fields end with the table's Symbol number.
         const SymbolColumns columns = file.hasHeader ? headerColumns
-            : records[i].fields.size() == 5          ? SymbolColumns::TableNumber
+            : record.fieldCount == 5                 ? SymbolColumns::TableNumber
                                                      : SymbolColumns::ColorAndSymbol;
-        if (ReadLine(records[i], decimalComma, columns, sample)) {
-            if (groupColumn && groupColumn < records[i].fields.size())
-                sample.group = NameText(Trimmed(records[i].fields[groupColumn]));
-            file.samples.push_back(std::move(sample));
-        } else {
-            file.skippedLines.push_back(records[i].line);
+        // Past the samples a plot holds, lines are only counted.
+        if (file.samples.size() == kMaxSamplesKept) {
+            ++file.samplesNotKept;
+            return;
         }
-    }
+        SampleLine sample;
+        if (ReadLine(record, decimalComma, columns, sample, file.cutTexts)) {
+            if (file.hasHeader && groupColumn)
+                sample.group = NameText(Trimmed(record.Field(groupColumn)), false, file.cutTexts);
+            file.samples.push_back(std::move(sample));
+        } else if (file.skippedCount++ < kSkippedLinesNamed)
+            file.skippedLines.push_back(record.line);
+    });
     return file;
 }
 

@@ -2,6 +2,7 @@
 
 #include "document/CTernaryDoc.h"
 #include "document/SampleGroups.h"
+#include "document/StoredText.h"
 #include "framework/core/FileAccess.h"
 #include "framework/core/MessageBox.h"
 
@@ -112,27 +113,34 @@ bool ReadSampleDevice(const QString& path, QIODevice& in, SampleFile& file)
 
 QString SampleLoadReport(const QString& path, const SampleFile& file, int entered)
 {
-    const int read = static_cast<int>(file.samples.size());
-    if (file.skippedLines.empty() && entered == read)
+    const std::size_t read = file.SampleCount();
+    if (file.skippedCount == 0 && static_cast<std::size_t>(entered) == read && file.cutTexts == 0)
         return {};
+    const QLocale english(QLocale::English);
     QString text = QStringLiteral("Read %1 %2 from \"%3\".")
-                       .arg(read)
+                       .arg(english.toString(static_cast<qulonglong>(read)))
                        .arg(read == 1 ? QStringLiteral("sample") : QStringLiteral("samples"))
                        .arg(QFileInfo(path).absoluteFilePath());
-    const auto& skipped = file.skippedLines;
-    if (!skipped.empty()) {
+    if (file.skippedCount > 0) {
         QStringList lines;
-        for (std::size_t i = 0; i < skipped.size() && i < 10; ++i)
-            lines << QString::number(skipped[i]);
+        for (const int line : file.skippedLines)
+            lines << QString::number(line);
         text += QStringLiteral("\nSkipped %1 %2 with too few fields or values that are not numbers: %3")
-                    .arg(skipped.size())
-                    .arg(skipped.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+                    .arg(english.toString(static_cast<qulonglong>(file.skippedCount)))
+                    .arg(file.skippedCount == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
                     .arg(lines.join(QStringLiteral(", ")));
-        text += skipped.size() > 10 ? QStringLiteral(" and %1 more.").arg(skipped.size() - 10) : QStringLiteral(".");
+        const std::size_t more = file.skippedCount - file.skippedLines.size();
+        text += more > 0 ? QStringLiteral(" and %1 more.").arg(english.toString(static_cast<qulonglong>(more)))
+                         : QStringLiteral(".");
     }
-    if (entered < read)
-        text += QStringLiteral("\n%1 samples did not fit into the table's %2 rows.")
-                    .arg(read - entered)
-                    .arg(QLocale(QLocale::English).toString(CTernaryDoc::kMaxSampleSlots - 1));
+    if (static_cast<std::size_t>(entered) < read) {
+        const std::size_t left = read - static_cast<std::size_t>(entered);
+        text += QStringLiteral("\n%1 %2 not fit into the table's %3 rows.")
+                    .arg(english.toString(static_cast<qulonglong>(left)))
+                    .arg(left == 1 ? QStringLiteral("sample did") : QStringLiteral("samples did"))
+                    .arg(english.toString(CTernaryDoc::kMaxSampleSlots - 1));
+    }
+    if (file.cutTexts > 0)
+        text += QLatin1Char('\n') + CutTextsNote(file.cutTexts);
     return text;
 }

@@ -1,6 +1,7 @@
 #include "plot/AnnotationLayer.h"
 
 #include "document/AnnotationList.h"
+#include "document/StoredText.h"
 #include "framework/core/TextEncoding.h"
 #include "framework/gui/CDC.h"
 #include "plot/CAnnotationEdit.h"
@@ -188,7 +189,7 @@ void AnnotationLayer::EndEdit()
             const QRect g = m_editor->geometry();
             if (!m_editingItem)
                 m_editingItem = m_list.Add(std::make_unique<Annotation>());
-            m_editingItem->text = EncodeText(text);
+            m_editingItem->text = TypedText(text);
             m_editingItem->rect = { g.left() + m_scroll.x, g.top() + m_scroll.y, g.left() + g.width() + m_scroll.x,
                 g.top() + g.height() + m_scroll.y };
         }

@@ -2,6 +2,7 @@
 
 #include "document/CanvasPosition.h"
 #include "document/PlotLegend.h"
+#include "document/StoredText.h"
 #include "framework/core/TextEncoding.h"
 #include "framework/gui/CDC.h"
 #include "plot/CLegendEdit.h"
@@ -233,7 +234,7 @@ void LegendBox::EndEdit()
     if (m_editor->IsEditing())
         m_editor->EndEditing(); // emits the end-of-edit message, which comes back here
     if (m_editingItem) {
-        m_editingItem->text = EncodeText(m_editor->FinalText());
+        m_editingItem->text = TypedText(m_editor->FinalText());
         m_editingItem = nullptr;
     }
     m_legend.ClearSelection();

@@ -6,16 +6,22 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
-// Stamps are kept for symbols that fit in this many pixels a side.
-constexpr int kMaxStampSide = 128;
-// Room around a look's bounds in its stamp.
+// Stamps are kept for symbols that fit in this many device pixels a side.
+constexpr int kMaxStampSide = 256;
+// Room around a look's bounds in its stamp, in logical units and device
+// pixels: a scaled pen's mitred corners reach past the bounds.
 constexpr int kStampMargin = 2;
+// Places between two device pixels a stamp is kept for.
+constexpr int kPhases = 4;
 
-bool DrawsOneToOne(const CDC& dc, QPainter* painter)
+bool TakesStamps(const CDC& dc, QPainter* painter)
 {
-    if (!painter || dc.IsRecording() || dc.IsAntialiased() || painter->testRenderHint(QPainter::Antialiasing))
+    if (!painter || dc.IsRecording())
         return false;
     const QPaintDevice* device = painter->device();
     if (!device || device->devicePixelRatio() != 1.0)
@@ -23,10 +29,27 @@ bool DrawsOneToOne(const CDC& dc, QPainter* painter)
     const int type = device->devType();
     if (type != QInternal::Image && type != QInternal::Pixmap && type != QInternal::Widget)
         return false;
-    // Only whole-pixel shifts: the stamp then lands on the same pixels.
+    // Moved and scaled alike in both directions, neither turned nor sheared.
     const QTransform t = painter->combinedTransform();
-    return t.type() <= QTransform::TxTranslate && t.dx() == static_cast<int>(t.dx())
-        && t.dy() == static_cast<int>(t.dy());
+    return t.type() <= QTransform::TxScale && t.m11() > 0 && t.m11() == t.m22();
+}
+
+// The smallest rectangle holding every pixel that is not transparent.
+QRect DrawnRect(const QImage& image)
+{
+    int left = image.width(), top = image.height(), right = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) == 0)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = y;
+        }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 } // namespace
@@ -34,31 +57,47 @@ bool DrawsOneToOne(const CDC& dc, QPainter* painter)
 SymbolStamps::SymbolStamps(CDC& dc)
     : m_dc(dc)
     , m_painter(dc.GetPainter())
-    , m_stamp(DrawsOneToOne(dc, dc.GetPainter()))
+    , m_stamp(TakesStamps(dc, dc.GetPainter()))
+    , m_toDevice(m_stamp ? dc.GetPainter()->combinedTransform() : QTransform())
     , m_direct(dc.GetPainter() ? !m_stamp : !dc.OnlyMeasures())
     , m_brush(dc.GetBrush())
 {
 }
 
-const SymbolStamps::Look& SymbolStamps::FindLook(COLORREF color, int symbolId, int size)
+const SymbolStamps::Look& SymbolStamps::FindLook(COLORREF color, int symbolId, int size, int phaseX, int phaseY)
 {
-    const auto key = std::make_tuple(color, SymbolIndex(symbolId), size);
+    const auto key = std::make_tuple(color, SymbolIndex(symbolId), size, phaseX, phaseY);
     if (auto it = m_looks.find(key); it != m_looks.end())
         return it->second;
     Look look;
     CDC measure;
     DrawSymbol(measure, color, symbolId, size, 0, 0, 1);
     look.bounds = measure.GetBounds();
-    const int width = look.bounds.Width() + 2 * kStampMargin;
-    const int height = look.bounds.Height() + 2 * kStampMargin;
+    const double scale = m_toDevice.m11();
+    const int margin = kStampMargin + static_cast<int>(std::ceil(kStampMargin * scale));
+    const int left = static_cast<int>(std::floor(look.bounds.left * scale)) - margin;
+    const int top = static_cast<int>(std::floor(look.bounds.top * scale)) - margin;
+    const int width = static_cast<int>(std::ceil(look.bounds.right * scale)) + margin + 1 - left;
+    const int height = static_cast<int>(std::ceil(look.bounds.bottom * scale)) + margin + 1 - top;
     if (m_stamp && width <= kMaxStampSide && height <= kMaxStampSide) {
+        look.offset = { left, top };
         look.image = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
         look.image.fill(Qt::transparent);
-        look.centre = { kStampMargin - look.bounds.left, kStampMargin - look.bounds.top };
-        QPainter painter(&look.image);
-        CDC stamp(&painter);
-        stamp.SelectBrush(m_brush);
-        DrawSymbol(stamp, color, symbolId, size, look.centre.x, look.centre.y, 1);
+        {
+            QPainter painter(&look.image);
+            painter.translate(
+                static_cast<double>(phaseX) / kPhases - left, static_cast<double>(phaseY) / kPhases - top);
+            painter.scale(scale, scale);
+            CDC stamp(&painter);
+            stamp.SetAntialiasing(m_dc.IsAntialiased());
+            stamp.SelectBrush(m_brush);
+            DrawSymbol(stamp, color, symbolId, size, 0, 0, 1);
+        } // the context gives the painter back its state before the painter ends
+        // Every stamp costs its area: only the pixels drawn are kept.
+        const QRect drawn = DrawnRect(look.image);
+        look.image = drawn.isEmpty() ? QImage() : look.image.copy(drawn);
+        look.offset += drawn.topLeft();
+        look.empty = drawn.isEmpty();
     }
     return m_looks.emplace(key, std::move(look)).first->second;
 }
@@ -69,15 +108,29 @@ void SymbolStamps::Draw(int colorId, int symbolId, int size, int x, int y)
         DrawSampleSymbol(m_dc, colorId, symbolId, size, x, y, 1);
         return;
     }
-    const Look& look = FindLook(SampleColor(colorId), symbolId, size);
-    if (m_painter && look.image.isNull()) {
+    // The whole device pixel of the centre and the quarter within it.
+    const QPointF centre = m_toDevice.map(QPointF(x, y));
+    const double quartersX = std::round(centre.x() * kPhases);
+    const double quartersY = std::round(centre.y() * kPhases);
+    const double pixelX = std::floor(quartersX / kPhases);
+    const double pixelY = std::floor(quartersY / kPhases);
+    const int phaseX = static_cast<int>(quartersX - pixelX * kPhases);
+    const int phaseY = static_cast<int>(quartersY - pixelY * kPhases);
+    const Look& look = FindLook(SampleColor(colorId), symbolId, size, m_painter ? phaseX : 0, m_painter ? phaseY : 0);
+    if (m_painter && look.image.isNull() && !look.empty) {
         DrawSampleSymbol(m_dc, colorId, symbolId, size, x, y, 1);
         return;
     }
     CRect bounds = look.bounds;
     bounds.OffsetRect(x, y);
     m_dc.IncludeBounds(bounds);
-    if (m_painter)
-        m_painter->drawImage(x - look.centre.x, y - look.centre.y, look.image);
+    if (m_painter && !look.empty) {
+        // In device pixels, so that the stamp is copied, never resampled.
+        const QPoint at(static_cast<int>(pixelX) + look.offset.x(), static_cast<int>(pixelY) + look.offset.y());
+        const QTransform logical = m_painter->transform();
+        m_painter->setTransform(QTransform());
+        m_painter->drawImage(at, look.image);
+        m_painter->setTransform(logical);
+    }
     m_dc.MoveTo(x, y);
 }

@@ -4,20 +4,24 @@
 #include "framework/gui/CDC.h"
 
 #include <QImage>
+#include <QTransform>
 
 #include <map>
 #include <tuple>
 
 // Draws the symbols of many samples quickly. Each look (colour, symbol and
 // size, over the brush the context holds) is drawn once by DrawSymbol into a
-// small transparent image, which is then stamped where each sample goes:
-// without antialiasing a symbol's pixels are either painted or untouched, so
-// the stamp leaves the same pixels as drawing it there would. Stamping is
-// used on raster devices drawn one to one; vector pictures, scaled or
-// antialiased images, SVG writers, recording contexts and oversized symbols
-// are drawn through DrawSymbol. Either way the context's bounds and current
-// position end as DrawSymbol leaves them, and a context that only measures
-// (finding a picture's extent) only has its bounds grown.
+// small transparent image at the device's scale, which is then stamped
+// where each sample goes. Drawn one to one, or at a whole-number scale, a
+// symbol's pixels are painted exactly as drawing it there would paint them
+// (antialiased ones blend as they would, to within rounding). At other
+// scales a sample's place on the device falls between pixels: its look is
+// kept for each quarter pixel, and the stamp goes to the nearest. Raster
+// devices, drawn unrotated and unsheared, take stamps; vector pictures, SVG
+// writers, recording contexts and symbols over 256 device pixels are drawn
+// through DrawSymbol. Either way the context's bounds and current position
+// end as DrawSymbol leaves them, and a context that only measures (finding a
+// picture's extent) only has its bounds grown.
 class SymbolStamps {
 public:
     explicit SymbolStamps(CDC& dc);
@@ -28,15 +32,18 @@ public:
 private:
     struct Look {
         CRect bounds; // what DrawSymbol adds to the bounds, around a centre at (0, 0)
-        QImage image; // null: draw through DrawSymbol
-        CPoint centre; // the symbol's centre in the image
+        QImage image; // null: draw through DrawSymbol, unless empty
+        bool empty = false; // the symbol leaves no pixel (a null brush and pen)
+        QPoint offset; // the image's top left, in device pixels from the whole pixel of the centre
     };
-    const Look& FindLook(COLORREF color, int symbolId, int size);
+    // phaseX and phaseY: where the centre falls within its device pixel, in quarters.
+    const Look& FindLook(COLORREF color, int symbolId, int size, int phaseX, int phaseY);
 
     CDC& m_dc;
     QPainter* m_painter; // null while measuring
-    bool m_stamp; // the device takes stamps one to one
+    bool m_stamp; // the device takes stamps
+    QTransform m_toDevice; // the painter's transform: logical units to device pixels
     bool m_direct; // every symbol through DrawSymbol
     CBrush m_brush;
-    std::map<std::tuple<COLORREF, int, int>, Look> m_looks;
+    std::map<std::tuple<COLORREF, int, int, int, int>, Look> m_looks;
 };

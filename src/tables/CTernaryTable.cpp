@@ -4,8 +4,10 @@
 #include "document/DocumentChange.h"
 #include "document/DocumentState.h"
 #include "document/NumberFormat.h"
+#include "document/StoredText.h"
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"
+#include "framework/core/MessageBox.h"
 #include "framework/core/TextEncoding.h"
 #include "framework/gui/CStatusBar.h"
 #include "grid/CTextCell.h"
@@ -225,6 +227,13 @@ void CTernaryTable::SetCellText(int row, int col, const QString& text)
         const int n = ParseInt(EncodeText(text));
         SetRowSymbol(row, n & 15, true);
         SetRowColor(row, n >> 4, true);
+    } else if (std::string bytes = EncodeText(text); col == kNameCol && HoldToStoredLength(bytes)) {
+        // A name the plot file could not carry back whole is cut here.
+        CTableView::SetCellText(row, col, DecodeText(bytes));
+        if (m_pasteCuts)
+            ++*m_pasteCuts;
+        else
+            MessageBox(CutTextsNote(1), MsgIcon::Information);
     } else {
         CTableView::SetCellText(row, col, text);
     }

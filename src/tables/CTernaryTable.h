@@ -165,4 +165,6 @@ private:
     // values do not give the default symbol first.
     bool m_lineHasSymbol = false;
     QString m_findText;
+    // While a paste runs, the names it cut (told once at its end); null otherwise.
+    int* m_pasteCuts = nullptr;
 };

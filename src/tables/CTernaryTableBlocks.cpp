@@ -7,6 +7,8 @@
 #include "document/DocumentChange.h"
 #include "document/NumberFormat.h"
 #include "document/SampleGroups.h"
+#include "document/StoredText.h"
+#include "framework/core/MessageBox.h"
 #include "framework/core/TextEncoding.h"
 #include "framework/gui/CStatusBar.h"
 #include "tables/ClipboardFields.h"
@@ -102,6 +104,8 @@ void CTernaryTable::OnEditPaste()
 
     // Fields right of the table are dropped and the line goes on; the paste
     // ends below the last row.
+    int cuts = 0;
+    m_pasteCuts = &cuts;
     int lastRow = sel.top;
     int maxCol = sel.left;
     for (std::size_t i = firstLine; i < lines.size(); ++i) {
@@ -130,7 +134,10 @@ void CTernaryTable::OnEditPaste()
         m_lineHasSymbol = false;
         lastRow = row;
     }
+    m_pasteCuts = nullptr;
     InvalidateRange(CellRange(sel.top, sel.left, lastRow, maxCol));
+    if (cuts > 0)
+        MessageBox(CutTextsNote(cuts), MsgIcon::Information);
 }
 
 void CTernaryTable::OnFillDown()

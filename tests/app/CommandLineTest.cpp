@@ -17,6 +17,9 @@ TEST(CommandLineTest, ActionsTakeTheirFiles)
         { { "plot.tpf" }, Action::Window, "plot.tpf", "" },
         { { "in.tpf", "--save-as", "out.csv" }, Action::SaveAs, "in.tpf", "out.csv" },
         { { "--export", "out.png", "--scale", "2.5" }, Action::Export, "", "out.png", 2.5 },
+        { { "--save-as", "out.tpf", "--", "-p" }, Action::SaveAs, "-p", "out.tpf" },
+        { { "--", "--x.tpf" }, Action::Window, "--x.tpf", "" },
+        { { "--", "--" }, Action::Window, "--", "" },
     };
     for (const Case& c : cases) {
         const CommandLine cmd = ParseCommandLine(c.args);
@@ -44,6 +47,7 @@ TEST(CommandLineTest, MistakesAreUsageErrors)
              { "--save-as", "a.tpf", "--scale", "2" },
              { "--save-as", "a.tpf", "--export", "b.png" },
              { "a.tpf", "b.tpf" },
+             { "--", "a.tpf", "--save-as", "b.tpf" },
              { "--frobnicate" },
              { "--save-as", "out.txt" },
              { "--save-as", "noextension" },

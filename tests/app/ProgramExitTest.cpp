@@ -1,11 +1,18 @@
 // Runs the built program as a script would and checks what it says and
 // returns, in batch mode and when its window cannot open.
 #include "app/CommandLine.h"
+#include "support/TestSupport.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 TEST(ProgramExitTest, ExitCodesMessagesAndOutputs)
 {
@@ -26,6 +33,11 @@ TEST(ProgramExitTest, ExitCodesMessagesAndOutputs)
         { { "--density", "fog", "--export", dir.filePath("d.png") }, ExitUsage, "fog", dir.filePath("d.png") },
         { { "/p", missing }, ExitFailure, "no printer" },
         { { "/pt", missing, "Office Printer" }, ExitFailure, "no printer" },
+        // In a run over many files each message about an input names it first.
+        { { TestDataPath("not-a-plot.tpf"), "--save-as", dir.filePath("empty.tpf") }, ExitOk,
+            TestDataPath("not-a-plot.tpf") + ": File does not contain PlotData table \n" },
+        { { "--save-as", dir.filePath("dash.tpf"), "--", "-p" }, ExitFailure,
+            QDir::current().filePath("-p") + ": Unable to open the file", dir.filePath("dash.tpf") },
     };
     // As under cron or a bare shell: no runtime folder, which Qt remarks on;
     // the desktop registration kept out of the user's data; no print server,
@@ -53,8 +65,8 @@ TEST(ProgramExitTest, ExitCodesMessagesAndOutputs)
         const QString err = QString::fromLocal8Bit(process.readAllStandardError());
         if (c.args[0] == "--help")
             EXPECT_TRUE(out.contains("--save-as") && out.contains(c.said)) << out.toStdString();
-        else if (c.said.isEmpty())
-            EXPECT_EQ(err, QString()) << "standard error is for the program's own messages";
+        else if (c.said.isEmpty() || c.exitCode == ExitOk)
+            EXPECT_EQ(err.left(c.said.size()), c.said) << "standard error is for the program's own messages";
         else
             EXPECT_TRUE(err.contains(c.said)) << label << ": " << err.toStdString();
         if (!c.output.isEmpty())
@@ -62,4 +74,47 @@ TEST(ProgramExitTest, ExitCodesMessagesAndOutputs)
         if (!c.output.isEmpty() && c.exitCode == ExitFailure)
             EXPECT_EQ(err.count('\n'), 1) << "a batch message is one line: " << err.toStdString();
     }
+}
+
+// Names that are not UTF-8 and a file-size limit, through the shell, which
+// passes any bytes and sets the limit.
+TEST(ProgramExitTest, NamesTheProgramCannotCarryAndAFileSizeLimitFailWithAMessage)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(WriteFileBytes(dir.filePath("old.tpf"), "old"));
+    const QString refused = "ternary: Cannot use the file name \"%1\": it is not valid in the system's encoding of "
+                            "file names, so the program cannot pass it on unchanged.\n";
+    const struct {
+        QString script;
+        QString err;
+    } cases[] = {
+        { "exec \"$0\" --save-as \"$(printf 'lat\\351.tpf')\"", refused.arg("lat\\xE9.tpf") },
+        { "printf x > \"$(printf 'in\\351.tpf')\"; exec \"$0\" \"$(printf 'in\\351.tpf')\" --save-as new.tpf",
+            refused.arg("in\\xE9.tpf") },
+        { "ulimit -f 1; exec \"$0\" " + TestDataPath("busy.saved.tpf") + " --save-as old.tpf",
+            "Unable to save the file \"" + dir.filePath("old.tpf") + "\". File too large\n" },
+    };
+    for (const auto& c : cases) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(dir.path());
+        process.start("/bin/sh", { "-c", c.script, TERNARY_EXECUTABLE });
+        ASSERT_TRUE(process.waitForFinished(30000)) << c.script.toStdString();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << c.script.toStdString();
+        EXPECT_EQ(process.exitCode(), ExitFailure) << c.script.toStdString();
+        EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()), c.err);
+    }
+    EXPECT_EQ(ReadFileBytes(dir.filePath("old.tpf")), "old");
+    // The directory holds old.tpf and the input only: nothing went under another name.
+    std::vector<std::string> names;
+    DIR* listing = ::opendir(QFile::encodeName(dir.path()).constData());
+    while (const dirent* entry = ::readdir(listing))
+        if (entry->d_name[0] != '.')
+            names.push_back(entry->d_name);
+    ::closedir(listing);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string> { "in\xE9.tpf", "old.tpf" }));
+    ::unlink(QFile::encodeName(dir.filePath("in")).append("\xE9.tpf").constData());
 }

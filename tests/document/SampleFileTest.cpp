@@ -4,6 +4,7 @@
 
 #include "document/NumberFormat.h"
 #include "document/SampleFileReader.h"
+#include "document/SampleImport.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
@@ -48,9 +49,17 @@ TEST(SampleFileTest, ReadsSpreadsheetFiles)
             { "Top", "Left", "Right" }, { "A|33.3333|33.3333|33.3334|2|3", "B|1234.5|2|3|-1|-1" }, {} },
         { "semicolons and decimal commas, no header, bad rows by line",
             "a;12,5;30;57,5\n\nb;x;1;2\nc;1;2\nd;1%;2;3;1;16\ne;;;\nf;1;2;97\n", ';', {},
-            { "a|12.5|30|57.5|-1|-1", "c|1|2||-1|-1", "f|1|2|97|-1|-1" }, { 3, 5, 6 } },
+            { "a|12.5|30|57.5|-1|-1", "c|1|2||-1|-1", "e||||-1|-1", "f|1|2|97|-1|-1" }, { 3, 5 } },
         { "a comma file: commas in numbers group thousands only", "p,\"1,234\",2,3\nq,\"1,5\",2,3\n", ',', {},
             { "p|1234|2|3|-1|-1" }, { 2 } },
+        { "the program's own header, whatever its titles, with its Class column",
+            "Sample,2024,,'=x,Color,Symbol,Class\n\"'=y\",1,2,3,0,1,Clay\nonly a name,,,,,,\n", ',',
+            { "2024", "", "'=x" }, { "=y|1|2|3|0|1", "only a name||||-1|-1" }, {} },
+        { "colour and symbol numbers are checked before they are converted",
+            "a,1,2,3,15,15\nb,1,2,3,16,0\nc,1,2,3,2147483648,0\nd,1,2,3,0,1e30\ne,1,2,3,-1,0\nf,1,2,3,0.5,0\n", ',', {},
+            { "a|1|2|3|15|15" }, { 2, 3, 4, 5, 6 } },
+        { "five fields: the table's Symbol number", "a,1,2,3,255\nb,1,2,3,256\nc,1,2,3,4294967296\n", ',', {},
+            { "a|1|2|3|15|15" }, { 2, 3 } },
     };
     for (const Case& c : cases) {
         const SampleFile file = ReadSampleFile(c.bytes);
@@ -87,4 +96,29 @@ TEST(SampleFileTest, OpeningStartsAnUntitledPlotAndImportAppendsUntilTheTableIsF
     EXPECT_EQ(range.first, 3);
     EXPECT_EQ(range.last, 2002) << "the table grows past 2,000 rows";
     EXPECT_TRUE(doc->IsModified());
+}
+
+TEST(SampleFileTest, LinesPastAMillionSamplesAreCountedAndTheReportAgreesInNumber)
+{
+    std::string bytes = "x,1\n";
+    for (int i = 0; i < 12; ++i)
+        bytes += "x,1\n";
+    for (std::size_t i = 0; i < kMaxSamplesKept + 2; ++i)
+        bytes += "a,1,2,3\n";
+    const SampleFile file = ReadSampleFile(bytes);
+    EXPECT_EQ(file.samples.size(), kMaxSamplesKept);
+    EXPECT_EQ(file.samplesNotKept, 2u);
+    EXPECT_EQ(file.skippedCount, 13u);
+    EXPECT_EQ(file.skippedLines, (std::vector<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }));
+    EXPECT_EQ(SampleLoadReport("/d/a.csv", file, 999999),
+        "Read 1,000,002 samples from \"/d/a.csv\".\nSkipped 13 lines with too few fields or values that are "
+        "not numbers: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 3 more.\n3 samples did not fit into the table's "
+        "1,000,000 rows.");
+    SampleFile one;
+    one.samples.resize(2);
+    one.skippedLines = { 4 };
+    one.skippedCount = 1;
+    EXPECT_EQ(SampleLoadReport("/d/a.csv", one, 1),
+        "Read 2 samples from \"/d/a.csv\".\nSkipped 1 line with too few fields or values that are not numbers: "
+        "4.\n1 sample did not fit into the table's 1,000,000 rows.");
 }

@@ -149,3 +149,20 @@ TEST(TextTableReaderTest, AWideTableOfShortRowsStaysSmall)
     EXPECT_EQ(value, "");
     EXPECT_FALSE(t.reader.GetValueAt(n - 1, n, value));
 }
+
+TEST(TextTableReaderTest, KeepOnlyBoundsTheTablesAndRowsKept)
+{
+    CTextTableReader reader;
+    reader.KeepOnly({ "A", "B" }, 2);
+    reader.ReadText("TABLE=A\nCOLUMNS=[x]\nROW=1\nROW=2\nROW=3\nnot kept\nTABLE=C\nCOLUMNS=[x]\nROW=c\n"
+                    "TABLE=A\nCOLUMNS=[x]\nROW=again\nTABLE=B\nCOLUMNS=[x]\nROW=b\n");
+    EXPECT_FALSE(reader.FindTable("C"));
+    ASSERT_TRUE(reader.FindTable("B"));
+    EXPECT_EQ(reader.GetRowCount(), 1) << "the repeated A's rows went nowhere";
+    ASSERT_TRUE(reader.FindTable("A"));
+    EXPECT_EQ(reader.GetRowCount(), 2);
+    EXPECT_EQ(reader.CurrentTable()->RowsNotKept(), 2);
+    std::string value;
+    EXPECT_TRUE(reader.GetValue(1, "x", value));
+    EXPECT_EQ(value, "2");
+}

@@ -8,6 +8,7 @@
 #include "plot/AnnotationLayer.h"
 #include "plot/LegendBox.h"
 #include "plot/SymbolPainter.h"
+#include "plot/SymbolStamps.h"
 
 #include <QImage>
 #include <QPainter>
@@ -241,4 +242,46 @@ TEST(PlotRendererTest, SymbolShapesRestoreTheContext)
             "LineTo 24 20 16 20" }));
     EXPECT_EQ(dc.GetPen(), pen);
     EXPECT_EQ(dc.GetCurrentPosition(), (CPoint { 20, 20 }));
+}
+
+TEST(PlotRendererTest, StampsAtAnyScaleLeaveThePixelsDrawingLeaves)
+{
+    // Scales whose sample places fall on whole or quarter device pixels; a
+    // scaled picture is antialiased, as exports are.
+    for (const double scale : { 1.0, 2.0, 3.0, 2.5, 0.75 }) {
+        QImage images[2];
+        CRect bounds[2];
+        for (int stamped = 0; stamped < 2; ++stamped) {
+            images[stamped] = QImage(static_cast<int>(200 * scale), static_cast<int>(60 * scale), QImage::Format_RGB32);
+            images[stamped].fill(Qt::white);
+            QPainter painter(&images[stamped]);
+            CDC dc(&painter);
+            dc.SetAntialiasing(scale != 1.0);
+            dc.SetMapMode(MM_ISOTROPIC);
+            dc.SetWindowExt({ 200, 60 });
+            dc.SetViewportExt({ images[stamped].width(), images[stamped].height() });
+            SymbolStamps stamps(dc);
+            for (int symbol = 0; symbol < 16; ++symbol) {
+                for (int i = 0; i < 2; ++i) {
+                    const int x = 8 + 12 * symbol + i;
+                    const int y = 15 + 25 * i;
+                    if (stamped)
+                        stamps.Draw(symbol, symbol, 4 + i, x, y);
+                    else
+                        DrawSampleSymbol(dc, symbol, symbol, 4 + i, x, y, 1);
+                }
+            }
+            bounds[stamped] = dc.GetBounds();
+        }
+        EXPECT_EQ(bounds[1], bounds[0]) << scale;
+        int worst = 0;
+        for (int y = 0; y < images[0].height(); ++y)
+            for (int x = 0; x < images[0].width(); ++x) {
+                const QRgb a = images[0].pixel(x, y);
+                const QRgb b = images[1].pixel(x, y);
+                worst = std::max({ worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                    std::abs(qBlue(a) - qBlue(b)) });
+            }
+        EXPECT_LE(worst, 2) << "scale " << scale;
+    }
 }

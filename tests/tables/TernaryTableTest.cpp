@@ -3,6 +3,7 @@
 #include "document/SampleCsv.h"
 #include "framework/core/CommandIds.h"
 #include "framework/core/ISampleTable.h"
+#include "framework/core/TextEncoding.h"
 #include "framework/gui/CStatusBar.h"
 #include "framework/gui/PrintDialogs.h"
 #include "grid/CTextCell.h"
@@ -134,6 +135,31 @@ TEST_F(TernaryTableTest, ASpreadsheetBlockPastesAsTheSameFileImports)
     imported.OnNewDocument();
     ASSERT_EQ(imported.ImportSampleFile(path).first, 3);
     EXPECT_EQ(SamplesToCsv(imported), SamplesToCsv(doc)) << "names, values, colours and symbols";
+}
+
+TEST_F(TernaryTableTest, LongNamesTypedOrPastedAreCutToWhatThePlotFileReadsBack)
+{
+    const QString longName(600, QChar(0xE9)); // two bytes each in UTF-8
+    const QString kept = longName.left(511); // 1,022 bytes: the next character would not fit whole
+    Type(5, 1, longName);
+    Type(6, 1, kept);
+    QGuiApplication::clipboard()->setText(longName + "\t1\t2\t97\n" + longName + "\nshort");
+    Select(7, 1, 7, 1);
+    table.OnEditPaste();
+    EXPECT_EQ(boxes.Texts(),
+        (std::vector<QString> { "1 text was longer than a plot file holds and was cut to its first 1,023 bytes.",
+            "2 texts were longer than a plot file holds and were cut to their first 1,023 bytes." }));
+    for (int row : { 5, 6, 7, 8 }) {
+        EXPECT_EQ(Text(row, 1), kept) << row;
+        EXPECT_EQ(Rec(row).name, EncodeText(kept)) << row;
+    }
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(doc.OnSaveDocument(dir.filePath("long.tpf")));
+    CTernaryDoc reopened;
+    ASSERT_TRUE(reopened.OnOpenDocument(dir.filePath("long.tpf")));
+    EXPECT_EQ(SamplesToCsv(reopened), SamplesToCsv(doc));
+    EXPECT_EQ(reopened.m_legend.ItemText(0, 0), EncodeText(kept)) << "the legend entry named after row 7";
 }
 
 TEST_F(TernaryTableTest, FillDownCopiesTheTopRowAndAnEmptySymbolBecomesColourAndSymbolZero)

@@ -50,6 +50,25 @@ bool CArchive::ReadString(std::string& line)
     return true;
 }
 
+std::string CArchive::TakeLines()
+{
+    std::string text = std::move(m_data);
+    m_data.clear();
+    text.erase(0, std::min(m_pos, text.size()));
+    m_pos = 0;
+    // Drop each CR that ends a line, in place.
+    std::size_t out = 0;
+    for (std::size_t in = 0; in < text.size(); ++in) {
+        if (text[in] == '\r' && in + 1 < text.size() && text[in + 1] == '\n')
+            continue;
+        text[out++] = text[in];
+    }
+    text.resize(out);
+    if (!text.empty() && text.back() != '\n')
+        text += '\n';
+    return text;
+}
+
 void CArchive::WriteString(std::string_view text)
 {
     if (text.empty())

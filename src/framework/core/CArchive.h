@@ -20,6 +20,10 @@ public:
 
     // Loading: the next line without its line end; false at the end of the data.
     bool ReadString(std::string& line);
+    // Every line not read yet, each ended by one LF, as ReadString would
+    // give them; the archive's own text is handed over, not copied, and the
+    // archive is at its end afterwards.
+    std::string TakeLines();
 
     // Storing: writes the text as it is (no line end is added).
     void WriteString(std::string_view text);
@@ -32,8 +36,8 @@ public:
 private:
     QIODevice* m_device;
     Mode m_mode;
-    std::string m_data;      // loading: the whole content
-    std::size_t m_pos = 0;   // loading: start of the next line
+    std::string m_data; // loading: the whole content
+    std::size_t m_pos = 0; // loading: start of the next line
     bool m_error = false;
     bool m_tooLarge = false;
 };
