@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <map>
 #include <string>
 
 using namespace PlotFileKeys;
@@ -228,6 +229,25 @@ void ReadLegendInfo(CTernaryDoc& doc, const CTextTableReader& reader)
     box.bottom = static_cast<int>(box.top + height);
 }
 
+// The file lists the entries, not how many samples share each: every entry
+// counts the samples in use with its pair, so the first sample recoloured
+// away from a shared pair leaves the entry to the others. An entry listed
+// without samples keeps a count of 1 and stays as the file has it.
+void CountLegendUses(CTernaryDoc& doc)
+{
+    std::map<std::pair<int, int>, int> uses;
+    for (int slot = 0; slot < doc.m_sampleSlots; ++slot) {
+        const SampleRecord& sample = doc.GetSample(slot);
+        if (sample.InUse())
+            ++uses[{ sample.symbolId, sample.colorId }];
+    }
+    for (int i = 0; i < doc.m_legend.Count(); ++i) {
+        LegendItem& item = doc.m_legend.Item(i);
+        const auto it = uses.find({ item.symbolId, item.colorId });
+        item.useCount = it == uses.end() ? 1 : std::max(it->second, 1);
+    }
+}
+
 void ReadLegendItems(CTernaryDoc& doc, const CTextTableReader& reader)
 {
     std::string text;
@@ -244,6 +264,7 @@ void ReadLegendItems(CTernaryDoc& doc, const CTextTableReader& reader)
             continue;
         doc.m_legend.AddItem(symbolId, colorId, text);
     }
+    CountLegendUses(doc);
 }
 
 void RebuildLegend(CTernaryDoc& doc)

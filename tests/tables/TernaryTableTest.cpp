@@ -1,5 +1,6 @@
 #include "tables/TernaryTableFixture.h"
 
+#include "document/PlotFile.h"
 #include "document/SampleCsv.h"
 #include "framework/core/CommandIds.h"
 #include "framework/core/ISampleTable.h"
@@ -169,6 +170,32 @@ TEST_F(TernaryTableTest, PaletteMessagesReachEverySelectedRowAndTheLegendFollows
     Select(1, 5, 2, 5);
     table.ClearSelection();
     EXPECT_EQ(doc.m_legend.UseCount(3, 2), 0);
+}
+
+TEST_F(TernaryTableTest, ALoadedSharedPairKeepsItsEntryUntilItsLastSampleIsRecoloured)
+{
+    LoadPlotFileBytes(doc,
+        "TABLE=PlotData\nCOLUMNS=[sampleId;top;left;right;colorId;symbolId;row]\n"
+        "ROW=A;30;40;30;1;0;1\nROW=B;20;50;30;1;0;2\nROW=C;10;60;30;1;0;3\nEND\n"
+        "TABLE=LegendItems\nCOLUMNS=[symbolId;colorId;text]\nROW=0;1;Granites\nROW=4;4;Spare\nEND\n");
+    doc.SendInitialUpdate();
+    auto legendRows = [&] {
+        const std::string bytes = SavePlotFileBytes(doc);
+        const std::size_t from = bytes.find("ROW=", bytes.find("TABLE=LegendItems"));
+        return bytes.substr(from, bytes.find("END", from) - from);
+    };
+    // Rows 1 to 3 are recoloured one at a time; the entry the file lists
+    // without samples stays.
+    const char* const expected[] = {
+        "ROW=0;1;Granites\nROW=4;4;Spare\nROW=0;7;Granites\n",
+        "ROW=0;1;Granites\nROW=4;4;Spare\nROW=0;7;Granites\n",
+        "ROW=4;4;Spare\nROW=0;7;Granites\n",
+    };
+    for (int row = 1; row <= 3; ++row) {
+        Select(row, 1, row, 5);
+        table.OnTableSetColor(7);
+        EXPECT_EQ(legendRows(), expected[row - 1]) << row;
+    }
 }
 
 TEST_F(TernaryTableTest, ThePlotShowsASampleRowAfterTheRunningEditIsCommitted)
