@@ -143,8 +143,9 @@ public slots:
     void OnLegendEditDone();
 
 signals:
-    // A key other than Delete, a modifier or a Ctrl, Alt or Meta combination:
-    // the frame opens the Legend dialog (the dialog lives above the plot).
+    // A typed character (no navigation or editing key, no Ctrl, Alt or
+    // Meta combination): the frame opens the Legend dialog, which lives
+    // above the plot.
     void legendDialogRequested();
 
 protected:

@@ -10,7 +10,9 @@
 #include "plot/CTernaryView.h"
 #include "tables/CTernaryTable.h"
 #include "window/CColorSymbolPalette.h"
+#include "window/PaneFocus.h"
 
+#include <QAbstractScrollArea>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -108,6 +110,7 @@ CMainFrame::CMainFrame(CTernaryDoc* doc, QWidget* parent)
         { ID_FORMAT_LEGEND, 5 }, { ID_FORMAT_DENSITY, 7 } };
     for (auto [id, page] : formatPages)
         OnCommand(id, [this, page] { m_plot->FormatAxisAndTitles(page); });
+    OnCommand(ID_LEGEND_ENTRIES, [this] { OnLegendDialog(); });
 
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::OnFocusChanged);
     m_router->UpdateAll();
@@ -182,8 +185,8 @@ void CMainFrame::CreateMenus()
     }
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    for (int id :
-        { ID_FORMAT_AXIS, ID_FORMAT_GRIDS, ID_FORMAT_FONTS, ID_FORMAT_LEGEND, ID_FORMAT_DIAGRAM, ID_FORMAT_DENSITY })
+    for (int id : { ID_FORMAT_AXIS, ID_FORMAT_GRIDS, ID_FORMAT_FONTS, ID_FORMAT_LEGEND, ID_FORMAT_DIAGRAM,
+             ID_FORMAT_DENSITY, ID_LEGEND_ENTRIES })
         add(options, id);
     options->addSeparator();
     for (int id : { ID_TOGGLE_GRID, ID_TOGGLE_LEGEND, ID_SHOW_NAMES })
@@ -248,6 +251,7 @@ void CMainFrame::CreateClient()
     m_splitter->setSizes({ 280, total - 280 });
     m_activeView = m_plot;
     connect(m_plot, &CTernaryView::legendDialogRequested, this, &CMainFrame::OnLegendDialog);
+    m_paneFocus = new PaneFocus(m_table, m_plot, this);
 }
 
 void CMainFrame::OnLegendDialog()
@@ -293,6 +297,11 @@ void CMainFrame::UpdateFrameTitle()
         return;
     setWindowTitle(m_doc->GetTitle() + QStringLiteral("[*] - Ternary"));
     setWindowModified(m_doc->IsModified());
+}
+
+bool CMainFrame::PaneFocusFrameShown(const QWidget* pane) const
+{
+    return m_paneFocus->FrameShown(qobject_cast<const QAbstractScrollArea*>(pane));
 }
 
 QMenu* CMainFrame::FindMenu(const QString& title) const

@@ -16,6 +16,7 @@ class CView;
 class QMenu;
 class QSplitter;
 class QToolBar;
+class PaneFocus;
 
 // The application's one top-level window: menu bar, toolbar and status bar
 // built from the command table, and a splitter with the sample table on the
@@ -61,6 +62,10 @@ public:
     // Title "name - Ternary", with the modified mark while doc is modified.
     void UpdateFrameTitle();
 
+    // Whether a pane (the table or the plot) shows the frame of the pane
+    // that has the keyboard.
+    bool PaneFocusFrameShown(const QWidget* pane) const;
+
     // The top-level menu titled title ("&File"), or nullptr.
     QMenu* FindMenu(const QString& title) const;
 
@@ -88,7 +93,8 @@ private:
     // dialogs (CMainFrameTable.cpp).
     void RegisterTableCommands();
     void OnFocusChanged(QWidget* old, QWidget* now);
-    // A key on the plot: the Legend dialog, modal; OK repaints the plot.
+    // A typed character on the plot or Options Legend Entries: the Legend
+    // dialog, modal; OK repaints the plot.
     void OnLegendDialog();
 
     CTernaryDoc* m_doc;
@@ -99,6 +105,7 @@ private:
     CTernaryTable* m_table = nullptr;
     CTernaryView* m_plot = nullptr;
     QMenu* m_fileMenu = nullptr;
+    PaneFocus* m_paneFocus = nullptr;
     CView* m_activeView = nullptr;
     CCmdTarget* m_appTarget = nullptr;
     bool m_shownOnce = false;

@@ -1,6 +1,6 @@
 // The plot answering the mouse, the keys and the document's commands: edge
 // drags by their formulas, a real drag, pan, read-out, the sample under the
-// pointer, the Legend dialog key, the context menu, toggles, tools and zoom.
+// pointer, the keys that open the Legend dialog, the context menu, toggles, tools and zoom.
 #include "document/CTernaryDoc.h"
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"
@@ -202,16 +202,24 @@ TEST_F(PlotInteraction, TheSampleUnderThePointerAmong200000)
     EXPECT_EQ(view->SampleTipText().toStdString(), " {10.0, 10.0, 80.0}");
 }
 
-TEST_F(PlotInteraction, KeysOpenTheLegendDialogButNeverModifiersOrShortcuts)
+TEST_F(PlotInteraction, OnlyATypedCharacterOpensTheLegendDialog)
 {
     QSignalSpy legendDialog(view, &CTernaryView::legendDialogRequested);
-    for (Qt::Key key : { Qt::Key_Control, Qt::Key_Shift, Qt::Key_Alt, Qt::Key_Meta })
-        QTest::keyClick(view, key);
-    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(view, Qt::Key_F, Qt::AltModifier);
-    EXPECT_EQ(legendDialog.count(), 0);
-    QTest::keyClick(view, Qt::Key_A);
-    EXPECT_EQ(legendDialog.count(), 1);
+    const std::pair<int, Qt::KeyboardModifiers> quiet[] = { { Qt::Key_Control, {} }, { Qt::Key_Shift, {} },
+        { Qt::Key_Alt, {} }, { Qt::Key_Meta, {} }, { Qt::Key_C, Qt::ControlModifier }, { Qt::Key_F, Qt::AltModifier },
+        { Qt::Key_Down, {} }, { Qt::Key_Up, {} }, { Qt::Key_Left, {} }, { Qt::Key_Right, {} }, { Qt::Key_PageUp, {} },
+        { Qt::Key_PageDown, {} }, { Qt::Key_Home, {} }, { Qt::Key_End, {} }, { Qt::Key_Escape, {} },
+        { Qt::Key_Return, {} }, { Qt::Key_Enter, {} }, { Qt::Key_Backspace, {} }, { Qt::Key_Insert, {} },
+        { Qt::Key_F1, {} }, { Qt::Key_F2, {} }, { Qt::Key_F12, {} } };
+    for (auto [key, modifiers] : quiet) {
+        QTest::keyClick(view, static_cast<Qt::Key>(key), modifiers);
+        EXPECT_EQ(legendDialog.count(), 0) << QKeySequence(key | modifiers).toString().toStdString();
+    }
+    const std::pair<int, Qt::KeyboardModifiers> typed[]
+        = { { Qt::Key_A, {} }, { Qt::Key_5, {} }, { Qt::Key_Space, {} }, { Qt::Key_B, Qt::ShiftModifier } };
+    for (auto [key, modifiers] : typed)
+        QTest::keyClick(view, static_cast<Qt::Key>(key), modifiers);
+    EXPECT_EQ(legendDialog.count(), 4);
 }
 
 TEST_F(PlotInteraction, ContextMenuTextsFollowTheStateAndItsCommandsWork)

@@ -60,6 +60,7 @@ constexpr int ID_TOOL_TEXT = 32798;
 constexpr int ID_TOOL_DRAG = 32799;
 constexpr int ID_FORMAT_LEGEND = 32802;
 constexpr int ID_TOGGLE_LEGEND = 32803;
+constexpr int ID_LEGEND_ENTRIES = 32870; // the Legend dialog
 
 // Pictures of the plot (Copy picture is the plot's Copy, ID_EDIT_COPY).
 constexpr int ID_COPY_BITMAP = 32805;

@@ -69,6 +69,7 @@ const std::vector<CommandInfo> kCommands = {
     { ID_DENSITY_KERNEL, "Kernel Density", "", "Draw a smooth kernel density of the samples\nKernel density" },
     { ID_FILE_EXPORT_DENSITY_GRID, "Export Density Grid...", "",
         "Save every bin of the density as comma-separated values\nExport Density Grid" },
+    { ID_LEGEND_ENTRIES, "Legend Entries...", "", "Edit the texts of the legend's entries\nLegend Entries" },
     { ID_TOGGLE_GRID, "Show grid", "Ctrl+G", "Show or hide grids\nToggle grids" },
     { ID_TOGGLE_LEGEND, "Show legend", "", "Show or hide legend\nToggle legend" },
     { ID_SHOW_NAMES, "Show sample name", "", "Show sample name" },
