@@ -4,6 +4,7 @@
 #include "document/DocumentChange.h"
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CDC.h"
+#include "framework/gui/CStatusBar.h"
 #include "plot/AnnotationLayer.h"
 #include "plot/LegendBox.h"
 #include "plot/PlotRenderer.h"
@@ -124,6 +125,7 @@ void CTernaryView::OnDraw(CDC* dc)
     PlotRenderer renderer(*doc, m_geo);
     renderer.SetDensity(m_density.For(*doc));
     renderer.OnDraw(*dc, *m_annotations, *m_legend);
+    m_samplesOutside = renderer.OutsideCount();
     m_hitIndex.Build(*doc);
 }
 
@@ -262,6 +264,19 @@ void CTernaryView::paintEvent(QPaintEvent*)
     painter.fillRect(viewport()->rect(), Qt::white);
     CDC dc(&painter);
     OnDraw(&dc);
+    ReportSamplesOutside();
+}
+
+void CTernaryView::ReportSamplesOutside()
+{
+    if (m_samplesOutside == m_reportedOutside)
+        return;
+    m_reportedOutside = m_samplesOutside;
+    const int n = m_samplesOutside;
+    const QString text = n == 0 ? QStringLiteral("Ready")
+        : n == 1                ? QStringLiteral("1 sample lies outside the axis ranges and is not drawn")
+                                : QStringLiteral("%1 samples lie outside the axis ranges and are not drawn").arg(n);
+    CStatusBar::SetWindowStatusText(this, text);
 }
 
 void CTernaryView::resizeEvent(QResizeEvent* event)

@@ -127,6 +127,9 @@ public:
     bool IsDragging() const { return m_dragging; }
     // The text of the sample tooltip last shown, "name {top, left, right}".
     const QString& SampleTipText() const { return m_tipText; }
+    // Samples the axis ranges cut off in the last paint; the status bar
+    // says how many whenever the number changes.
+    int SamplesOutside() const { return m_samplesOutside; }
 
     // ---- Context menu (PlotContextMenu.cpp) -----------------------------
     // The eight items of the right-click menu, with the texts the grid and
@@ -169,6 +172,7 @@ private:
     // The pointer of a drag stays on the view: points are held to its client area.
     CPoint Confined(CPoint p) const;
     void SetHitCursor();
+    void ReportSamplesOutside();
     // During a drag: the picture of the plot from the press, with the
     // polygon's outline where the drag has put it. False when no drag runs.
     bool PaintDragFeedback(QPainter& painter);
@@ -201,4 +205,6 @@ private:
     bool m_settingBars = false;
     bool m_changeOpen = false;
     CPoint m_panAtPress;
+    int m_samplesOutside = 0;
+    int m_reportedOutside = 0;
 };

@@ -180,6 +180,28 @@ TEST_F(PlotInteraction, ReadOutAndTheSampleUnderThePointer)
     EXPECT_EQ(bar->MessageText().toStdString(), "Top = 115 Left =  53 Right = -68");
 }
 
+TEST_F(PlotInteraction, SamplesACutLeavesOutAreNotFoundAndTheStatusBarCountsThem)
+{
+    // The new document's samples have top 20 and 10.
+    const SampleRecord& s = doc.GetSample(2);
+    const QPoint where(s.plotX, s.plotY);
+    const std::pair<float, QString> cuts[] = {
+        { 15, QStringLiteral("1 sample lies outside the axis ranges and is not drawn") },
+        { 30, QStringLiteral("2 samples lie outside the axis ranges and are not drawn") },
+        { 0, QStringLiteral("Ready") },
+    };
+    for (const auto& [topMin, message] : cuts) {
+        doc.m_topAxis.min = topMin;
+        view->ComputeCorners();
+        (void)Port()->grab();
+        EXPECT_EQ(bar->MessageText(), message);
+        table.rows.clear();
+        QTest::mouseMove(Port(), where);
+        EXPECT_EQ(table.rows.size(), topMin == 0 ? 1u : 0u) << "cut at " << topMin;
+        QTest::mouseMove(Port(), QPoint(5, 5));
+    }
+}
+
 TEST_F(PlotInteraction, TheSampleUnderThePointerAmong200000)
 {
     // Samples on a few dozen places; the lowest slot at a place is the one found.
