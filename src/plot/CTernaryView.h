@@ -185,9 +185,6 @@ private:
     // release: moving the legend or an annotation, or the edit a press ends.
     void BeginPlotChange();
     void EndPlotChange();
-    // A pan is the view's own: its step restores the offset (m_panAtPress
-    // holds the offset at the press).
-    void RecordPan();
 
     PlotGeometry m_geo;
     std::unique_ptr<LegendBox> m_legend;
@@ -204,7 +201,6 @@ private:
     bool m_fontsCreated = false;
     bool m_settingBars = false;
     bool m_changeOpen = false;
-    CPoint m_panAtPress;
     int m_samplesOutside = 0;
     int m_reportedOutside = 0;
 };

@@ -173,7 +173,6 @@ void CTernaryView::StartDrag(CPoint p)
     m_dragStartLimits = EdgeDragStart(m_hitState, { doc->m_topAxis, doc->m_leftAxis, doc->m_rightAxis });
     if (IsEdgeHit(m_hitState))
         doc->NameChange("Drag Edge");
-    m_panAtPress = m_geo.m_panOffset;
     // Only the outline follows the pointer; the plot stays as it was pressed.
     m_dragPicture = viewport()->grab();
     m_dragging = true;
@@ -234,9 +233,8 @@ void CTernaryView::EndDrag()
     if (IsEdgeHit(m_hitState)) {
         const AxisTriple axes { doc->m_topAxis, doc->m_leftAxis, doc->m_rightAxis };
         SnapEdgeDrag(m_hitState, axes); // the press-to-release change records it
-    } else if (m_hitState == HitInside) {
-        RecordPan();
     }
+    // A pan, like the zoom, is the view's and not the file's: no step, no mark.
     m_dragging = false;
     m_dragPicture = {};
 }
