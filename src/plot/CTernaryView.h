@@ -91,6 +91,10 @@ public:
     void InvalidatePlot() override;
     void EndAnnotationEdit() override;
     CPoint ScrollPos() const { return m_geo.m_scrollPos; }
+    // Where scrolling starts: the canvas origin, or 20 units beyond anything
+    // the last paint drew left of or above it (a long left title), as a
+    // picture's frame does.
+    CPoint ScrollOrigin() const { return m_scrollOrigin; }
     // Applies a scroll request to one bar as the view's scroll steps define.
     void Scroll(Qt::Orientation bar, PlotGeometry::ScrollCode code, int thumb = 0);
 
@@ -173,6 +177,9 @@ private:
     CPoint Confined(CPoint p) const;
     void SetHitCursor();
     void ReportSamplesOutside();
+    // Moves the scroll ranges' start to cover what the plot draws left of
+    // or above the canvas origin (a measuring paint of the unscrolled plot).
+    void FitScrollOrigin();
     // During a drag: the picture of the plot from the press, with the
     // polygon's outline where the drag has put it. False when no drag runs.
     bool PaintDragFeedback(QPainter& painter);
@@ -201,6 +208,8 @@ private:
     bool m_fontsCreated = false;
     bool m_settingBars = false;
     bool m_changeOpen = false;
+    CPoint m_scrollOrigin;
+    bool m_drawsBeforeOrigin = false; // the last paint drew left of or above the origin
     int m_samplesOutside = 0;
     int m_reportedOutside = 0;
 };

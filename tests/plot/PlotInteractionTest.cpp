@@ -11,8 +11,10 @@
 #include "plot/CTernaryView.h"
 #include "plot/EdgeDrag.h"
 #include "plot/PlotContextMenu.h"
+#include "plot/PlotPicture.h"
 
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -199,6 +201,47 @@ TEST_F(PlotInteraction, SamplesACutLeavesOutAreNotFoundAndTheStatusBarCountsThem
         QTest::mouseMove(Port(), where);
         EXPECT_EQ(table.rows.size(), topMin == 0 ? 1u : 0u) << "cut at " << topMin;
         QTest::mouseMove(Port(), QPoint(5, 5));
+    }
+}
+
+TEST_F(PlotInteraction, TheScrollRangesReachWhatIsDrawnLeftOfOrAboveTheCanvasAsAPictureFrameDoes)
+{
+    struct Case {
+        const char* leftTitle;
+        float topMin; // a bottom-edge cut moves the left title further left
+        int legendTop;
+        bool left, above;
+    };
+    const Case cases[] = {
+        { "Left", 0, 60, false, false },
+        { "Alkali feldspar and plagioclase", 0, 60, true, false },
+        { "Alkali feldspar and plagioclase", 40, 60, true, false },
+        { "Left", 0, -100, false, true },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.leftTitle + std::string(" ") + std::to_string(c.legendTop));
+        doc.m_leftAxis.title = c.leftTitle;
+        doc.m_topAxis.min = c.topMin;
+        doc.m_legend.m_position.top = c.legendTop;
+        view->ComputeCorners();
+        (void)Port()->grab();
+        PlotGeometry unscrolled = view->Geometry();
+        unscrolled.m_scrollPos = {};
+        unscrolled.LayoutPlot();
+        unscrolled.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis);
+        const CRect frame = PlotPicture(doc, unscrolled).Frame();
+        EXPECT_EQ(frame.left < 0, c.left);
+        EXPECT_EQ(frame.top < 0, c.above);
+        for (int i = 0; i < 2; ++i) { // at the canvas origin, then scrolled to the ranges' start
+            EXPECT_EQ(view->horizontalScrollBar()->minimum(), frame.left);
+            EXPECT_EQ(view->verticalScrollBar()->minimum(), frame.top);
+            view->Scroll(Qt::Horizontal, PlotGeometry::Top);
+            view->Scroll(Qt::Vertical, PlotGeometry::Top);
+            (void)Port()->grab();
+            EXPECT_EQ(view->ScrollPos(), (CPoint { frame.left, frame.top }));
+        }
+        view->Scroll(Qt::Horizontal, PlotGeometry::ThumbPosition, 0);
+        view->Scroll(Qt::Vertical, PlotGeometry::ThumbPosition, 0);
     }
 }
 
