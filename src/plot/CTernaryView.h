@@ -118,6 +118,9 @@ public:
     // the raster image alone.
     void CopyPicture();
     void CopyWindowBitmap();
+    // Copy Figure: the picture File Export Picture writes (its frame covers
+    // everything drawn, unscrolled, at zoom 1) as an image, SVG and PDF.
+    void CopyFigure();
     // Print and Print Preview of the plot, unscrolled (PlotPrinting.cpp).
     void OnFilePrint();
     void OnFilePrintPreview();

@@ -111,6 +111,8 @@ CMainFrame::CMainFrame(CTernaryDoc* doc, QWidget* parent)
     for (auto [id, page] : formatPages)
         OnCommand(id, [this, page] { m_plot->FormatAxisAndTitles(page); });
     OnCommand(ID_LEGEND_ENTRIES, [this] { OnLegendDialog(); });
+    // The figure is the plot's whichever pane is active.
+    OnCommand(ID_COPY_FIGURE, [this] { m_plot->CopyFigure(); });
 
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::OnFocusChanged);
     m_router->UpdateAll();
@@ -154,7 +156,7 @@ void CMainFrame::CreateMenus()
     add(edit, ID_EDIT_UNDO);
     add(edit, ID_EDIT_REDO);
     edit->addSeparator();
-    for (int id : { ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE })
+    for (int id : { ID_EDIT_CUT, ID_EDIT_COPY, ID_COPY_FIGURE, ID_EDIT_PASTE })
         add(edit, id);
     edit->addSeparator();
     add(edit, ID_EDIT_CLEAR);

@@ -298,7 +298,7 @@ TEST_F(PlotInteraction, ContextMenuTextsFollowTheStateAndItsCommandsWork)
     };
     EXPECT_EQ(texts(),
         QStringList({ "Axis ...", "Grids ...", "Fonts ...", "Legend ...", "-", "Hide grid", "Hide legend", "Reset axis",
-            "-", "Copy picture" }));
+            "-", "Copy picture", "Copy Figure" }));
     doc.m_drawTicks = 0;
     view->OnContextCommand(ID_PLOT_TOGGLE_GRID);
     view->OnContextCommand(ID_PLOT_TOGGLE_LEGEND);

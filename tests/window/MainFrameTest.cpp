@@ -87,6 +87,12 @@ TEST_F(MainFrameTest, MenuItemsRunTheirCommandAndAreRefreshedBeforeAMenuOpens)
 {
     QAction* grid = router().Action(ID_TOGGLE_GRID);
     EXPECT_EQ(grid->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+    QAction* figure = router().Action(ID_COPY_FIGURE);
+    EXPECT_EQ(figure->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    EXPECT_TRUE(frame.FindMenu("&Edit")->actions().contains(figure));
+    frame.Table()->setFocus();
+    Settle();
+    EXPECT_TRUE(router().QueryState(ID_COPY_FIGURE).m_enabled) << "with the table active too";
     emit frame.FindMenu("&Options")->aboutToShow();
     EXPECT_EQ(grid->text(), "Hide grids") << "the document's state, before the menu opens";
     grid->trigger();

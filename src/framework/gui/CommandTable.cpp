@@ -26,6 +26,8 @@ const std::vector<CommandInfo> kCommands = {
     { ID_EDIT_CUT, "Cu&t\tCtrl+X", "Ctrl+X", "Cut the selection and put it on the Clipboard\nCut" },
     { ID_EDIT_COPY, "&Copy\tCtrl+C", "Ctrl+C", "Copy the selection and put it on the Clipboard\nCopy" },
     { ID_EDIT_PASTE, "&Paste\tCtrl+V", "Ctrl+V", "Insert Clipboard contents\nPaste" },
+    { ID_COPY_FIGURE, "Copy &Figure\tCtrl+Shift+C", "Ctrl+Shift+C",
+        "Copy the whole figure, as File Export Picture frames it, to the Clipboard\nCopy Figure" },
     { ID_COPY_BITMAP, "Copy window as bitmap", "", "Copy the plot window to the Clipboard as a bitmap\nCopy bitmap" },
     { ID_EDIT_CLEAR, "Clear", "", "Erase the selection\nErase" },
     { ID_EDIT_FILL_DOWN, "Fill down\tCtrl+D", "Ctrl+D",
