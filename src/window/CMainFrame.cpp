@@ -21,6 +21,8 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -236,6 +238,7 @@ void CMainFrame::CreateClient()
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("Splitter"));
     m_splitter->setChildrenCollapsible(false);
+    m_splitter->setHandleWidth(kSplitterHandleWidth);
     m_table = new CTernaryTable(m_splitter);
     AttachPalette(m_table);
     m_plot = new CTernaryView(m_splitter);
@@ -250,7 +253,7 @@ void CMainFrame::CreateClient()
     setCentralWidget(m_splitter);
     // The table keeps its width when the window grows; the plot takes the rest.
     const int total = std::max(width(), 400);
-    m_splitter->setSizes({ 280, total - 280 });
+    m_splitter->setSizes({ kFirstTableWidth, total - kFirstTableWidth });
     m_activeView = m_plot;
     connect(m_plot, &CTernaryView::legendDialogRequested, this, &CMainFrame::OnLegendDialog);
     m_paneFocus = new PaneFocus(m_table, m_plot, this);
@@ -272,8 +275,24 @@ void CMainFrame::showEvent(QShowEvent* event)
     // The plot starts as the active view; Qt would give the focus to the table.
     if (!m_shownOnce) {
         m_shownOnce = true;
+        FitTablePane();
         SetActiveView(m_plot);
     }
+}
+
+void CMainFrame::FitTablePane()
+{
+    // Every column at its width (the fonts set them in the table's initial
+    // update), the row header and the vertical scroll bar.
+    int width = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
+    for (int col = 0; col < m_table->GetColCount(); ++col)
+        width += m_table->GetColWidth(col);
+    // The window grows by what the table takes beyond its first 280 pixels,
+    // as far as the screen allows, so the plot keeps its room.
+    const int plot = m_splitter->width() - kFirstTableWidth - m_splitter->handleWidth();
+    if (const QScreen* screen = this->screen(); screen && width > kFirstTableWidth)
+        resize(std::min(this->width() + width - kFirstTableWidth, screen->availableGeometry().width()), height());
+    m_splitter->setSizes({ width, std::max(plot, 100) });
 }
 
 void CMainFrame::SetActiveView(CView* view)

@@ -20,7 +20,7 @@ class PaneFocus;
 
 // The application's one top-level window: menu bar, toolbar and status bar
 // built from the command table, and a splitter with the sample table on the
-// left (280 pixels at first) and the plot on the right. The plot is the
+// left (as wide as its columns at first) and the plot on the right. The plot is the
 // active view at start; after that the pane that last took the focus is.
 //
 // Commands go to the active view, the document, the frame, then the
@@ -31,6 +31,11 @@ class PaneFocus;
 class CMainFrame : public QMainWindow, public CCmdTarget {
     Q_OBJECT
 public:
+    // Wide enough to grab.
+    static constexpr int kSplitterHandleWidth = 6;
+    // The table pane's width before it is fitted to its columns.
+    static constexpr int kFirstTableWidth = 280;
+
     // Creates the frame and its two panes, attached to doc (not owned).
     explicit CMainFrame(CTernaryDoc* doc, QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -93,6 +98,8 @@ private:
     // dialogs (CMainFrameTable.cpp).
     void RegisterTableCommands();
     void OnFocusChanged(QWidget* old, QWidget* now);
+    // At the first showing: the table pane as wide as its columns.
+    void FitTablePane();
     // A typed character on the plot or Options Legend Entries: the Legend
     // dialog, modal; OK repaints the plot.
     void OnLegendDialog();

@@ -167,3 +167,15 @@ TEST_F(MainFrameTest, TabAndF6MoveTheKeyboardBetweenThePanesAndItsPaneShowsAFram
     EXPECT_EQ(opened, "Legend");
     EXPECT_TRUE(frame.FindMenu("&Options")->actions().contains(router().Action(ID_LEGEND_ENTRIES)));
 }
+
+TEST_F(MainFrameTest, TheTablePaneShowsEveryColumnAndTheSplitterCanBeGrabbed)
+{
+    Settle();
+    CTernaryTable* table = frame.Table();
+    int columns = 0;
+    for (int col = 0; col < table->GetColCount(); ++col)
+        columns += table->GetColWidth(col);
+    EXPECT_GE(table->viewport()->width(), columns);
+    EXPECT_LT(table->viewport()->width(), columns + 10) << "and no wider";
+    EXPECT_GE(frame.Splitter()->handleWidth(), 6);
+}
