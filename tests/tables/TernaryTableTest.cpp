@@ -7,6 +7,7 @@
 #include "framework/gui/CStatusBar.h"
 #include "framework/gui/PrintDialogs.h"
 #include "grid/CTextCell.h"
+#include "tables/RowNotDrawn.h"
 
 #include <QClipboard>
 #include <QFontMetrics>
@@ -196,6 +197,40 @@ TEST_F(TernaryTableTest, ALoadedSharedPairKeepsItsEntryUntilItsLastSampleIsRecol
         table.OnTableSetColor(7);
         EXPECT_EQ(legendRows(), expected[row - 1]) << row;
     }
+}
+
+TEST_F(TernaryTableTest, RowsThePlotLeavesOutAreTintedAndSelectingOneSaysWhy)
+{
+    CStatusBar bar(&table); // the status bar of the table's window
+    doc.m_autoBalance = 0;
+    doc.GetSample(1) = { "drawn", 30, 40, 30, 1, 0, NOT_PLOTTED, NOT_PLOTTED, 1 };
+    doc.GetSample(2) = { "sum", 50, 50, 20, 1, 0, NOT_PLOTTED, NOT_PLOTTED, 2 };
+    doc.GetSample(3) = { "bare", 20, 30, 50, -1, -1, NOT_PLOTTED, NOT_PLOTTED, 3 };
+    doc.GetSample(4) = { "part", 20, EMPTY_VALUE, 50, 1, 0, NOT_PLOTTED, NOT_PLOTTED, 4 };
+    table.LoadRowsFromDocument(1, 4);
+    auto tinted = [&](int row) {
+        const QImage image = table.viewport()->grab().toImage();
+        return image.pixelColor(table.GetColLeft(3) + 3, table.GetRowTop(row) + 3) == kRowNotDrawnTint;
+    };
+    Select(5, 1, 5, 1);
+    const std::pair<int, const char*> steps[] = {
+        { Qt::Key_Up, "Ready" }, // row 4 is no whole sample
+        { Qt::Key_Up, "Row 3 is not drawn: it has no symbol" },
+        { Qt::Key_Up, "Row 2 is not drawn: its values sum to 120" },
+        { Qt::Key_Up, "Ready" },
+    };
+    bar.SetMessageText("Ready");
+    for (auto [key, message] : steps) {
+        QTest::keyClick(&table, static_cast<Qt::Key>(key));
+        EXPECT_EQ(bar.MessageText(), message);
+    }
+    EXPECT_EQ((std::vector<bool> { tinted(1), tinted(2), tinted(3), tinted(4) }),
+        (std::vector<bool> { false, true, true, false }));
+    doc.m_autoBalance = 1; // a sum other than 100 is scaled to 100 and drawn
+    table.viewport()->update();
+    EXPECT_FALSE(tinted(2));
+    EXPECT_TRUE(tinted(3));
+    EXPECT_EQ(doc.GetSample(2).right, 20) << "nothing in the row changes";
 }
 
 TEST_F(TernaryTableTest, ThePlotShowsASampleRowAfterTheRunningEditIsCommitted)
