@@ -51,6 +51,14 @@ bool CAxisPropPage::OnKillActive()
         return Refuse(QStringLiteral("Minimum must be >=0 "), m_min);
     if (!(increment > 0.0f))
         return Refuse(QStringLiteral("Increment must be >0 "), m_increment);
+    // The plot draws no grid, ticks or labels for more lines than this.
+    constexpr double kMaxLines = 1000;
+    const double range = static_cast<double>(maximum) - minimum;
+    if (range / increment > kMaxLines)
+        return Refuse(QStringLiteral("%1: the increment must be at least %2, or the axis would need more than 1,000 "
+                                     "grid lines")
+                          .arg(Caption(), QString::number(range / kMaxLines, 'g', 6)),
+            m_increment);
     // The sheet hears both limits truncated toward zero (20.9 as 20).
     if (QuerySiblings(static_cast<unsigned long>(static_cast<long>(minimum)), static_cast<long>(maximum)) != 0)
         return Refuse(QStringLiteral("Min Value conflicts with another axis  "), m_min);

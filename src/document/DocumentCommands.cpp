@@ -73,7 +73,10 @@ void CTernaryDoc::RegisterCommands()
 
     OnCommand(ID_AUTO_ADD, [this, change] { change(m_autoAdd, !m_autoAdd, false, "Auto-add"); });
     OnUpdateCommand(ID_AUTO_ADD, [this](CCmdUI& ui) { ui.SetCheck(m_autoAdd == 1); });
-    OnCommand(ID_AUTO_100, [this, change] { change(m_autoBalance, !m_autoBalance, true, "Auto-100%"); });
+    OnCommand(ID_AUTO_100, [this, change] {
+        change(m_autoBalance, !m_autoBalance, true, "Auto-100%");
+        UpdateAllViews(nullptr, 0); // the table marks the rows the plot leaves out
+    });
     OnUpdateCommand(ID_AUTO_100, [this](CCmdUI& ui) { ui.SetCheck(m_autoBalance == 1); });
 
     OnCommand(ID_TOGGLE_GRID, [this] { ToggleGrids(); });

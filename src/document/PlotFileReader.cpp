@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <map>
 #include <string>
 
 using namespace PlotFileKeys;
@@ -230,6 +231,25 @@ void ReadLegendInfo(CTernaryDoc& doc, const CTextTableReader& reader)
     box.bottom = static_cast<int>(box.top + height);
 }
 
+// The file lists the entries, not how many samples share each: every entry
+// counts the samples in use with its pair, so the first sample recoloured
+// away from a shared pair leaves the entry to the others. An entry listed
+// without samples keeps a count of 1 and stays as the file has it.
+void CountLegendUses(CTernaryDoc& doc)
+{
+    std::map<std::pair<int, int>, int> uses;
+    for (int slot = 0; slot < doc.m_sampleSlots; ++slot) {
+        const SampleRecord& sample = doc.GetSample(slot);
+        if (sample.InUse())
+            ++uses[{ sample.symbolId, sample.colorId }];
+    }
+    for (int i = 0; i < doc.m_legend.Count(); ++i) {
+        LegendItem& item = doc.m_legend.Item(i);
+        const auto it = uses.find({ item.symbolId, item.colorId });
+        item.useCount = it == uses.end() ? 1 : std::max(it->second, 1);
+    }
+}
+
 void ReadLegendItems(CTernaryDoc& doc, const CTextTableReader& reader)
 {
     std::string text;
@@ -246,6 +266,7 @@ void ReadLegendItems(CTernaryDoc& doc, const CTextTableReader& reader)
             continue;
         doc.m_legend.AddItem(symbolId, colorId, text);
     }
+    CountLegendUses(doc);
 }
 
 void RebuildLegend(CTernaryDoc& doc)

@@ -4,12 +4,16 @@
 #include "document/DocumentChange.h"
 #include "framework/core/CommandIds.h"
 #include "framework/gui/CDC.h"
+#include "framework/gui/CStatusBar.h"
 #include "plot/AnnotationLayer.h"
 #include "plot/LegendBox.h"
+#include "plot/PlotPicture.h"
 #include "plot/PlotRenderer.h"
 
 #include <QPainter>
 #include <QScrollBar>
+
+#include <algorithm>
 
 CTernaryView::CTernaryView(QWidget* parent)
     : QAbstractScrollArea(parent)
@@ -78,6 +82,8 @@ void CTernaryView::OnInitialUpdate()
     m_dragPicture = {};
     m_geo.SetCanvasFromDpi(logicalDpiX());
     m_geo.m_scrollPos = {};
+    m_scrollOrigin = {};
+    m_drawsBeforeOrigin = false;
     UpdateScrollBars();
     LayoutPlot();
     ComputeCorners();
@@ -124,6 +130,7 @@ void CTernaryView::OnDraw(CDC* dc)
     PlotRenderer renderer(*doc, m_geo);
     renderer.SetDensity(m_density.For(*doc));
     renderer.OnDraw(*dc, *m_annotations, *m_legend);
+    m_samplesOutside = renderer.OutsideCount();
     m_hitIndex.Build(*doc);
 }
 
@@ -160,16 +167,16 @@ void CTernaryView::UpdateScrollBars()
 {
     m_settingBars = true;
     const QSize client = viewport()->size();
-    auto set = [](QScrollBar* bar, int range, int page, int pos) {
+    auto set = [](QScrollBar* bar, int origin, int range, int page, int pos) {
         // The bar's range includes its maximum; the last thumb position
         // shows the last page.
-        bar->setRange(0, std::max(0, range + 1 - page));
+        bar->setRange(origin, std::max(origin, range + 1 - page));
         bar->setPageStep(std::max(1, page));
-        bar->setValue(std::min(pos, bar->maximum()));
-        bar->setEnabled(page <= range);
+        bar->setValue(std::clamp(pos, origin, bar->maximum()));
+        bar->setEnabled(page <= range - origin);
     };
-    set(horizontalScrollBar(), m_geo.m_canvasSize.cx, client.width(), m_geo.m_scrollPos.x);
-    set(verticalScrollBar(), m_geo.m_canvasSize.cy, client.height(), m_geo.m_scrollPos.y);
+    set(horizontalScrollBar(), m_scrollOrigin.x, m_geo.m_canvasSize.cx, client.width(), m_geo.m_scrollPos.x);
+    set(verticalScrollBar(), m_scrollOrigin.y, m_geo.m_canvasSize.cy, client.height(), m_geo.m_scrollPos.y);
     m_settingBars = false;
 }
 
@@ -178,7 +185,8 @@ void CTernaryView::Scroll(Qt::Orientation orientation, PlotGeometry::ScrollCode 
     const bool horizontal = orientation == Qt::Horizontal;
     const int max = horizontal ? m_geo.m_canvasSize.cx : m_geo.m_canvasSize.cy;
     int& current = horizontal ? m_geo.m_scrollPos.x : m_geo.m_scrollPos.y;
-    current = PlotGeometry::ScrollPosition(current, code, max, thumb);
+    const int origin = horizontal ? m_scrollOrigin.x : m_scrollOrigin.y;
+    current = PlotGeometry::ScrollPosition(current, code, max, thumb, origin);
     QScrollBar* bar = horizontal ? horizontalScrollBar() : verticalScrollBar();
     m_settingBars = true;
     bar->setValue(std::min(current, bar->maximum()));
@@ -259,9 +267,59 @@ void CTernaryView::paintEvent(QPaintEvent*)
     QPainter painter(viewport());
     if (PaintDragFeedback(painter))
         return;
+    // Measured before the paint, so the samples keep the places drawn here.
+    if (m_drawsBeforeOrigin || !(m_scrollOrigin == CPoint {}))
+        FitScrollOrigin();
     painter.fillRect(viewport()->rect(), Qt::white);
     CDC dc(&painter);
     OnDraw(&dc);
+    ReportSamplesOutside();
+    // The paint's bounds are in device units: the canvas minus the scroll.
+    const CRect drawn = dc.GetBounds();
+    const bool before
+        = !drawn.IsRectEmpty() && (drawn.left + m_geo.m_scrollPos.x < 0 || drawn.top + m_geo.m_scrollPos.y < 0);
+    if (before && !m_drawsBeforeOrigin && m_scrollOrigin == CPoint {}) {
+        FitScrollOrigin();
+        viewport()->update();
+    }
+    m_drawsBeforeOrigin = before;
+}
+
+void CTernaryView::FitScrollOrigin()
+{
+    CTernaryDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    // The scroll ranges start where a picture of the plot, unscrolled, would.
+    PlotGeometry unscrolled = m_geo;
+    unscrolled.m_scrollPos = {};
+    unscrolled.LayoutPlot();
+    unscrolled.ComputeCorners(doc->m_topAxis, doc->m_leftAxis, doc->m_rightAxis);
+    const CRect frame = PlotPicture(*doc, unscrolled).Frame();
+    const CPoint origin { frame.left, frame.top };
+    if (origin == m_scrollOrigin)
+        return;
+    m_scrollOrigin = origin;
+    const CPoint kept { std::max(m_geo.m_scrollPos.x, origin.x), std::max(m_geo.m_scrollPos.y, origin.y) };
+    UpdateScrollBars();
+    if (!(kept == m_geo.m_scrollPos)) {
+        // What lay left of the view is gone: scroll to the new start.
+        m_geo.m_scrollPos = kept;
+        UpdateScrollBars();
+        Relayout();
+    }
+}
+
+void CTernaryView::ReportSamplesOutside()
+{
+    if (m_samplesOutside == m_reportedOutside)
+        return;
+    m_reportedOutside = m_samplesOutside;
+    const int n = m_samplesOutside;
+    const QString text = n == 0 ? QStringLiteral("Ready")
+        : n == 1                ? QStringLiteral("1 sample lies outside the axis ranges and is not drawn")
+                                : QStringLiteral("%1 samples lie outside the axis ranges and are not drawn").arg(n);
+    CStatusBar::SetWindowStatusText(this, text);
 }
 
 void CTernaryView::resizeEvent(QResizeEvent* event)

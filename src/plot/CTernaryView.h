@@ -91,6 +91,10 @@ public:
     void InvalidatePlot() override;
     void EndAnnotationEdit() override;
     CPoint ScrollPos() const { return m_geo.m_scrollPos; }
+    // Where scrolling starts: the canvas origin, or 20 units beyond anything
+    // the last paint drew left of or above it (a long left title), as a
+    // picture's frame does.
+    CPoint ScrollOrigin() const { return m_scrollOrigin; }
     // Applies a scroll request to one bar as the view's scroll steps define.
     void Scroll(Qt::Orientation bar, PlotGeometry::ScrollCode code, int thumb = 0);
 
@@ -114,6 +118,9 @@ public:
     // the raster image alone.
     void CopyPicture();
     void CopyWindowBitmap();
+    // Copy Figure: the picture File Export Picture writes (its frame covers
+    // everything drawn, unscrolled, at zoom 1) as an image, SVG and PDF.
+    void CopyFigure();
     // Print and Print Preview of the plot, unscrolled (PlotPrinting.cpp).
     void OnFilePrint();
     void OnFilePrintPreview();
@@ -127,6 +134,9 @@ public:
     bool IsDragging() const { return m_dragging; }
     // The text of the sample tooltip last shown, "name {top, left, right}".
     const QString& SampleTipText() const { return m_tipText; }
+    // Samples the axis ranges cut off in the last paint; the status bar
+    // says how many whenever the number changes.
+    int SamplesOutside() const { return m_samplesOutside; }
 
     // ---- Context menu (PlotContextMenu.cpp) -----------------------------
     // The eight items of the right-click menu, with the texts the grid and
@@ -143,8 +153,9 @@ public slots:
     void OnLegendEditDone();
 
 signals:
-    // A key other than Delete, a modifier or a Ctrl, Alt or Meta combination:
-    // the frame opens the Legend dialog (the dialog lives above the plot).
+    // A typed character (no navigation or editing key, no Ctrl, Alt or
+    // Meta combination): the frame opens the Legend dialog, which lives
+    // above the plot.
     void legendDialogRequested();
 
 protected:
@@ -168,6 +179,10 @@ private:
     // The pointer of a drag stays on the view: points are held to its client area.
     CPoint Confined(CPoint p) const;
     void SetHitCursor();
+    void ReportSamplesOutside();
+    // Moves the scroll ranges' start to cover what the plot draws left of
+    // or above the canvas origin (a measuring paint of the unscrolled plot).
+    void FitScrollOrigin();
     // During a drag: the picture of the plot from the press, with the
     // polygon's outline where the drag has put it. False when no drag runs.
     bool PaintDragFeedback(QPainter& painter);
@@ -180,9 +195,6 @@ private:
     // release: moving the legend or an annotation, or the edit a press ends.
     void BeginPlotChange();
     void EndPlotChange();
-    // A pan is the view's own: its step restores the offset (m_panAtPress
-    // holds the offset at the press).
-    void RecordPan();
 
     PlotGeometry m_geo;
     std::unique_ptr<LegendBox> m_legend;
@@ -199,5 +211,8 @@ private:
     bool m_fontsCreated = false;
     bool m_settingBars = false;
     bool m_changeOpen = false;
-    CPoint m_panAtPress;
+    CPoint m_scrollOrigin;
+    bool m_drawsBeforeOrigin = false; // the last paint drew left of or above the origin
+    int m_samplesOutside = 0;
+    int m_reportedOutside = 0;
 };

@@ -10,52 +10,6 @@
 #include "plot/CanvasBounds.h"
 #include "plot/LegendBox.h"
 
-#include <QPointer>
-#include <QUndoCommand>
-#include <QUndoStack>
-
-namespace {
-
-// A pan moves the plot on the canvas; the offset belongs to the view, so the
-// step keeps the view (not the document) and sets its offset back.
-class PanStep : public QUndoCommand {
-public:
-    PanStep(CTernaryView* view, CPoint before, CPoint after)
-        : QUndoCommand(QStringLiteral("Pan"))
-        , m_view(view)
-        , m_before(before)
-        , m_after(after)
-    {
-    }
-    void undo() override
-    {
-        if (m_view)
-            m_view->SetPanOffset(m_before);
-    }
-    void redo() override
-    {
-        if (m_pushed)
-            m_pushed = false;
-        else if (m_view)
-            m_view->SetPanOffset(m_after);
-    }
-
-private:
-    QPointer<CTernaryView> m_view;
-    CPoint m_before;
-    CPoint m_after;
-    bool m_pushed = true;
-};
-
-} // namespace
-
-void CTernaryView::RecordPan()
-{
-    CTernaryDoc* doc = GetDocument();
-    if (doc && doc->GetUndoStack() && !(m_panAtPress == m_geo.m_panOffset))
-        doc->GetUndoStack()->push(new PanStep(this, m_panAtPress, m_geo.m_panOffset));
-}
-
 void CTernaryView::BeginPlotChange()
 {
     CTernaryDoc* doc = GetDocument();

@@ -1,9 +1,10 @@
-// Copy picture and Copy window as bitmap of the plot view.
+// Copy picture, Copy window as bitmap and Copy Figure of the plot view.
 #include "plot/PlotClipboard.h"
 
 #include "framework/gui/CDC.h"
 #include "framework/gui/SvgWriter.h"
 #include "plot/CTernaryView.h"
+#include "plot/PlotPicture.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -84,6 +85,27 @@ QMimeData* MakePlotMimeData(CTernaryView& view, bool vectors)
             data->setData(QStringLiteral("application/pdf"), pdf);
     }
     return data;
+}
+
+QMimeData* MakeFigureMimeData(CTernaryDoc& doc)
+{
+    auto* data = new QMimeData;
+    data->setImageData(PlotPicture(doc).ToImage(1));
+    QByteArray bytes;
+    if (EncodePlotPicture(doc, PictureType::Svg, 1, &bytes))
+        data->setData(QStringLiteral("image/svg+xml"), bytes);
+    if (EncodePlotPicture(doc, PictureType::Pdf, 1, &bytes))
+        data->setData(QStringLiteral("application/pdf"), bytes);
+    return data;
+}
+
+void CTernaryView::CopyFigure()
+{
+    if (CTernaryDoc* doc = GetDocument()) {
+        PutOnClipboard(MakeFigureMimeData(*doc));
+        // The picture's paint placed the samples unscrolled; the window's puts them back.
+        viewport()->update();
+    }
 }
 
 void CTernaryView::CopyPicture()

@@ -31,6 +31,7 @@ std::unique_ptr<QMenu> CTernaryView::CreateContextMenu()
     // Copying the picture is the view's Copy command; until something
     // handles that, the item shows disabled.
     add(ID_PLOT_COPY_PICTURE, QStringLiteral("Copy picture"))->setEnabled(HasCommandHandler(ID_EDIT_COPY));
+    add(ID_PLOT_COPY_FIGURE, QStringLiteral("Copy Figure"));
     return menu;
 }
 
@@ -45,6 +46,9 @@ void CTernaryView::OnContextCommand(int id)
         break;
     case ID_PLOT_COPY_PICTURE:
         OnCmdMsg(ID_EDIT_COPY);
+        break;
+    case ID_PLOT_COPY_FIGURE:
+        CopyFigure();
         break;
     case ID_PLOT_RESET_AXIS:
         ResetAxes();

@@ -13,4 +13,5 @@ enum PlotContextCommand {
     ID_PLOT_GRIDS = 32792, // "Grids ..."
     ID_PLOT_LEGEND = 32801, // "Legend ..."
     ID_PLOT_TOGGLE_LEGEND = 32804, // "Hide legend" / "Show legend"
+    ID_PLOT_COPY_FIGURE = 32806, // "Copy Figure"
 };

@@ -184,7 +184,7 @@ bool PlotGeometry::NearSegment(CPoint p, CPoint a, CPoint b)
     return std::fabs(p.y - slope * (p.x - a.x) - a.y) < 3;
 }
 
-int PlotGeometry::ScrollPosition(int current, ScrollCode code, int max, int thumb)
+int PlotGeometry::ScrollPosition(int current, ScrollCode code, int max, int thumb, int min)
 {
     int pos = current;
     switch (code) {
@@ -205,7 +205,7 @@ int PlotGeometry::ScrollPosition(int current, ScrollCode code, int max, int thum
         pos = thumb;
         break;
     case Top:
-        pos = 0;
+        pos = min;
         break;
     case Bottom:
         pos = max;
@@ -213,7 +213,7 @@ int PlotGeometry::ScrollPosition(int current, ScrollCode code, int max, int thum
     }
     if (pos >= max)
         pos = max;
-    if (pos < 1)
-        pos = 0;
+    if (pos < min + 1)
+        pos = min;
     return pos;
 }

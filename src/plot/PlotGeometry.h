@@ -74,7 +74,9 @@ public:
     // True when p lies within 3 units of the segment a-b (vertical segments never hit).
     static bool NearSegment(CPoint p, CPoint a, CPoint b);
 
-    // A scroll bar's new position for a scroll request; max is the range maximum.
+    // A scroll bar's new position for a scroll request; max is the range
+    // maximum, min its minimum (below 0 when something is drawn left of or
+    // above the canvas origin). Steps are fractions of max.
     enum ScrollCode { LineUp, LineDown, PageUp, PageDown, ThumbPosition, ThumbTrack, Top, Bottom };
-    static int ScrollPosition(int current, ScrollCode code, int max, int thumb = 0);
+    static int ScrollPosition(int current, ScrollCode code, int max, int thumb = 0, int min = 0);
 };

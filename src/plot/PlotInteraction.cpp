@@ -30,25 +30,12 @@ CPoint ToPoint(const QPointF& p) { return { static_cast<int>(p.x()), static_cast
 // A sample is under the pointer when both coordinates differ by less than this.
 constexpr int kSampleReach = 5;
 
-bool IsModifierKey(int key)
+bool OpensLegendDialog(const QKeyEvent& event)
 {
-    switch (key) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_Super_L:
-    case Qt::Key_Super_R:
-    case Qt::Key_Hyper_L:
-    case Qt::Key_Hyper_R:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-    case Qt::Key_ScrollLock:
-        return true;
-    default:
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
-    }
+    const QString text = event.text();
+    return !text.isEmpty() && text.at(0).isPrint();
 }
 
 } // namespace
@@ -186,7 +173,6 @@ void CTernaryView::StartDrag(CPoint p)
     m_dragStartLimits = EdgeDragStart(m_hitState, { doc->m_topAxis, doc->m_leftAxis, doc->m_rightAxis });
     if (IsEdgeHit(m_hitState))
         doc->NameChange("Drag Edge");
-    m_panAtPress = m_geo.m_panOffset;
     // Only the outline follows the pointer; the plot stays as it was pressed.
     m_dragPicture = viewport()->grab();
     m_dragging = true;
@@ -247,9 +233,8 @@ void CTernaryView::EndDrag()
     if (IsEdgeHit(m_hitState)) {
         const AxisTriple axes { doc->m_topAxis, doc->m_leftAxis, doc->m_rightAxis };
         SnapEdgeDrag(m_hitState, axes); // the press-to-release change records it
-    } else if (m_hitState == HitInside) {
-        RecordPan();
     }
+    // A pan, like the zoom, is the view's and not the file's: no step, no mark.
     m_dragging = false;
     m_dragPicture = {};
 }
@@ -304,10 +289,10 @@ void CTernaryView::keyPressEvent(QKeyEvent* event)
             viewport()->update();
         return;
     }
-    // A modifier on its own or a shortcut (Ctrl+C, Ctrl+S, Alt+F ...) is the
-    // menus' business, never a request for the Legend dialog.
-    if (IsModifierKey(event->key())
-        || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    // Only a typed character asks for the Legend dialog. Navigation and
+    // editing keys (arrows, pages, Esc, Enter, Tab, function keys), a
+    // modifier on its own and shortcuts (Ctrl+C, Alt+F ...) do not.
+    if (!OpensLegendDialog(*event)) {
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }

@@ -70,6 +70,16 @@ void PlotPicture::Paint(CDC& dc)
     renderer.OnDraw(dc, annotations, legend);
 }
 
+int PlotPicture::FrameStart(int drawn, int limit)
+{
+    // Only a drawing that reaches left of (above) the origin moves the
+    // frame's start, and no further than one canvas beyond the origin, so
+    // that a stray annotation cannot make a picture of any size.
+    if (drawn >= 0)
+        return 0;
+    return static_cast<int>(std::max<long long>(static_cast<long long>(drawn) - kMarginPastDrawing, -limit));
+}
+
 CRect PlotPicture::Frame()
 {
     if (m_haveFrame)
@@ -78,20 +88,12 @@ CRect PlotPicture::Frame()
     Paint(measure);
     const CRect bounds = measure.GetBounds();
     const CSize canvas = m_geo.m_canvasSize;
-    // Only a drawing that reaches left of (above) the origin moves the
-    // frame's start, and no further than one canvas beyond the origin, so
-    // that a stray annotation cannot make a picture of any size.
-    auto start = [](int drawn, int limit) {
-        if (drawn >= 0)
-            return 0;
-        return static_cast<int>(std::max<long long>(static_cast<long long>(drawn) - kMarginPastDrawing, -limit));
-    };
     auto end = [](int drawn, int limit) {
         return static_cast<int>(std::clamp<long long>(static_cast<long long>(drawn) + kMarginPastDrawing, 1, limit));
     };
     const bool empty = bounds.IsRectEmpty();
-    m_frame.left = empty ? 0 : start(bounds.left, canvas.cx);
-    m_frame.top = empty ? 0 : start(bounds.top, canvas.cy);
+    m_frame.left = empty ? 0 : FrameStart(bounds.left, canvas.cx);
+    m_frame.top = empty ? 0 : FrameStart(bounds.top, canvas.cy);
     m_frame.right = end(bounds.right, std::max(canvas.cx, LegendRightOnCanvas()));
     m_frame.bottom = end(bounds.bottom, canvas.cy);
     m_haveFrame = true;

@@ -34,6 +34,11 @@ public:
     PlotPicture(CTernaryDoc& doc, const PlotGeometry& geometry);
 
     const PlotGeometry& Geometry() const { return m_geo; }
+    // Where a frame starts along one axis when the left-most (top-most)
+    // drawing lies at drawn: 0, or kMarginPastDrawing beyond a drawing left
+    // of (above) the origin, never more than limit beyond it. The view's
+    // scroll range starts there too.
+    static int FrameStart(int drawn, int limit);
 
     // The frame in canvas units (at least 1 x 1).
     CRect Frame();

@@ -329,9 +329,22 @@ void PlotRenderer::ForgetPlottedPositions()
         sample.plotX = sample.plotY = NOT_PLOTTED;
 }
 
+bool PlotRenderer::WithinRanges(double top, double left, double right) const
+{
+    // A sample on an edge of the polygon lies within it, whatever the float rounding.
+    constexpr double kSlack = 1e-4;
+    auto within = [](double v, const AxisSettings& axis) {
+        const double min = std::isfinite(axis.min) ? axis.min : 0;
+        const double max = std::isfinite(axis.max) ? axis.max : 100;
+        return v >= min - kSlack && v <= max + kSlack;
+    };
+    return within(top, m_doc.m_topAxis) && within(left, m_doc.m_leftAxis) && within(right, m_doc.m_rightAxis);
+}
+
 void PlotRenderer::DrawSamples(CDC& dc)
 {
     dc.BeginLayer("samples");
+    m_outsideCount = 0;
     SymbolStamps stamps(dc);
     for (SampleRecord& sample : m_doc.m_samples) {
         if (sample.row == -1) {
@@ -347,8 +360,14 @@ void PlotRenderer::DrawSamples(CDC& dc)
             right = right * (100 / sum);
             sum = 100;
         }
-        // Values that are not numbers (possible only from a damaged file) are not plotted.
-        if (sum == 100 && sample.colorId != -1 && sample.symbolId != -1 && std::isfinite(top) && std::isfinite(right)) {
+        // Values that are not numbers (possible only from a damaged file) are not plotted,
+        // nor are samples the axis ranges cut off.
+        const bool drawn
+            = sum == 100 && sample.colorId != -1 && sample.symbolId != -1 && std::isfinite(top) && std::isfinite(right);
+        if (drawn && !WithinRanges(top, 100 - top - right, right)) {
+            ++m_outsideCount;
+            sample.plotX = sample.plotY = NOT_PLOTTED;
+        } else if (drawn) {
             const int x = m_geo.PlotX(top, right);
             const int y = m_geo.PlotY(top);
             stamps.Draw(sample.colorId, sample.symbolId, m_doc.m_symbolSize, x, y);

@@ -54,6 +54,10 @@ public:
     void ForgetPlottedPositions();
     void DrawTitles(CDC& dc);
 
+    // How many samples the last DrawSamples left out because the axis
+    // ranges cut them off (they get NOT_PLOTTED, so no hit test finds them).
+    int OutsideCount() const { return m_outsideCount; }
+
     // Title rectangle of an axis (PlotAxis), measured with the axis font.
     CRect GetTitleRect(int axis) const;
 
@@ -76,8 +80,11 @@ public:
 private:
     const AxisSettings& Axis(int axis) const;
     bool Clockwise() const;
+    // Whether a composition lies within the three axis ranges, the plot polygon.
+    bool WithinRanges(double top, double left, double right) const;
 
     CTernaryDoc& m_doc;
     const PlotGeometry& m_geo;
     const DensityGrid* m_density = nullptr;
+    int m_outsideCount = 0;
 };

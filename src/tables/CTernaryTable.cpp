@@ -156,6 +156,9 @@ void CTernaryTable::OnUpdate(CView* sender, long hint, void* hintObject)
         if (state->HasSettings())
             RefreshAxisHeaders();
         InvalidateAll();
+    } else if (sender != this) {
+        // An option such as Auto-100% may change which rows the plot draws.
+        viewport()->update();
     }
     CTableView::OnUpdate(sender, hint, hintObject);
 }
@@ -363,6 +366,8 @@ void CTernaryTable::SyncRowToDocument(int row, int col)
     rec.row = (anyValue || !rec.name.empty() || RowHasSymbol(row)) ? row : -1;
     if (rec.InUse())
         GrowToRow(row);
+    // The row's value cells show whether the plot draws it.
+    InvalidateRange(CellRange(row, kTopCol, row, kRightCol));
 
     doc->UpdateAllViews(this, 0);
 }

@@ -129,6 +129,11 @@ public:
 
     // Double click and right click in the symbol column open the palette.
     void OnLButtonDblClk(CPoint point) override;
+    // The value cells of a row the plot leaves out are tinted, and selecting
+    // such a row says why in the status bar (RowNotDrawn.cpp).
+    void DrawCell(int row, int col, QPainter& dc, int x, int y) override;
+    void OnLButtonDown(Qt::KeyboardModifiers modifiers, CPoint point) override;
+    void OnKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     void OnRButtonDown(Qt::KeyboardModifiers modifiers, CPoint point) override;
 
 private:
@@ -167,4 +172,6 @@ private:
     QString m_findText;
     // While a paste runs, the names it cut (told once at its end); null otherwise.
     int* m_pasteCuts = nullptr;
+    void ReportRowNotDrawn();
+    bool m_rowMessageShown = false; // the status bar tells why a row is not drawn
 };

@@ -10,7 +10,9 @@
 #include "plot/CTernaryView.h"
 #include "tables/CTernaryTable.h"
 #include "window/CColorSymbolPalette.h"
+#include "window/PaneFocus.h"
 
+#include <QAbstractScrollArea>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,6 +21,8 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -108,6 +112,9 @@ CMainFrame::CMainFrame(CTernaryDoc* doc, QWidget* parent)
         { ID_FORMAT_LEGEND, 5 }, { ID_FORMAT_DENSITY, 7 } };
     for (auto [id, page] : formatPages)
         OnCommand(id, [this, page] { m_plot->FormatAxisAndTitles(page); });
+    OnCommand(ID_LEGEND_ENTRIES, [this] { OnLegendDialog(); });
+    // The figure is the plot's whichever pane is active.
+    OnCommand(ID_COPY_FIGURE, [this] { m_plot->CopyFigure(); });
 
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::OnFocusChanged);
     m_router->UpdateAll();
@@ -151,7 +158,7 @@ void CMainFrame::CreateMenus()
     add(edit, ID_EDIT_UNDO);
     add(edit, ID_EDIT_REDO);
     edit->addSeparator();
-    for (int id : { ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE })
+    for (int id : { ID_EDIT_CUT, ID_EDIT_COPY, ID_COPY_FIGURE, ID_EDIT_PASTE })
         add(edit, id);
     edit->addSeparator();
     add(edit, ID_EDIT_CLEAR);
@@ -182,8 +189,8 @@ void CMainFrame::CreateMenus()
     }
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    for (int id :
-        { ID_FORMAT_AXIS, ID_FORMAT_GRIDS, ID_FORMAT_FONTS, ID_FORMAT_LEGEND, ID_FORMAT_DIAGRAM, ID_FORMAT_DENSITY })
+    for (int id : { ID_FORMAT_AXIS, ID_FORMAT_GRIDS, ID_FORMAT_FONTS, ID_FORMAT_LEGEND, ID_FORMAT_DIAGRAM,
+             ID_FORMAT_DENSITY, ID_LEGEND_ENTRIES })
         add(options, id);
     options->addSeparator();
     for (int id : { ID_TOGGLE_GRID, ID_TOGGLE_LEGEND, ID_SHOW_NAMES })
@@ -231,6 +238,7 @@ void CMainFrame::CreateClient()
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("Splitter"));
     m_splitter->setChildrenCollapsible(false);
+    m_splitter->setHandleWidth(kSplitterHandleWidth);
     m_table = new CTernaryTable(m_splitter);
     AttachPalette(m_table);
     m_plot = new CTernaryView(m_splitter);
@@ -245,9 +253,10 @@ void CMainFrame::CreateClient()
     setCentralWidget(m_splitter);
     // The table keeps its width when the window grows; the plot takes the rest.
     const int total = std::max(width(), 400);
-    m_splitter->setSizes({ 280, total - 280 });
+    m_splitter->setSizes({ kFirstTableWidth, total - kFirstTableWidth });
     m_activeView = m_plot;
     connect(m_plot, &CTernaryView::legendDialogRequested, this, &CMainFrame::OnLegendDialog);
+    m_paneFocus = new PaneFocus(m_table, m_plot, this);
 }
 
 void CMainFrame::OnLegendDialog()
@@ -266,8 +275,24 @@ void CMainFrame::showEvent(QShowEvent* event)
     // The plot starts as the active view; Qt would give the focus to the table.
     if (!m_shownOnce) {
         m_shownOnce = true;
+        FitTablePane();
         SetActiveView(m_plot);
     }
+}
+
+void CMainFrame::FitTablePane()
+{
+    // Every column at its width (the fonts set them in the table's initial
+    // update), the row header and the vertical scroll bar.
+    int width = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
+    for (int col = 0; col < m_table->GetColCount(); ++col)
+        width += m_table->GetColWidth(col);
+    // The window grows by what the table takes beyond its first 280 pixels,
+    // as far as the screen allows, so the plot keeps its room.
+    const int plot = m_splitter->width() - kFirstTableWidth - m_splitter->handleWidth();
+    if (const QScreen* screen = this->screen(); screen && width > kFirstTableWidth)
+        resize(std::min(this->width() + width - kFirstTableWidth, screen->availableGeometry().width()), height());
+    m_splitter->setSizes({ width, std::max(plot, 100) });
 }
 
 void CMainFrame::SetActiveView(CView* view)
@@ -293,6 +318,11 @@ void CMainFrame::UpdateFrameTitle()
         return;
     setWindowTitle(m_doc->GetTitle() + QStringLiteral("[*] - Ternary"));
     setWindowModified(m_doc->IsModified());
+}
+
+bool CMainFrame::PaneFocusFrameShown(const QWidget* pane) const
+{
+    return m_paneFocus->FrameShown(qobject_cast<const QAbstractScrollArea*>(pane));
 }
 
 QMenu* CMainFrame::FindMenu(const QString& title) const

@@ -16,10 +16,11 @@ class CView;
 class QMenu;
 class QSplitter;
 class QToolBar;
+class PaneFocus;
 
 // The application's one top-level window: menu bar, toolbar and status bar
 // built from the command table, and a splitter with the sample table on the
-// left (280 pixels at first) and the plot on the right. The plot is the
+// left (as wide as its columns at first) and the plot on the right. The plot is the
 // active view at start; after that the pane that last took the focus is.
 //
 // Commands go to the active view, the document, the frame, then the
@@ -30,6 +31,11 @@ class QToolBar;
 class CMainFrame : public QMainWindow, public CCmdTarget {
     Q_OBJECT
 public:
+    // Wide enough to grab.
+    static constexpr int kSplitterHandleWidth = 6;
+    // The table pane's width before it is fitted to its columns.
+    static constexpr int kFirstTableWidth = 280;
+
     // Creates the frame and its two panes, attached to doc (not owned).
     explicit CMainFrame(CTernaryDoc* doc, QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -61,6 +67,10 @@ public:
     // Title "name - Ternary", with the modified mark while doc is modified.
     void UpdateFrameTitle();
 
+    // Whether a pane (the table or the plot) shows the frame of the pane
+    // that has the keyboard.
+    bool PaneFocusFrameShown(const QWidget* pane) const;
+
     // The top-level menu titled title ("&File"), or nullptr.
     QMenu* FindMenu(const QString& title) const;
 
@@ -88,7 +98,10 @@ private:
     // dialogs (CMainFrameTable.cpp).
     void RegisterTableCommands();
     void OnFocusChanged(QWidget* old, QWidget* now);
-    // A key on the plot: the Legend dialog, modal; OK repaints the plot.
+    // At the first showing: the table pane as wide as its columns.
+    void FitTablePane();
+    // A typed character on the plot or Options Legend Entries: the Legend
+    // dialog, modal; OK repaints the plot.
     void OnLegendDialog();
 
     CTernaryDoc* m_doc;
@@ -99,6 +112,7 @@ private:
     CTernaryTable* m_table = nullptr;
     CTernaryView* m_plot = nullptr;
     QMenu* m_fileMenu = nullptr;
+    PaneFocus* m_paneFocus = nullptr;
     CView* m_activeView = nullptr;
     CCmdTarget* m_appTarget = nullptr;
     bool m_shownOnce = false;

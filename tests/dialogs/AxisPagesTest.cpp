@@ -45,6 +45,13 @@ TEST_F(AxisPagesTest, EachRuleStopsAtItsMessageWithTheFocusOnItsField)
         { "100.5", "0", "10", "Max must be <= 100 ", "maximum" },
         { "100", "-1", "10", "Minimum must be >=0 ", "minimum" },
         { "100", "0", "0", "Increment must be >0 ", "increment" },
+        { "100", "0", "0.1", nullptr, nullptr },
+        { "100", "0", "0.099",
+            "Top Axis: the increment must be at least 0.1, or the axis would need more than 1,000 grid lines",
+            "increment" },
+        { "60", "20", "0.001",
+            "Top Axis: the increment must be at least 0.04, or the axis would need more than 1,000 grid lines",
+            "increment" },
         // Several rules broken: the first in order speaks.
         { "150", "-5", "0", "Max must be <= 100 ", "maximum" },
         { "20", "30", "-1", "Min should be less than Max", "minimum" },

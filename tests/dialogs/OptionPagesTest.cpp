@@ -2,6 +2,7 @@
 
 #include "dialogs/CFontSample.h"
 #include "dialogs/CGridOptionsPage.h"
+#include "framework/gui/CColorSwatch.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -50,4 +51,15 @@ TEST(OptionPages, FontSampleWritesTheFaceNameOnWhiteAboveItsBaseline)
     EXPECT_GE(left, 5);
     EXPECT_LE(left, 7);
     EXPECT_EQ(bottom, 40 - 4 - 1) << "\"Helvetic\", the font it starts with, has no descender";
+}
+
+TEST(OptionPages, AWhiteSwatchHasABorderAroundItsColour)
+{
+    CColorSwatch swatch;
+    swatch.resize(30, 16);
+    swatch.SetColor(RGB(255, 255, 255));
+    const QImage image = swatch.grab().toImage();
+    for (QPoint edge : { QPoint(0, 0), QPoint(29, 8), QPoint(15, 15), QPoint(0, 15) })
+        EXPECT_NE(image.pixelColor(edge), QColor(Qt::white)) << edge.x() << "," << edge.y();
+    EXPECT_EQ(image.pixelColor(15, 8), QColor(Qt::white));
 }

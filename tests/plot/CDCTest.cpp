@@ -1,13 +1,21 @@
 // The device context keeps the drawing conventions the plot code relies on:
 // excluded right and bottom edges, one-pixel lines, text alignment, opaque
 // text cells, bounds, the isotropic mapping, and no text laid out where
-// nobody can see it.
+// nobody can see it, at any device pixel ratio.
 #include "framework/gui/CDC.h"
+#include "document/CTernaryDoc.h"
+#include "plot/AnnotationLayer.h"
+#include "plot/LegendBox.h"
+#include "plot/PlotRenderer.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -177,4 +185,59 @@ TEST(CDCTest, TextIsDrawnOnlyAsFarAsItCanBeSeen)
     EXPECT_LT(ws, 60);
     EXPECT_FALSE(svg.contains("far"));
     EXPECT_TRUE(svg.contains("seen whole"));
+}
+
+namespace {
+
+// Paints a new document's plot as the view does, on a widget's own painter,
+// and records the texts the painter is handed.
+struct RecordingPlot : QWidget {
+    CTernaryDoc doc;
+    PlotGeometry geo;
+    std::vector<std::string> log;
+    RecordingPlot()
+    {
+        doc.OnNewDocument();
+        doc.m_leftAxis.title = "Alkali feldspar";
+        doc.m_rightAxis.title = "Plagioclase";
+        geo.SetCanvasFromDpi(96);
+        geo.LayoutPlot();
+        geo.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis);
+        resize(geo.m_canvasSize.cx, 500);
+    }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        CDC dc(&painter);
+        dc.SetRecorder(&log);
+        LegendBox legend(doc.m_legend);
+        AnnotationLayer annotations(doc.m_annotations);
+        PlotRenderer(doc, geo).OnDraw(dc, annotations, legend);
+    }
+    std::vector<std::string> DrawnAt(double ratio)
+    {
+        log.clear();
+        QImage image(size() * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        render(&image);
+        std::vector<std::string> drawn;
+        for (const std::string& line : log)
+            if (line.rfind("Drawn ", 0) == 0)
+                drawn.push_back(line);
+        return drawn;
+    }
+};
+
+} // namespace
+
+TEST(CDCTest, AWidgetShowsTheSameTextsAtEveryDevicePixelRatio)
+{
+    RecordingPlot plot;
+    const std::vector<std::string> atOne = plot.DrawnAt(1);
+    for (const char* text : { "Alkali feldspar", "Plagioclase", "sample #1", "sample #2", " 90" })
+        EXPECT_TRUE(std::any_of(atOne.begin(), atOne.end(), [&](const std::string& line) {
+            return line.size() >= std::strlen(text) && line.ends_with(text);
+        })) << text;
+    for (double ratio : { 1.5, 2.0 })
+        EXPECT_EQ(plot.DrawnAt(ratio), atOne) << "at ratio " << ratio;
 }

@@ -197,6 +197,10 @@ TEST(PlotGeometryTest, ScrollSteps)
     EXPECT_EQ(G::ScrollPosition(20, G::LineUp, 768), 0);
     EXPECT_EQ(G::ScrollPosition(750, G::LineDown, 768), 768);
     EXPECT_EQ(G::ScrollPosition(5, G::Bottom, 960), 960); // the maximum itself, not maximum minus page
+    // A range that starts left of the origin: steps stop at its start.
+    EXPECT_EQ(G::ScrollPosition(-50, G::LineUp, 768, 0, -60), -60);
+    EXPECT_EQ(G::ScrollPosition(-60, G::LineDown, 768, 0, -60), -22);
+    EXPECT_EQ(G::ScrollPosition(300, G::Top, 768, 0, -60), -60);
 }
 
 TEST(PlotGeometryTest, ConversionsNeverOverflow)

@@ -1,6 +1,6 @@
 // The plot answering the mouse, the keys and the document's commands: edge
 // drags by their formulas, a real drag, pan, read-out, the sample under the
-// pointer, the Legend dialog key, the context menu, toggles, tools and zoom.
+// pointer, the keys that open the Legend dialog, the context menu, toggles, tools and zoom.
 #include "document/CTernaryDoc.h"
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"
@@ -11,8 +11,10 @@
 #include "plot/CTernaryView.h"
 #include "plot/EdgeDrag.h"
 #include "plot/PlotContextMenu.h"
+#include "plot/PlotPicture.h"
 
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -180,6 +182,69 @@ TEST_F(PlotInteraction, ReadOutAndTheSampleUnderThePointer)
     EXPECT_EQ(bar->MessageText().toStdString(), "Top = 115 Left =  53 Right = -68");
 }
 
+TEST_F(PlotInteraction, SamplesACutLeavesOutAreNotFoundAndTheStatusBarCountsThem)
+{
+    // The new document's samples have top 20 and 10.
+    const SampleRecord& s = doc.GetSample(2);
+    const QPoint where(s.plotX, s.plotY);
+    const std::pair<float, QString> cuts[] = {
+        { 15, QStringLiteral("1 sample lies outside the axis ranges and is not drawn") },
+        { 30, QStringLiteral("2 samples lie outside the axis ranges and are not drawn") },
+        { 0, QStringLiteral("Ready") },
+    };
+    for (const auto& [topMin, message] : cuts) {
+        doc.m_topAxis.min = topMin;
+        view->ComputeCorners();
+        (void)Port()->grab();
+        EXPECT_EQ(bar->MessageText(), message);
+        table.rows.clear();
+        QTest::mouseMove(Port(), where);
+        EXPECT_EQ(table.rows.size(), topMin == 0 ? 1u : 0u) << "cut at " << topMin;
+        QTest::mouseMove(Port(), QPoint(5, 5));
+    }
+}
+
+TEST_F(PlotInteraction, TheScrollRangesReachWhatIsDrawnLeftOfOrAboveTheCanvasAsAPictureFrameDoes)
+{
+    struct Case {
+        const char* leftTitle;
+        float topMin; // a bottom-edge cut moves the left title further left
+        int legendTop;
+        bool left, above;
+    };
+    const Case cases[] = {
+        { "Left", 0, 60, false, false },
+        { "Alkali feldspar and plagioclase", 0, 60, true, false },
+        { "Alkali feldspar and plagioclase", 40, 60, true, false },
+        { "Left", 0, -100, false, true },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.leftTitle + std::string(" ") + std::to_string(c.legendTop));
+        doc.m_leftAxis.title = c.leftTitle;
+        doc.m_topAxis.min = c.topMin;
+        doc.m_legend.m_position.top = c.legendTop;
+        view->ComputeCorners();
+        (void)Port()->grab();
+        PlotGeometry unscrolled = view->Geometry();
+        unscrolled.m_scrollPos = {};
+        unscrolled.LayoutPlot();
+        unscrolled.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis);
+        const CRect frame = PlotPicture(doc, unscrolled).Frame();
+        EXPECT_EQ(frame.left < 0, c.left);
+        EXPECT_EQ(frame.top < 0, c.above);
+        for (int i = 0; i < 2; ++i) { // at the canvas origin, then scrolled to the ranges' start
+            EXPECT_EQ(view->horizontalScrollBar()->minimum(), frame.left);
+            EXPECT_EQ(view->verticalScrollBar()->minimum(), frame.top);
+            view->Scroll(Qt::Horizontal, PlotGeometry::Top);
+            view->Scroll(Qt::Vertical, PlotGeometry::Top);
+            (void)Port()->grab();
+            EXPECT_EQ(view->ScrollPos(), (CPoint { frame.left, frame.top }));
+        }
+        view->Scroll(Qt::Horizontal, PlotGeometry::ThumbPosition, 0);
+        view->Scroll(Qt::Vertical, PlotGeometry::ThumbPosition, 0);
+    }
+}
+
 TEST_F(PlotInteraction, TheSampleUnderThePointerAmong200000)
 {
     // Samples on a few dozen places; the lowest slot at a place is the one found.
@@ -202,16 +267,24 @@ TEST_F(PlotInteraction, TheSampleUnderThePointerAmong200000)
     EXPECT_EQ(view->SampleTipText().toStdString(), " {10.0, 10.0, 80.0}");
 }
 
-TEST_F(PlotInteraction, KeysOpenTheLegendDialogButNeverModifiersOrShortcuts)
+TEST_F(PlotInteraction, OnlyATypedCharacterOpensTheLegendDialog)
 {
     QSignalSpy legendDialog(view, &CTernaryView::legendDialogRequested);
-    for (Qt::Key key : { Qt::Key_Control, Qt::Key_Shift, Qt::Key_Alt, Qt::Key_Meta })
-        QTest::keyClick(view, key);
-    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(view, Qt::Key_F, Qt::AltModifier);
-    EXPECT_EQ(legendDialog.count(), 0);
-    QTest::keyClick(view, Qt::Key_A);
-    EXPECT_EQ(legendDialog.count(), 1);
+    const std::pair<int, Qt::KeyboardModifiers> quiet[] = { { Qt::Key_Control, {} }, { Qt::Key_Shift, {} },
+        { Qt::Key_Alt, {} }, { Qt::Key_Meta, {} }, { Qt::Key_C, Qt::ControlModifier }, { Qt::Key_F, Qt::AltModifier },
+        { Qt::Key_Down, {} }, { Qt::Key_Up, {} }, { Qt::Key_Left, {} }, { Qt::Key_Right, {} }, { Qt::Key_PageUp, {} },
+        { Qt::Key_PageDown, {} }, { Qt::Key_Home, {} }, { Qt::Key_End, {} }, { Qt::Key_Escape, {} },
+        { Qt::Key_Return, {} }, { Qt::Key_Enter, {} }, { Qt::Key_Backspace, {} }, { Qt::Key_Insert, {} },
+        { Qt::Key_F1, {} }, { Qt::Key_F2, {} }, { Qt::Key_F12, {} } };
+    for (auto [key, modifiers] : quiet) {
+        QTest::keyClick(view, static_cast<Qt::Key>(key), modifiers);
+        EXPECT_EQ(legendDialog.count(), 0) << QKeySequence(key | modifiers).toString().toStdString();
+    }
+    const std::pair<int, Qt::KeyboardModifiers> typed[]
+        = { { Qt::Key_A, {} }, { Qt::Key_5, {} }, { Qt::Key_Space, {} }, { Qt::Key_B, Qt::ShiftModifier } };
+    for (auto [key, modifiers] : typed)
+        QTest::keyClick(view, static_cast<Qt::Key>(key), modifiers);
+    EXPECT_EQ(legendDialog.count(), 4);
 }
 
 TEST_F(PlotInteraction, ContextMenuTextsFollowTheStateAndItsCommandsWork)
@@ -225,7 +298,7 @@ TEST_F(PlotInteraction, ContextMenuTextsFollowTheStateAndItsCommandsWork)
     };
     EXPECT_EQ(texts(),
         QStringList({ "Axis ...", "Grids ...", "Fonts ...", "Legend ...", "-", "Hide grid", "Hide legend", "Reset axis",
-            "-", "Copy picture" }));
+            "-", "Copy picture", "Copy Figure" }));
     doc.m_drawTicks = 0;
     view->OnContextCommand(ID_PLOT_TOGGLE_GRID);
     view->OnContextCommand(ID_PLOT_TOGGLE_LEGEND);

@@ -1,9 +1,10 @@
-// The plot leaving the program: the clipboard's formats after Copy picture
-// and Copy window as bitmap, and printing a scrolled view to a PDF file.
+// The plot leaving the program: the clipboard's formats after Copy picture,
+// Copy window as bitmap and Copy Figure, and printing a scrolled view to a PDF file.
 #include "document/CTernaryDoc.h"
 #include "framework/core/CommandIds.h"
 #include "framework/gui/PrintDialogs.h"
 #include "plot/CTernaryView.h"
+#include "plot/PlotPicture.h"
 #include "plot/PlotPrinting.h"
 #include "plot/PlotViewFixture.h"
 #include "support/TestSupport.h"
@@ -54,6 +55,26 @@ TEST_F(PicturesFixture, CopyPutsTheClientAreaAsImageSvgAndPdfCopyBitmapOnlyTheIm
     ASSERT_TRUE(data && data->hasImage());
     EXPECT_FALSE(data->hasFormat(QStringLiteral("image/svg+xml")));
     EXPECT_FALSE(data->hasFormat(QStringLiteral("application/pdf")));
+}
+
+TEST_F(PicturesFixture, CopyFigurePutsTheExportedPictureInItsFrame)
+{
+    // A long left title reaches left of the canvas; the view is scrolled and zoomed.
+    doc.m_leftAxis.title = "Alkali feldspar and plagioclase";
+    view.SetScale(1.4f);
+    view.Scroll(Qt::Vertical, PlotGeometry::PageDown);
+    const QSize client = view.viewport()->size();
+    view.CopyFigure();
+    const QMimeData* data = Clipboard();
+    ASSERT_TRUE(data && data->hasImage());
+    EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).convertToFormat(QImage::Format_RGB32),
+        PlotPicture(doc).ToImage(1).convertToFormat(QImage::Format_RGB32));
+    const CSize extent = PlotPicture(doc).Extent();
+    EXPECT_NE(QSize(extent.cx, extent.cy), client);
+    QByteArray svg;
+    ASSERT_TRUE(EncodePlotPicture(doc, PictureType::Svg, 1, &svg));
+    EXPECT_EQ(data->data(QStringLiteral("image/svg+xml")), svg);
+    EXPECT_TRUE(data->data(QStringLiteral("application/pdf")).startsWith("%PDF-"));
 }
 
 TEST_F(PicturesFixture, PrintingAScrolledViewPrintsTheUnscrolledPlotAndKeepsTheScroll)

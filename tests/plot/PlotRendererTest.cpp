@@ -216,6 +216,52 @@ TEST(PlotRendererTest, OnlyWholeSamplesArePlottedAndAutoHundredScalesACopy)
     EXPECT_FLOAT_EQ(odd.right, 49.9f);
 }
 
+TEST(PlotRendererTest, SamplesOutsideTheAxisRangesAreNotDrawn)
+{
+    Plot plot;
+    plot.doc.m_topAxis.min = 20;
+    plot.doc.m_topAxis.max = 60;
+    plot.doc.m_leftAxis.max = 70;
+    plot.doc.m_rightAxis.min = 10;
+    plot.Corners();
+    struct Case {
+        float top, left, right;
+        bool drawn;
+    };
+    const Case cases[] = {
+        { 40, 30, 30, true },
+        { 20, 50, 30, true },
+        { 19.9f, 50.1f, 30, false },
+        { 60, 20, 20, true },
+        { 60.1f, 19.9f, 20, false },
+        { 30, 60, 10, true },
+        { 25, 66, 9, false },
+        { 20, 70, 10, true },
+        { 25, 71, 4, false },
+        // Auto-100 decides on the scaled copy: 40, 40, 20 and 10, 50, 40.
+        { 80, 80, 40, true },
+        { 20, 100, 80, false },
+    };
+    for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) {
+        const Case& c = cases[i];
+        plot.doc.GetSample(i + 1) = { "s", c.top, c.left, c.right, 0, 0, NOT_PLOTTED, NOT_PLOTTED, i + 1 };
+    }
+    for (int i = static_cast<int>(std::size(cases)) + 1; i <= 20; ++i)
+        plot.doc.GetSample(i).row = -1;
+    PlotRenderer renderer = plot.Renderer();
+    CDC dc;
+    renderer.DrawSamples(dc);
+    int outside = 0;
+    for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) {
+        const SampleRecord& s = plot.doc.GetSample(i + 1);
+        EXPECT_EQ(s.plotX != NOT_PLOTTED, cases[i].drawn) << "case " << i;
+        if (cases[i].drawn)
+            EXPECT_EQ(s.plotY, plot.geo.PlotY(s.top * 100 / (s.top + s.left + s.right))) << "case " << i;
+        outside += !cases[i].drawn;
+    }
+    EXPECT_EQ(renderer.OutsideCount(), outside);
+}
+
 TEST(PlotRendererTest, ColourAndSymbolIdsBeyondTheTablesWrap)
 {
     // 17 draws colour 1; 16 draws symbol 1, a filled circle.

@@ -1,5 +1,6 @@
 #include "tables/TernaryTableFixture.h"
 
+#include "document/PlotFile.h"
 #include "document/SampleCsv.h"
 #include "framework/core/CommandIds.h"
 #include "framework/core/ISampleTable.h"
@@ -7,6 +8,7 @@
 #include "framework/gui/CStatusBar.h"
 #include "framework/gui/PrintDialogs.h"
 #include "grid/CTextCell.h"
+#include "tables/RowNotDrawn.h"
 
 #include <QClipboard>
 #include <QFontMetrics>
@@ -195,6 +197,66 @@ TEST_F(TernaryTableTest, PaletteMessagesReachEverySelectedRowAndTheLegendFollows
     Select(1, 5, 2, 5);
     table.ClearSelection();
     EXPECT_EQ(doc.m_legend.UseCount(3, 2), 0);
+}
+
+TEST_F(TernaryTableTest, ALoadedSharedPairKeepsItsEntryUntilItsLastSampleIsRecoloured)
+{
+    LoadPlotFileBytes(doc,
+        "TABLE=PlotData\nCOLUMNS=[sampleId;top;left;right;colorId;symbolId;row]\n"
+        "ROW=A;30;40;30;1;0;1\nROW=B;20;50;30;1;0;2\nROW=C;10;60;30;1;0;3\nEND\n"
+        "TABLE=LegendItems\nCOLUMNS=[symbolId;colorId;text]\nROW=0;1;Granites\nROW=4;4;Spare\nEND\n");
+    doc.SendInitialUpdate();
+    auto legendRows = [&] {
+        const std::string bytes = SavePlotFileBytes(doc);
+        const std::size_t from = bytes.find("ROW=", bytes.find("TABLE=LegendItems"));
+        return bytes.substr(from, bytes.find("END", from) - from);
+    };
+    // Rows 1 to 3 are recoloured one at a time; the entry the file lists
+    // without samples stays.
+    const char* const expected[] = {
+        "ROW=0;1;Granites\nROW=4;4;Spare\nROW=0;7;Granites\n",
+        "ROW=0;1;Granites\nROW=4;4;Spare\nROW=0;7;Granites\n",
+        "ROW=4;4;Spare\nROW=0;7;Granites\n",
+    };
+    for (int row = 1; row <= 3; ++row) {
+        Select(row, 1, row, 5);
+        table.OnTableSetColor(7);
+        EXPECT_EQ(legendRows(), expected[row - 1]) << row;
+    }
+}
+
+TEST_F(TernaryTableTest, RowsThePlotLeavesOutAreTintedAndSelectingOneSaysWhy)
+{
+    CStatusBar bar(&table); // the status bar of the table's window
+    doc.m_autoBalance = 0;
+    doc.GetSample(1) = { "drawn", 30, 40, 30, 1, 0, NOT_PLOTTED, NOT_PLOTTED, 1 };
+    doc.GetSample(2) = { "sum", 50, 50, 20, 1, 0, NOT_PLOTTED, NOT_PLOTTED, 2 };
+    doc.GetSample(3) = { "bare", 20, 30, 50, -1, -1, NOT_PLOTTED, NOT_PLOTTED, 3 };
+    doc.GetSample(4) = { "part", 20, EMPTY_VALUE, 50, 1, 0, NOT_PLOTTED, NOT_PLOTTED, 4 };
+    table.LoadRowsFromDocument(1, 4);
+    auto tinted = [&](int row) {
+        const QImage image = table.viewport()->grab().toImage();
+        return image.pixelColor(table.GetColLeft(3) + 3, table.GetRowTop(row) + 3) == kRowNotDrawnTint;
+    };
+    Select(5, 1, 5, 1);
+    const std::pair<int, const char*> steps[] = {
+        { Qt::Key_Up, "Ready" }, // row 4 is no whole sample
+        { Qt::Key_Up, "Row 3 is not drawn: it has no symbol" },
+        { Qt::Key_Up, "Row 2 is not drawn: its values sum to 120" },
+        { Qt::Key_Up, "Ready" },
+    };
+    bar.SetMessageText("Ready");
+    for (auto [key, message] : steps) {
+        QTest::keyClick(&table, static_cast<Qt::Key>(key));
+        EXPECT_EQ(bar.MessageText(), message);
+    }
+    EXPECT_EQ((std::vector<bool> { tinted(1), tinted(2), tinted(3), tinted(4) }),
+        (std::vector<bool> { false, true, true, false }));
+    doc.m_autoBalance = 1; // a sum other than 100 is scaled to 100 and drawn
+    table.viewport()->update();
+    EXPECT_FALSE(tinted(2));
+    EXPECT_TRUE(tinted(3));
+    EXPECT_EQ(doc.GetSample(2).right, 20) << "nothing in the row changes";
 }
 
 TEST_F(TernaryTableTest, ThePlotShowsASampleRowAfterTheRunningEditIsCommitted)

@@ -4,6 +4,7 @@
 #include "framework/gui/CCommandRouter.h"
 #include "framework/gui/CStatusBar.h"
 #include "framework/gui/CommandTable.h"
+#include "plot/CTernaryView.h"
 #include "support/TestSupport.h"
 #include "tables/CTernaryTable.h"
 #include "window/CMainFrame.h"
@@ -14,6 +15,7 @@
 #include <QSplitter>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <set>
@@ -85,6 +87,12 @@ TEST_F(MainFrameTest, MenuItemsRunTheirCommandAndAreRefreshedBeforeAMenuOpens)
 {
     QAction* grid = router().Action(ID_TOGGLE_GRID);
     EXPECT_EQ(grid->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+    QAction* figure = router().Action(ID_COPY_FIGURE);
+    EXPECT_EQ(figure->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    EXPECT_TRUE(frame.FindMenu("&Edit")->actions().contains(figure));
+    frame.Table()->setFocus();
+    Settle();
+    EXPECT_TRUE(router().QueryState(ID_COPY_FIGURE).m_enabled) << "with the table active too";
     emit frame.FindMenu("&Options")->aboutToShow();
     EXPECT_EQ(grid->text(), "Hide grids") << "the document's state, before the menu opens";
     grid->trigger();
@@ -117,4 +125,57 @@ TEST(CommandTableTest, EveryCommandHasItsOwnNumber)
     std::set<int> ids;
     for (const CommandInfo& info : CommandTable())
         EXPECT_TRUE(ids.insert(info.id).second) << info.menuText;
+}
+
+TEST_F(MainFrameTest, TabAndF6MoveTheKeyboardBetweenThePanesAndItsPaneShowsAFrame)
+{
+    Settle();
+    CTernaryTable* table = frame.Table();
+    QWidget* plot = frame.PlotView();
+    auto expectKeyboardOn = [&](QWidget* pane, QWidget* other, const char* after) {
+        Settle();
+        EXPECT_TRUE(pane->hasFocus()) << after;
+        EXPECT_EQ(dynamic_cast<QWidget*>(frame.GetActiveView()), pane) << after;
+        EXPECT_TRUE(frame.PaneFocusFrameShown(pane)) << after;
+        EXPECT_FALSE(frame.PaneFocusFrameShown(other)) << after;
+    };
+    expectKeyboardOn(plot, table, "start");
+    QTest::keyClick(plot, Qt::Key_Tab);
+    expectKeyboardOn(table, plot, "Tab on the plot");
+    QTest::keyClick(table, Qt::Key_Down);
+    EXPECT_EQ(table->GetSelection(), CellRange(2, 1, 2, 1)) << "the table takes the keys";
+    QTest::keyClick(table, Qt::Key_Tab);
+    expectKeyboardOn(table, plot, "Tab in the table moves the current cell");
+    QTest::keyClick(table, Qt::Key_F6);
+    expectKeyboardOn(plot, table, "F6 in the table");
+    QTest::keyClick(plot, Qt::Key_Backtab, Qt::ShiftModifier);
+    expectKeyboardOn(table, plot, "Shift+Tab on the plot");
+    QTest::keyClick(table, Qt::Key_F6, Qt::ShiftModifier);
+    expectKeyboardOn(plot, table, "Shift+F6 in the table");
+    QTest::keyClick(plot, Qt::Key_F6);
+    expectKeyboardOn(table, plot, "F6 on the plot");
+
+    // Options Legend Entries... opens the Legend dialog.
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            opened = dialog->windowTitle();
+            dialog->close();
+        }
+    });
+    router().Action(ID_LEGEND_ENTRIES)->trigger();
+    EXPECT_EQ(opened, "Legend");
+    EXPECT_TRUE(frame.FindMenu("&Options")->actions().contains(router().Action(ID_LEGEND_ENTRIES)));
+}
+
+TEST_F(MainFrameTest, TheTablePaneShowsEveryColumnAndTheSplitterCanBeGrabbed)
+{
+    Settle();
+    CTernaryTable* table = frame.Table();
+    int columns = 0;
+    for (int col = 0; col < table->GetColCount(); ++col)
+        columns += table->GetColWidth(col);
+    EXPECT_GE(table->viewport()->width(), columns);
+    EXPECT_LT(table->viewport()->width(), columns + 10) << "and no wider";
+    EXPECT_GE(frame.Splitter()->handleWidth(), 6);
 }

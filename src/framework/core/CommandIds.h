@@ -60,10 +60,12 @@ constexpr int ID_TOOL_TEXT = 32798;
 constexpr int ID_TOOL_DRAG = 32799;
 constexpr int ID_FORMAT_LEGEND = 32802;
 constexpr int ID_TOGGLE_LEGEND = 32803;
+constexpr int ID_LEGEND_ENTRIES = 32940; // the Legend dialog
 
 // Pictures of the plot (Copy picture is the plot's Copy, ID_EDIT_COPY).
 constexpr int ID_COPY_BITMAP = 32805;
 constexpr int ID_FILE_EXPORT_PICTURE = 32840;
+constexpr int ID_COPY_FIGURE = 32941; // the exported picture's frame on the clipboard
 
 // View > Classification Diagram and the class counts.
 constexpr int ID_DIAGRAM_NONE = 32870;

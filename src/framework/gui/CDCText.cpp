@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 #include <QGlyphRun>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -90,6 +91,7 @@ void CDC::TextOut(int x, int y, const QString& text)
         if (cell.right() > visible->right() && !text.isRightToLeft())
             shown = VisiblePrefix(text, metrics, visible->right() - left);
     }
+    Record("Drawn " + std::to_string(left) + ' ' + std::to_string(baseline) + ' ' + shown.toStdString());
     if (m_bkMode == OPAQUE)
         m_painter->fillRect(cell, ToQColor(m_bkColor));
     const QPen saved = m_painter->pen();
@@ -137,13 +139,22 @@ std::optional<QRect> CDC::VisibleRect() const
 {
     // A picture's size is that of what was drawn so far: it has no edge yet.
     const QPaintDevice* device = m_painter->device();
-    if (!device || device->devType() == QInternal::Picture || device->width() <= 0 || device->height() <= 0)
+    if (!device || device->devType() == QInternal::Picture)
+        return std::nullopt;
+    // The surface the engine fills, in its own pixels, mapped back through
+    // the transform that reaches it. A widget's size is in device-independent
+    // pixels, but the painter's transform includes the device pixel ratio
+    // (and the widget's place in the window's backing store): only the
+    // surface and that transform agree at every ratio.
+    const QPaintEngine* engine = m_painter->paintEngine();
+    const QPaintDevice* surface = engine ? engine->paintDevice() : nullptr;
+    if (!surface || surface->width() <= 0 || surface->height() <= 0)
         return std::nullopt;
     bool invertible = false;
-    const QTransform toLogical = m_painter->combinedTransform().inverted(&invertible);
+    const QTransform toLogical = m_painter->deviceTransform().inverted(&invertible);
     if (!invertible)
         return std::nullopt;
-    QRect visible = toLogical.mapRect(QRectF(0, 0, device->width(), device->height())).toAlignedRect();
+    QRect visible = toLogical.mapRect(QRectF(0, 0, surface->width(), surface->height())).toAlignedRect();
     if (m_painter->hasClipping())
         visible &= m_painter->clipBoundingRect().toAlignedRect();
     return visible;

@@ -78,7 +78,16 @@ bool ChooseFont(LogicalFont& font, int minPoints, int maxPoints, QWidget* parent
 {
     QFont initial = MakeQFont(font);
     initial.setPointSizeF(initial.pixelSize() / kPixelsPerPoint);
+    // For a family the system lacks the dialog shows a fallback family; a
+    // user who leaves it as shown has not chosen it.
+    QString shownFamily;
+    {
+        QFontDialog probe;
+        probe.setCurrentFont(initial);
+        shownFamily = probe.currentFont().family();
+    }
     QFont chosen = initial;
+    chosen.setFamily(shownFamily);
     bool ok = false;
     if (const FontDialogHandler& handler = CurrentFontHandler())
         ok = handler(chosen);
@@ -96,7 +105,8 @@ bool ChooseFont(LogicalFont& font, int minPoints, int maxPoints, QWidget* parent
     font.italic = chosen.italic();
     font.underline = chosen.underline();
     font.strikeOut = chosen.strikeOut();
-    font.faceName = EncodeText(chosen.family());
+    if (chosen.family() != shownFamily)
+        font.faceName = EncodeText(chosen.family());
     return true;
 }
 

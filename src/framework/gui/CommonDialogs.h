@@ -37,6 +37,8 @@ using FontDialogHandler = std::function<bool(QFont& font)>;
 
 // Asks for a screen font starting from font; on OK font takes the chosen
 // face, weight, style and size as a character height in pixels at 96 dpi.
+// A face left as the dialog showed it keeps its name, also when the system
+// lacks it and the dialog showed a fallback (handed to a handler as such).
 // Sizes outside minPoints..maxPoints are brought to the nearest limit.
 bool ChooseFont(LogicalFont& font, int minPoints, int maxPoints, QWidget* parent);
 FontDialogHandler SetFontDialogHandler(FontDialogHandler handler);
