@@ -209,7 +209,7 @@ CPoint PlotRenderer::LabelPosition(int axis, CPoint p, unsigned* align) const
         case AxisRight:
             *align = TA_LEFT | TA_BASELINE;
             if (p.y == m_geo.m_corners[3].y)
-                return { p.x, p.y - 5 };
+                return CPoint { p.x, p.y - 5 };
             return { ClampCoord(static_cast<long long>(p.x) + g + 2), p.y + 5 };
         default:
             *align = TA_CENTER | TA_TOP;
