@@ -124,7 +124,10 @@ void DensityLayer::DrawFill(CDC& dc) const
     std::vector<CPoint> points;
     for (int i = 0; i < division.Count(); ++i) {
         const double value = m_grid.values[static_cast<std::size_t>(i)];
-        if (!(value > 0))
+        // A bin without samples stays unfilled; a kernel density is smooth, so
+        // where its kernels' reach ends it takes the scale's lowest colour
+        // rather than leaving a stepped hole.
+        if (!(value > 0) && !(m_grid.kernel && value == 0))
             continue;
         std::vector<Share> cell;
         for (const ClosedComposition& c : division.Corners(division.Bin(i)))
