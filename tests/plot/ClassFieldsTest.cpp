@@ -1,65 +1,15 @@
 // The classification diagram on the plot: fields between the grid and the
 // samples, cut to the plot polygon, labelled inside; and the clockwise axis
 // direction, which moves labels and titles but nothing else.
-#include "document/CTernaryDoc.h"
-#include "framework/gui/CDC.h"
-#include "plot/AnnotationLayer.h"
-#include "plot/LegendBox.h"
-#include "plot/PlotRenderer.h"
+#include "plot/RenderedPlot.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace {
 
-struct Plot {
-    CTernaryDoc doc;
-    PlotGeometry geo;
-    Plot()
-    {
-        doc.OnNewDocument();
-        doc.m_drawLegend = 0;
-        geo.SetCanvasFromDpi(96);
-        geo.LayoutPlot();
-        Corners();
-    }
-    void Corners() { geo.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis); }
-    std::vector<std::string> Record()
-    {
-        std::vector<std::string> log;
-        CDC dc;
-        dc.SetRecorder(&log);
-        LegendBox legend(doc.m_legend);
-        AnnotationLayer annotations(doc.m_annotations);
-        PlotRenderer(doc, geo).OnDraw(dc, annotations, legend);
-        return log;
-    }
+struct NoLegendPlot : Plot {
+    NoLegendPlot() { doc.m_drawLegend = 0; }
 };
-
-// Where each "TextOut x y text" of the given text was drawn, in order.
-std::vector<CPoint> TextsAt(const std::vector<std::string>& log, const std::string& text)
-{
-    std::vector<CPoint> points;
-    for (const std::string& line : log) {
-        std::istringstream in(line);
-        std::string op, rest;
-        CPoint p;
-        in >> op >> p.x >> p.y;
-        std::getline(in, rest);
-        if (op == "TextOut" && rest == " " + text)
-            points.push_back(p);
-    }
-    return points;
-}
-
-std::size_t FirstIndex(const std::vector<std::string>& log, const std::string& prefix)
-{
-    for (std::size_t i = 0; i < log.size(); ++i)
-        if (log[i].rfind(prefix, 0) == 0)
-            return i;
-    return log.size();
-}
 
 void ExpectNear(CPoint actual, double x, double y, const char* what)
 {
@@ -71,7 +21,7 @@ void ExpectNear(CPoint actual, double x, double y, const char* what)
 
 TEST(ClassFields, ClockwiseLabelsSitOnTheOtherEdgesAndTitlesBesideThem)
 {
-    Plot plot;
+    NoLegendPlot plot;
     const PlotGeometry& g = plot.geo;
     const int bottom = g.m_plotRect.bottom;
     // "30" is drawn for the right, top and left axes, in that order.
@@ -102,7 +52,7 @@ TEST(ClassFields, ClockwiseLabelsSitOnTheOtherEdgesAndTitlesBesideThem)
 
 TEST(ClassFields, DrawnBetweenGridAndSamplesCutToThePlotAndLabelledInside)
 {
-    Plot plot;
+    NoLegendPlot plot;
     plot.doc.m_diagram.kind = DiagramKind::Qap;
     plot.doc.m_topAxis.max = 70;
     plot.Corners();

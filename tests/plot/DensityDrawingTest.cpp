@@ -1,68 +1,24 @@
 // The density as the plot draws it: bins filled under the grid lines and the
 // samples, empty bins and the cut-off part left alone, and the colour bar
 // with its title, ticks and colours.
-#include "document/CTernaryDoc.h"
-#include "framework/gui/CDC.h"
-#include "plot/AnnotationLayer.h"
 #include "plot/DensityColours.h"
 #include "plot/DensityLayer.h"
-#include "plot/LegendBox.h"
-#include "plot/PlotRenderer.h"
-
-#include <QImage>
-#include <QPainter>
+#include "plot/RenderedPlot.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace {
 
 // A new plot (samples at 20/30/50 and 10/70/20) drawing two bins a side:
 // both samples lie in the lower up-pointing bins, one each.
-struct DensityPlot {
-    CTernaryDoc doc;
-    PlotGeometry geo;
+struct DensityPlot : Plot {
     DensityPlot()
     {
-        doc.OnNewDocument();
         doc.m_drawLegend = 0;
         doc.m_density.mode = DensitySettings::Bins;
         doc.m_density.bins = 2;
-        Layout();
     }
-    void Layout()
-    {
-        geo.SetCanvasFromDpi(96);
-        geo.LayoutPlot();
-        geo.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis);
-    }
-    void Draw(CDC& dc)
-    {
-        LegendBox legend(doc.m_legend);
-        AnnotationLayer annotations(doc.m_annotations);
-        PlotRenderer(doc, geo).OnDraw(dc, annotations, legend);
-    }
-    QImage Paint()
-    {
-        QImage image(768, 960, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        CDC dc(&painter);
-        Draw(dc);
-        return image;
-    }
-    std::vector<std::string> Texts()
-    {
-        std::vector<std::string> log, texts;
-        CDC dc;
-        dc.SetRecorder(&log);
-        Draw(dc);
-        for (const std::string& line : log)
-            if (line.rfind("TextOut ", 0) == 0)
-                texts.push_back(line.substr(line.find(' ', line.find(' ', 8) + 1) + 1));
-        return texts;
-    }
+    bool Drew(const char* text) { return !TextsAt(Record(), text).empty(); }
     QRgb At(const QImage& image, float top, float right) const
     {
         return image.pixel(geo.PlotX(top, right), geo.PlotY(top)) & 0xFFFFFF;
@@ -94,7 +50,7 @@ TEST(DensityDrawingTest, BinsFillUnderTheGridAndTheSamplesAndStayInsideTheCutPlo
 
     plot.doc.m_density.showSamples = 0;
     plot.doc.m_rightAxis.max = 60;
-    plot.Layout();
+    plot.Corners();
     image = plot.Paint();
     EXPECT_EQ(plot.At(image, 23, 53), full) << "samples hidden";
     EXPECT_EQ(first.plotX, NOT_PLOTTED) << "and not to be pointed at";
@@ -106,23 +62,18 @@ TEST(DensityDrawingTest, TheColourBarRunsFromLowToHighWithTitleAndTicks)
 {
     DensityPlot plot;
     plot.doc.m_density.colourMap = DensitySettings::Greys;
-    auto has = [](const std::vector<std::string>& texts, const char* text) {
-        return std::find(texts.begin(), texts.end(), text) != texts.end();
-    };
-    std::vector<std::string> texts = plot.Texts();
-    EXPECT_TRUE(has(texts, "Samples per bin"));
+    EXPECT_TRUE(plot.Drew("Samples per bin"));
     for (const char* tick : { "0", "0.2", "0.4", "0.6", "0.8", "1" }) // automatic: 0 to the largest count
-        EXPECT_TRUE(has(texts, tick)) << tick;
+        EXPECT_TRUE(plot.Drew(tick)) << tick;
 
     plot.doc.m_density.mode = DensitySettings::Kernel;
     plot.doc.m_density.fixedLimits = 1;
     plot.doc.m_density.low = 0;
     plot.doc.m_density.high = 0.05;
-    texts = plot.Texts();
-    EXPECT_TRUE(has(texts, "Density"));
+    EXPECT_TRUE(plot.Drew("Density"));
     for (const char* tick : { "0.01", "0.02", "0.03", "0.04", "0.05" })
-        EXPECT_TRUE(has(texts, tick)) << tick;
-    EXPECT_FALSE(has(texts, "Samples per bin"));
+        EXPECT_TRUE(plot.Drew(tick)) << tick;
+    EXPECT_FALSE(plot.Drew("Samples per bin"));
 
     const DensityGrid grid;
     const CRect bar = DensityLayer(plot.doc.m_density, plot.geo, grid).ColourBarRect();

@@ -2,82 +2,14 @@
 // ends and label anchors on a cut polygon, ticks, titles, the sample rules
 // (auto-100 on a copy, plotX/plotY bookkeeping), the colour and symbol
 // tables, and paints that finish for degenerate axes.
-#include "plot/PlotRenderer.h"
-#include "document/CTernaryDoc.h"
-#include "framework/gui/CDC.h"
-#include "plot/AnnotationLayer.h"
-#include "plot/LegendBox.h"
+#include "plot/RenderedPlot.h"
+
 #include "plot/SymbolPainter.h"
 #include "plot/SymbolStamps.h"
-
-#include <QImage>
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
 #include <limits>
-
-namespace {
-
-template <typename Drawing> QImage PaintImage(int w, int h, Drawing draw)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        CDC dc(&painter);
-        draw(dc);
-    }
-    return image;
-}
-
-// A new document on the 96 dpi canvas, every axis cut to [min, max].
-struct Plot {
-    CTernaryDoc doc;
-    PlotGeometry geo;
-    explicit Plot(float min = 0, float max = 100)
-    {
-        doc.OnNewDocument();
-        for (AxisSettings* a : { &doc.m_topAxis, &doc.m_leftAxis, &doc.m_rightAxis }) {
-            a->min = min;
-            a->max = max;
-        }
-        geo.SetCanvasFromDpi(96);
-        geo.LayoutPlot();
-        Corners();
-    }
-    void Corners() { geo.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis); }
-    PlotRenderer Renderer() { return PlotRenderer(doc, geo); }
-    void Draw(CDC& dc)
-    {
-        LegendBox legend(doc.m_legend);
-        AnnotationLayer annotations(doc.m_annotations);
-        Renderer().OnDraw(dc, annotations, legend);
-    }
-    // A full paint without a painter; returns the recorded primitives.
-    std::vector<std::string> Record()
-    {
-        std::vector<std::string> log;
-        CDC dc;
-        dc.SetRecorder(&log);
-        Draw(dc);
-        return log;
-    }
-    QImage Paint()
-    {
-        return PaintImage(768, 960, [this](CDC& dc) { Draw(dc); });
-    }
-};
-
-int Count(const std::vector<std::string>& log, const std::string& prefix)
-{
-    int n = 0;
-    for (const std::string& line : log)
-        n += line.rfind(prefix, 0) == 0;
-    return n;
-}
-
-} // namespace
 
 TEST(PlotRendererTest, GridValuesSkipTheLimitsAndLabelsAreRounded)
 {
