@@ -15,14 +15,11 @@ TEST(CommandLineTest, ActionsTakeTheirFiles)
         QString output;
         double scale = 1.0;
     };
-    const Case cases[] = {
-        { { "plot.tpf" }, Action::Window, "plot.tpf", "" },
+    const Case cases[] = { { { "plot.tpf" }, Action::Window, "plot.tpf", "" },
         { { "in.tpf", "--save-as", "out.csv" }, Action::SaveAs, "in.tpf", "out.csv" },
         { { "--export", "out.png", "--scale", "2.5" }, Action::Export, "", "out.png", 2.5 },
         { { "--save-as", "out.tpf", "--", "-p" }, Action::SaveAs, "-p", "out.tpf" },
-        { { "--", "--x.tpf" }, Action::Window, "--x.tpf", "" },
-        { { "--", "--" }, Action::Window, "--", "" },
-    };
+        { { "--", "--x.tpf" }, Action::Window, "--x.tpf", "" }, { { "--", "--" }, Action::Window, "--", "" } };
     for (const Case& c : cases) {
         const CommandLine cmd = ParseCommandLine(c.args);
         const std::string label = c.args.join(' ').toStdString();
@@ -89,15 +86,13 @@ TEST(CommandLineTest, FigureSwitchesTakeSizesInRangeOnly)
         double dpi;
         bool fit = false;
     };
-    const Case accepted[] = {
-        { { "--export", "a.pdf", "--width", "10mm" }, Unit::Millimetres, 10, 0 },
+    const Case accepted[] = { { { "--export", "a.pdf", "--width", "10mm" }, Unit::Millimetres, 10, 0 },
         { { "--export", "a.pdf", "--width", "2000mm", "--fit" }, Unit::Millimetres, 2000, 0, true },
         { { "--fit", "--export", "a.svg", "--width", "3.5in" }, Unit::Inches, 3.5, 0, true },
         { { "--export", "a.png", "--width", "10px", "--dpi", "50" }, Unit::Pixels, 10, 50 },
         { { "--export", "a.png", "--width", "20000PX", "--dpi", "2400" }, Unit::Pixels, 20000, 2400 },
         { { "--export", "a.png", "--width", "254 mm", "--dpi", "2000" }, Unit::Millimetres, 254, 2000 },
-        { { "--export", "a.png", "--dpi", "600" }, Unit::Natural, 0, 600 },
-    };
+        { { "--export", "a.png", "--dpi", "600" }, Unit::Natural, 0, 600 } };
     for (const Case& c : accepted) {
         const CommandLine cmd = ParseCommandLine(c.args);
         const std::string label = c.args.join(' ').toStdString();

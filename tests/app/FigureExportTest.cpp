@@ -59,13 +59,8 @@ TEST_F(FigureFixture, EachTypeStatesTheWidthAndResolutionAskedFor)
         double pngDpi;
         double millimetres; // SVG and PDF width
     };
-    const Case cases[] = {
-        { "84mm", 0, 992, 300, 84 },
-        { "3.5in", 600, 2100, 600, 88.9 },
-        { "1200px", 0, 1200, 96, 317.5 },
-        { "1200px", 600, 1200, 600, 50.8 },
-        { "10mm", 50, 20, 50, 10 },
-    };
+    const Case cases[] = { { "84mm", 0, 992, 300, 84 }, { "3.5in", 600, 2100, 600, 88.9 },
+        { "1200px", 0, 1200, 96, 317.5 }, { "1200px", 600, 1200, 600, 50.8 }, { "10mm", 50, 20, 50, 10 } };
     for (const Case& c : cases) {
         const std::string label = std::string(c.width) + " at " + std::to_string(c.dpi);
         for (const char* type : { "png", "svg", "pdf" })

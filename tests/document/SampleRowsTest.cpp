@@ -12,16 +12,8 @@ TEST(SampleRows, NamesCompareInNaturalOrder)
         const char* a;
         const char* b;
         int order;
-    } cases[] = {
-        { "S2", "S10", -1 },
-        { "s10", "S10", 0 },
-        { "S010", "S10", 0 },
-        { "a", "B", -1 },
-        { "S1", "S1a", -1 },
-        { "10", "9", 1 },
-        { "x2y10", "x2y9", 1 },
-        { "99999999999999999999", "100000000000000000000", -1 },
-    };
+    } cases[] = { { "S2", "S10", -1 }, { "s10", "S10", 0 }, { "S010", "S10", 0 }, { "a", "B", -1 }, { "S1", "S1a", -1 },
+        { "10", "9", 1 }, { "x2y10", "x2y9", 1 }, { "99999999999999999999", "100000000000000000000", -1 } };
     for (const auto& c : cases) {
         EXPECT_EQ(CompareNatural(c.a, c.b), c.order) << c.a << " " << c.b;
         EXPECT_EQ(CompareNatural(c.b, c.a), -c.order) << c.b << " " << c.a;
@@ -35,13 +27,8 @@ TEST(SampleRows, SortOrdersByEachKeyInTurnKeepingTiesAndPuttingWhatIsMissingLast
         const char* name;
         float top;
         int color, symbol;
-    } samples[] = {
-        { "a", 5, 2, 0 },
-        { "b", EMPTY_VALUE, 1, 3 },
-        { "c", 5, 1, 1 },
-        { "d", NAN, -1, -1 },
-        { "e", 7, 1, 1 },
-    };
+    } samples[]
+        = { { "a", 5, 2, 0 }, { "b", EMPTY_VALUE, 1, 3 }, { "c", 5, 1, 1 }, { "d", NAN, -1, -1 }, { "e", 7, 1, 1 } };
     const struct {
         std::vector<SortKey> keys;
         const char* order;

@@ -60,13 +60,11 @@ TEST(GridLayout, ScrollRangesFollowWhatFitsWithAndWithoutTheOtherBar)
         int rows, cols, width, height, maxV, maxH;
         const char* what;
     };
-    const Case cases[] = {
-        { 10, 3, 300, 200, 8, 0, "rows adding up to the height exactly do not fit" },
+    const Case cases[] = { { 10, 3, 300, 200, 8, 0, "rows adding up to the height exactly do not fit" },
         { 40, 4, 300, 200, 38, 2, "columns (294) fit in 300 but not beside the vertical bar" },
         { 5, 4, 300, 400, 0, 0, "everything fits" },
         { 10, 6, 300, 200 + bar - 1, 8, 4, "rows fit only without the horizontal bar" },
-        { 30, 8, 100, 60, 28, 6, "nothing fits" },
-    };
+        { 30, 8, 100, 60, 28, 6, "nothing fits" } };
     for (const Case& c : cases) {
         TestGrid grid(c.rows, c.cols, c.width, c.height);
         EXPECT_EQ(grid.verticalScrollBar()->maximum(), c.maxV) << c.what;
