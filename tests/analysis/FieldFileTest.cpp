@@ -12,18 +12,10 @@ namespace {
 // Two overlapping fields (the lower half of the triangle and a band across
 // its middle), lines that are no corner, and a field with two corners.
 constexpr const char* kFields = "Field,Top,Left,Right\n"
-                                "Low,0,100,0\n"
-                                "Low,0,0,100\n"
-                                "Low,50,0,50\n"
-                                "Low,50,50,0\n"
-                                "Band,40,60,0\n"
-                                "Band,40,0,60\n"
-                                "Band,bad,0,40\n"
-                                "Band,60,0,40\n"
-                                "Band,60,40,0\n"
+                                "Low,0,100,0\nLow,0,0,100\nLow,50,0,50\nLow,50,50,0\n"
+                                "Band,40,60,0\nBand,40,0,60\nBand,bad,0,40\nBand,60,0,40\nBand,60,40,0\n"
                                 "Pair,-1,50,51\n"
-                                "Two,1,2,97\n"
-                                "Two,2,1,97\n";
+                                "Two,1,2,97\nTwo,2,1,97\n";
 
 } // namespace
 

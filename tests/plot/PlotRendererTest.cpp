@@ -160,20 +160,13 @@ TEST(PlotRendererTest, SamplesOutsideTheAxisRangesAreNotDrawn)
         float top, left, right;
         bool drawn;
     };
-    const Case cases[] = {
-        { 40, 30, 30, true },
-        { 20, 50, 30, true },
-        { 19.9f, 50.1f, 30, false },
-        { 60, 20, 20, true },
-        { 60.1f, 19.9f, 20, false },
-        { 30, 60, 10, true },
-        { 25, 66, 9, false },
-        { 20, 70, 10, true },
-        { 25, 71, 4, false },
+    const Case cases[] = { { 40, 30, 30, true }, // both sides of each limit
+        { 20, 50, 30, true }, { 19.9f, 50.1f, 30, false }, // top minimum
+        { 60, 20, 20, true }, { 60.1f, 19.9f, 20, false }, // top maximum
+        { 30, 60, 10, true }, { 25, 66, 9, false }, // right minimum
+        { 20, 70, 10, true }, { 25, 71, 4, false }, // left maximum
         // Auto-100 decides on the scaled copy: 40, 40, 20 and 10, 50, 40.
-        { 80, 80, 40, true },
-        { 20, 100, 80, false },
-    };
+        { 80, 80, 40, true }, { 20, 100, 80, false } };
     for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) {
         const Case& c = cases[i];
         plot.doc.GetSample(i + 1) = { "s", c.top, c.left, c.right, 0, 0, NOT_PLOTTED, NOT_PLOTTED, i + 1 };
