@@ -3,10 +3,7 @@
 // text cells, bounds, the isotropic mapping, and no text laid out where
 // nobody can see it, at any device pixel ratio.
 #include "framework/gui/CDC.h"
-#include "document/CTernaryDoc.h"
-#include "plot/AnnotationLayer.h"
-#include "plot/LegendBox.h"
-#include "plot/PlotRenderer.h"
+#include "plot/RenderedPlot.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -192,27 +189,20 @@ namespace {
 // Paints a new document's plot as the view does, on a widget's own painter,
 // and records the texts the painter is handed.
 struct RecordingPlot : QWidget {
-    CTernaryDoc doc;
-    PlotGeometry geo;
+    Plot plot;
     std::vector<std::string> log;
     RecordingPlot()
     {
-        doc.OnNewDocument();
-        doc.m_leftAxis.title = "Alkali feldspar";
-        doc.m_rightAxis.title = "Plagioclase";
-        geo.SetCanvasFromDpi(96);
-        geo.LayoutPlot();
-        geo.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis);
-        resize(geo.m_canvasSize.cx, 500);
+        plot.doc.m_leftAxis.title = "Alkali feldspar";
+        plot.doc.m_rightAxis.title = "Plagioclase";
+        resize(plot.geo.m_canvasSize.cx, 500);
     }
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
         CDC dc(&painter);
         dc.SetRecorder(&log);
-        LegendBox legend(doc.m_legend);
-        AnnotationLayer annotations(doc.m_annotations);
-        PlotRenderer(doc, geo).OnDraw(dc, annotations, legend);
+        plot.Draw(dc);
     }
     std::vector<std::string> DrawnAt(double ratio)
     {
