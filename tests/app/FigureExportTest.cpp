@@ -92,13 +92,17 @@ TEST_F(FigureFixture, EachTypeStatesTheWidthAndResolutionAskedFor)
     EXPECT_FALSE(QFile::exists(Path("no.pdf")) || QFile::exists(Path("no.png")));
 }
 
-TEST_F(FigureFixture, APdfEmbedsEveryFontItUses)
+// A legend of every colour and symbol exports whole, and a PDF embeds every font it uses.
+TEST_F(FigureFixture, ALegendOfEveryLookExportsWholeWithItsFontsEmbedded)
 {
     CTernaryDoc doc;
     doc.OnNewDocument();
     doc.m_axisFont.faceName = "DejaVu Serif";
-    ASSERT_TRUE(doc.OnSaveDocument(Path("fonts.tpf")));
-    ASSERT_EQ(RunExport(Path("fonts.tpf"), Path("fonts.pdf"), Size("84mm", 0), false), ExitOk);
+    doc.m_legend.Clear();
+    for (int i = 0; i < 256; ++i)
+        doc.m_legend.AddItem(i / 16, i % 16, "entry " + std::to_string(i));
+    ASSERT_TRUE(doc.OnSaveDocument(Path("legend.tpf")));
+    ASSERT_EQ(RunExport(Path("legend.tpf"), Path("fonts.pdf"), Size("84mm", 0), false), ExitOk);
     const std::string pdf = ReadFileBytes(Path("fonts.pdf"));
     auto count = [&pdf](const std::string& what) {
         size_t n = 0;
@@ -109,16 +113,7 @@ TEST_F(FigureFixture, APdfEmbedsEveryFontItUses)
     EXPECT_GE(count("/Type /FontDescriptor"), 1u);
     EXPECT_EQ(count("/FontFile"), count("/Type /FontDescriptor"));
     EXPECT_EQ(count("/Subtype /Type3"), 0u) << "no font drawn as bitmaps";
-}
 
-TEST_F(FigureFixture, ALegendOfEveryColourAndSymbolExportsWhole)
-{
-    CTernaryDoc doc;
-    doc.OnNewDocument();
-    doc.m_legend.Clear();
-    for (int i = 0; i < 256; ++i)
-        doc.m_legend.AddItem(i / 16, i % 16, "entry " + std::to_string(i));
-    ASSERT_TRUE(doc.OnSaveDocument(Path("legend.tpf")));
     ASSERT_EQ(RunExport(Path("legend.tpf"), Path("legend.svg"), 1.0), ExitOk);
     const std::vector<double> viewBox = Numbers(Path("legend.svg"), "viewBox=\"0 0 (\\d+) (\\d+)\"");
     ASSERT_EQ(viewBox.size(), 2u);
