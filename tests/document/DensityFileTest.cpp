@@ -1,9 +1,5 @@
 #include "DocTestHelpers.h"
 
-#include "document/DocumentChange.h"
-
-#include <QUndoStack>
-
 namespace {
 
 DensitySettings EverySettingChanged()
@@ -60,22 +56,4 @@ TEST(DensityFileTest, ValuesOutOfRangeAreHeldToIt)
         auto doc = LoadedDoc(SavePlotFileBytes(*NewDoc()) + "TABLE=Density\nCOLUMNS=[name;value]\n" + c.rows);
         EXPECT_EQ(doc->m_density, c.want) << c.rows;
     }
-}
-
-TEST(DensityFileTest, AChangeIsOneUndoStepThatMarksThePlotModified)
-{
-    auto doc = NewDoc();
-    doc->EnableUndo();
-    {
-        DocumentChange change(doc.get(), "Density");
-        doc->m_density.mode = DensitySettings::Bins;
-        doc->m_density.bins = 50;
-    }
-    EXPECT_TRUE(doc->IsModified());
-    ASSERT_EQ(doc->GetUndoStack()->count(), 1);
-    doc->GetUndoStack()->undo();
-    EXPECT_EQ(doc->m_density, DensitySettings {});
-    EXPECT_FALSE(doc->IsModified());
-    doc->GetUndoStack()->redo();
-    EXPECT_EQ(doc->m_density.bins, 50);
 }
