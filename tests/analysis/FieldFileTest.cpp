@@ -19,15 +19,22 @@ constexpr const char* kFields = "Field,Top,Left,Right\n"
 
 } // namespace
 
-TEST(FieldFile, BadLinesShortFieldsAndOverlapsFirstListedWins)
+TEST(FieldFile, BadLinesAndShortFieldsAreReportedWithThePathAndOverlapsFirstListedWins)
 {
-    const FieldFileContents contents = ParseFieldFile(kFields);
-    EXPECT_EQ(contents.badLines, (std::vector<int> { 8, 11 }));
-    EXPECT_EQ(contents.shortFields, (std::vector<std::string> { "Two" }));
-    ASSERT_EQ(contents.fields.size(), 2u);
-    EXPECT_EQ(contents.fields[1].vertices.size(), 4u);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("fields.csv");
+    ASSERT_TRUE(WriteFileBytes(path, kFields));
+    MessageBoxRecorder boxes;
+    const std::vector<FieldPolygon> fields = LoadFieldFile(path);
+    EXPECT_EQ(boxes.Texts(),
+        std::vector<QString> { "Read 2 fields from \"" + path
+            + "\".\n"
+              "Skipped 2 lines without a field name and three numbers that are not negative: 8, 11.\n"
+              "The field \"Two\" has fewer than three corners." });
+    ASSERT_EQ(fields.size(), 2u);
+    EXPECT_EQ(fields[1].vertices.size(), 4u);
 
-    const auto diagram = MakePolygonDiagram(contents.fields);
+    const auto diagram = MakePolygonDiagram(fields);
     struct Case {
         float top, left, right;
         int field;
@@ -42,18 +49,4 @@ TEST(FieldFile, BadLinesShortFieldsAndOverlapsFirstListedWins)
     };
     for (const Case& c : cases)
         EXPECT_EQ(diagram->Classify(c.top, c.left, c.right), c.field) << c.top << " " << c.left;
-}
-
-TEST(FieldFile, BadLinesAndShortFieldsAreReportedWithThePath)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("fields.csv");
-    ASSERT_TRUE(WriteFileBytes(path, kFields));
-    MessageBoxRecorder boxes;
-    EXPECT_EQ(LoadFieldFile(path).size(), 2u);
-    EXPECT_EQ(boxes.Texts(),
-        std::vector<QString> { "Read 2 fields from \"" + path
-            + "\".\n"
-              "Skipped 2 lines without a field name and three numbers that are not negative: 8, 11.\n"
-              "The field \"Two\" has fewer than three corners." });
 }
