@@ -56,18 +56,24 @@ TEST(PlotGeometryTest, FullRangesGiveTheTriangleAndCutRangesSixCorners)
     }
 }
 
-TEST(PlotGeometryTest, MappingFollowedByItsInverseGivesTheSharesBack)
+TEST(PlotGeometryTest, MappingFollowedByItsInverseGivesTheSharesBackOnEitherTriangle)
 {
-    const PlotGeometry g = Layout();
-    const double unit = 100.0 / g.m_plotRect.Height(); // one device unit in percent
-    for (float top : { 0.f, 12.5f, 33.3f, 50.f, 87.f }) {
-        for (float right : { 0.f, 7.f, 40.f }) {
-            if (top + right > 100)
-                continue;
-            const int x = g.PlotX(top, right), y = g.PlotY(top);
-            EXPECT_NEAR(g.TopFromPoint(y), top, unit) << top << " " << right;
-            EXPECT_NEAR(g.RightFromPoint(x, y), right, 2 * unit) << top << " " << right;
-            EXPECT_NEAR(g.LeftFromPoint(x, y), 100 - top - right, 3 * unit) << top << " " << right;
+    for (bool equilateral : { false, true }) {
+        PlotGeometry g;
+        g.SetCanvasFromDpi(96);
+        g.m_equilateral = equilateral;
+        g.LayoutPlot();
+        g.ComputeCorners(Range(0, 100), Range(0, 100), Range(0, 100));
+        const double unit = 100.0 / g.m_plotRect.Height(); // one device unit in percent
+        for (float top : { 0.f, 12.5f, 33.3f, 50.f, 87.f, 100.f }) {
+            for (float right : { 0.f, 7.f, 40.f }) {
+                if (top + right > 100)
+                    continue;
+                const int x = g.PlotX(top, right), y = g.PlotY(top);
+                EXPECT_NEAR(g.TopFromPoint(y), top, unit) << equilateral << " " << top << " " << right;
+                EXPECT_NEAR(g.RightFromPoint(x, y), right, 2 * unit) << equilateral << " " << top << " " << right;
+                EXPECT_NEAR(g.LeftFromPoint(x, y), 100 - top - right, 3 * unit) << equilateral << " " << top;
+            }
         }
     }
 }
@@ -83,17 +89,6 @@ TEST(PlotGeometryTest, AnEquilateralTriangleStandsOnTheSameBaseWithItsApexOverTh
     EXPECT_EQ(At(g.m_corners[3]), (CPoint { 230, 50 }));
     EXPECT_EQ(At(g.m_corners[0]), (CPoint { 50, 362 }));
     EXPECT_EQ(At(g.m_corners[1]), (CPoint { 410, 362 }));
-    const double unit = 100.0 / g.m_plotRect.Height();
-    for (float top : { 0.f, 12.5f, 33.3f, 50.f, 87.f, 100.f }) {
-        for (float right : { 0.f, 7.f, 40.f }) {
-            if (top + right > 100)
-                continue;
-            const int x = g.PlotX(top, right), y = g.PlotY(top);
-            EXPECT_NEAR(g.TopFromPoint(y), top, unit) << top << " " << right;
-            EXPECT_NEAR(g.RightFromPoint(x, y), right, 2 * unit) << top << " " << right;
-            EXPECT_NEAR(g.LeftFromPoint(x, y), 100 - top - right, 3 * unit) << top << " " << right;
-        }
-    }
     // Every side as long as the base, zoomed or not.
     g.m_scale = 2.0f;
     g.LayoutPlot();
