@@ -4,6 +4,7 @@
 #include "document/ClassDiagramKeys.h"
 #include "document/NumberFormat.h"
 #include "document/PlotFileKeys.h"
+#include "document/PlotFileLines.h"
 
 #include <charconv>
 #include <cmath>
@@ -11,15 +12,6 @@
 using namespace PlotFileKeys;
 
 namespace {
-
-void AppendRow(std::string& out, const char* name, std::string_view value)
-{
-    out += kRow;
-    out += name;
-    out += kSeparator;
-    out += value;
-    out += '\n';
-}
 
 // The shortest text that reads back as the same double.
 std::string FormatCoordinate(double value)
@@ -70,15 +62,15 @@ void AppendDiagramOptionRows(const CTernaryDoc& doc, std::string& out)
     const ClassDiagramSettings& d = doc.m_diagram;
     const ClassDiagramSettings defaults;
     if (d.kind != defaults.kind)
-        AppendRow(out, kClassDiagram, KindName(d.kind));
+        PlotFileLines::AppendNameValueRow(out, kClassDiagram, KindName(d.kind));
     if (d.labelNumbers != defaults.labelNumbers)
-        AppendRow(out, kClassLabels, FormatInt(d.labelNumbers));
+        PlotFileLines::AppendNameValueRow(out, kClassLabels, FormatInt(d.labelNumbers));
     if (d.lineColor != defaults.lineColor)
-        AppendRow(out, kClassLineColor, FormatInt(static_cast<int>(d.lineColor)));
+        PlotFileLines::AppendNameValueRow(out, kClassLineColor, FormatInt(static_cast<int>(d.lineColor)));
     if (d.lineStyle != defaults.lineStyle)
-        AppendRow(out, kClassLineStyle, FormatInt(d.lineStyle));
+        PlotFileLines::AppendNameValueRow(out, kClassLineStyle, FormatInt(d.lineStyle));
     if (d.clockwise != defaults.clockwise)
-        AppendRow(out, kAxisDirection, FormatInt(d.clockwise));
+        PlotFileLines::AppendNameValueRow(out, kAxisDirection, FormatInt(d.clockwise));
 }
 
 void AppendDiagramFieldsTable(const CTernaryDoc& doc, std::string& out)
@@ -86,15 +78,7 @@ void AppendDiagramFieldsTable(const CTernaryDoc& doc, std::string& out)
     const ClassDiagramSettings& d = doc.m_diagram;
     if (d.kind != DiagramKind::FromFile || d.fileFields.empty())
         return;
-    out += kTable;
-    out += kClassFields;
-    out += '\n';
-    out += kDelimiter;
-    out += kSeparator;
-    out += '\n';
-    out += kColumns;
-    out += kClassFieldsColumns;
-    out += '\n';
+    PlotFileLines::AppendTableHeader(out, kClassFields, kClassFieldsColumns);
     for (const FieldPolygon& field : d.fileFields) {
         const std::string name = Storable(field.name);
         for (const FieldVertex& v : field.vertices) {

@@ -3,6 +3,7 @@
 #include "document/CTextTableReader.h"
 #include "document/NumberFormat.h"
 #include "document/PlotFileKeys.h"
+#include "document/PlotFileLines.h"
 
 #include <algorithm>
 #include <charconv>
@@ -50,26 +51,11 @@ int ColourMapFromName(std::string_view name) { return Find(kColourMapNames, 4, n
 
 void Write(const DensitySettings& settings, std::string& out)
 {
-    using PlotFileKeys::kColumns, PlotFileKeys::kDelimiter, PlotFileKeys::kEnd, PlotFileKeys::kNameValueColumns,
-        PlotFileKeys::kRow, PlotFileKeys::kSeparator;
+    using PlotFileKeys::kEnd, PlotFileKeys::kNameValueColumns;
     if (settings == DensitySettings {})
         return;
-    auto row = [&](const char* name, const std::string& value) {
-        out += kRow;
-        out += name;
-        out += kSeparator;
-        out += value;
-        out += '\n';
-    };
-    out += PlotFileKeys::kTable;
-    out += DensityTable::kTable;
-    out += '\n';
-    out += kDelimiter;
-    out += kSeparator;
-    out += '\n';
-    out += kColumns;
-    out += kNameValueColumns;
-    out += '\n';
+    auto row = [&](const char* name, const std::string& value) { PlotFileLines::AppendNameValueRow(out, name, value); };
+    PlotFileLines::AppendTableHeader(out, DensityTable::kTable, kNameValueColumns);
     row(kMode, ModeName(settings.mode));
     row(kBins, FormatInt(settings.bins));
     row(kBandwidth, FormatDouble(settings.bandwidth));

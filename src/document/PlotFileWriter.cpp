@@ -6,6 +6,7 @@
 #include "document/DensityTable.h"
 #include "document/NumberFormat.h"
 #include "document/PlotFileKeys.h"
+#include "document/PlotFileLines.h"
 #include "document/StoredText.h"
 #include "framework/core/CArchive.h"
 
@@ -41,16 +42,7 @@ public:
         out += '\n';
     }
     void Blank(int count) { out.append(static_cast<std::size_t>(count), '\n'); }
-    void Header(const char* table, const char* columns)
-    {
-        out += kTable;
-        Line(table);
-        out += kDelimiter;
-        out += kSeparator;
-        out += '\n';
-        out += kColumns;
-        Line(columns);
-    }
+    void Header(const char* table, const char* columns) { PlotFileLines::AppendTableHeader(out, table, columns); }
     void End(int blanks)
     {
         Line(kEnd);
