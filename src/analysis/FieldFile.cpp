@@ -3,10 +3,10 @@
 #include "analysis/Composition.h"
 #include "document/SampleFileReader.h"
 #include "framework/core/FileAccess.h"
+#include "framework/core/FileName.h"
 #include "framework/core/MessageBox.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -58,7 +58,7 @@ FieldFileContents ParseFieldFile(std::string_view bytes)
 
 std::vector<FieldPolygon> LoadFieldFile(const QString& path)
 {
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const QString fullPath = AbsoluteFileName(path);
     QFile in;
     QString reason;
     if (!OpenForReading(in, fullPath, &reason)) {

@@ -5,6 +5,7 @@
 #include "analysis/ClassDiagram.h"
 #include "document/SampleCsv.h"
 #include "framework/core/FileAccess.h"
+#include "framework/core/FileName.h"
 
 #include <QFileInfo>
 
@@ -37,7 +38,7 @@ int RunSaveAs(const QString& input, const QString& output, const QString& classi
         return ExitFailure;
 
     CTernaryDoc& doc = session.Document();
-    const QString path = QFileInfo(output).absoluteFilePath();
+    const QString path = AbsoluteFileName(output);
     const bool csv = QFileInfo(output).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
     const bool saved = csv ? WriteCsv(doc, path) : doc.OnSaveDocument(path);
     return saved ? ExitOk : ExitFailure;

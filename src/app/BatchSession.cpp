@@ -1,7 +1,8 @@
 #include "app/BatchSession.h"
 
+#include "framework/core/FileName.h"
+
 #include <QDir>
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -28,7 +29,7 @@ bool BatchSession::Load(const QString& input)
     if (input.isEmpty())
         return m_manager.OnFileNew();
     // A run over many files says which one each message is about.
-    m_input = QDir::toNativeSeparators(QFileInfo(input).absoluteFilePath());
+    m_input = ShownFileName(QDir::toNativeSeparators(AbsoluteFileName(input)));
     const bool loaded = m_manager.OpenDocumentFile(input);
     m_input.clear();
     return loaded;

@@ -3,10 +3,10 @@
 #include "app/Batch.h"
 #include "app/CTernaryApp.h"
 #include "app/CommandLine.h"
+#include "framework/core/FileName.h"
 #include "framework/gui/GuiMessageBox.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QGuiApplication>
 
 #include <csignal>
@@ -19,41 +19,8 @@ QStringList Arguments(int argc, char* argv[])
 {
     QStringList args;
     for (int i = 1; i < argc; ++i)
-        args << QFile::decodeName(argv[i]);
+        args << DecodeFileName(argv[i]); // file names reach the system again byte for byte
     return args;
-}
-
-// The bytes of a name as a message can show them: what is not UTF-8 as \xNN.
-QString ShownBytes(const QByteArray& bytes)
-{
-    QString shown;
-    for (qsizetype i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const qsizetype length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-        const QByteArray sequence = bytes.mid(i, length);
-        if (length > 0 && sequence.size() == length && QString::fromUtf8(sequence).toUtf8() == sequence) {
-            shown += QString::fromUtf8(sequence);
-            i += length;
-        } else {
-            shown += QStringLiteral("\\x") + QString::number(lead, 16).toUpper().rightJustified(2, QLatin1Char('0'));
-            ++i;
-        }
-    }
-    return shown;
-}
-
-// A name the system's file name encoding cannot carry through the program
-// would reach another file, so it is refused; empty when all can be used.
-QString UnusableName(int argc, char* argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray bytes(argv[i]);
-        if (QFile::encodeName(QFile::decodeName(bytes)) != bytes)
-            return QStringLiteral("Cannot use the file name \"%1\": it is not valid in the system's encoding "
-                                  "of file names, so the program cannot pass it on unchanged.")
-                .arg(ShownBytes(bytes));
-    }
-    return {};
 }
 
 // Batch mode's standard error carries the program's own messages, one per
@@ -111,10 +78,6 @@ int TernaryMain(int argc, char* argv[])
     // Beyond a file-size limit (ulimit -f) a write fails with its own error,
     // which the program reports, instead of killing it.
     std::signal(SIGXFSZ, SIG_IGN);
-    if (const QString error = UnusableName(argc, argv); !error.isEmpty()) {
-        std::fprintf(stderr, "ternary: %s\n", error.toUtf8().constData());
-        return ExitFailure;
-    }
     const CommandLine cmd = ParseCommandLine(Arguments(argc, argv));
     switch (cmd.action) {
     case CommandLine::Action::Help:

@@ -4,10 +4,10 @@
 #include "document/SampleGroups.h"
 #include "document/StoredText.h"
 #include "framework/core/FileAccess.h"
+#include "framework/core/FileName.h"
 #include "framework/core/MessageBox.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 
 #include <new>
@@ -71,7 +71,7 @@ SlotRange AppendSamples(CTernaryDoc& doc, const std::vector<SampleLine>& lines)
 
 bool ReadSampleFileAt(const QString& path, SampleFile& file)
 {
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const QString fullPath = AbsoluteFileName(path);
     // Only a regular file of sensible size: a pipe could wait forever, a
     // device never end.
     QFile in;
@@ -85,7 +85,7 @@ bool ReadSampleFileAt(const QString& path, SampleFile& file)
 
 bool ReadSampleDevice(const QString& path, QIODevice& in, SampleFile& file)
 {
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const QString fullPath = AbsoluteFileName(path);
     try {
         const QByteArray bytes = in.readAll();
         const auto* fileDevice = qobject_cast<const QFileDevice*>(&in);
@@ -120,7 +120,7 @@ QString SampleLoadReport(const QString& path, const SampleFile& file, int entere
     QString text = QStringLiteral("Read %1 %2 from \"%3\".")
                        .arg(english.toString(static_cast<qulonglong>(read)))
                        .arg(read == 1 ? QStringLiteral("sample") : QStringLiteral("samples"))
-                       .arg(QFileInfo(path).absoluteFilePath());
+                       .arg(AbsoluteFileName(path));
     if (file.skippedCount > 0) {
         QStringList lines;
         for (const int line : file.skippedLines)

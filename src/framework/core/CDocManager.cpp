@@ -3,6 +3,7 @@
 #include "framework/core/CDocument.h"
 #include "framework/core/CRecentFileList.h"
 #include "framework/core/FileAccess.h"
+#include "framework/core/FileName.h"
 #include "framework/core/IFileDialogs.h"
 #include "framework/core/MessageBox.h"
 
@@ -55,7 +56,7 @@ bool CDocManager::OpenDocumentFile(const QString& path)
 bool CDocManager::Open(const QString& path, bool& unreadable)
 {
     // The file is opened once, here, so that what is checked is what is read.
-    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString absolute = AbsoluteFileName(path);
     QFile file;
     QString reason;
     if (!OpenForReading(file, absolute, &reason)) {
@@ -98,7 +99,7 @@ bool CDocManager::OnFileSaveAs()
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += kDefaultExtension;
-    return DoSave(QFileInfo(path).absoluteFilePath());
+    return DoSave(AbsoluteFileName(path));
 }
 
 bool CDocManager::DoSave(const QString& path)

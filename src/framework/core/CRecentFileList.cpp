@@ -1,6 +1,7 @@
 #include "framework/core/CRecentFileList.h"
 
 #include "framework/core/CProfile.h"
+#include "framework/core/FileName.h"
 
 #include <QFileInfo>
 
@@ -27,7 +28,7 @@ QString CRecentFileList::GetDisplayName(int index) const
 
 void CRecentFileList::Add(const QString& path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString absolute = AbsoluteFileName(path);
     m_files.removeAll(absolute);
     m_files.prepend(absolute);
     while (m_files.size() > m_size)

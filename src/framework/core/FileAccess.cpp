@@ -1,13 +1,15 @@
 #include "framework/core/FileAccess.h"
 
+#include "framework/core/FileName.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -29,6 +31,47 @@ QString WhyNotReadable(const struct stat& info)
     return {};
 }
 
+// The file a save replaces: a symbolic link's target, so that the link
+// stays a link; the name itself when it is no link or leads nowhere.
+QByteArray SaveTarget(const QByteArray& name)
+{
+    struct stat info { };
+    if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return name;
+    char* resolved = ::realpath(name.constData(), nullptr);
+    if (resolved == nullptr)
+        return name;
+    QByteArray target(resolved);
+    std::free(resolved);
+    return target;
+}
+
+// Creates a new file beside target, named after it, for the new content;
+// the descriptor, or -1 with errno set.
+int CreateTemporaryBeside(const QByteArray& target, QByteArray* temporary)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *temporary = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        const int fd = ::open(temporary->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// The new name reaches the disk too, not only the file's content.
+void SyncFolderOf(const QByteArray& file)
+{
+    const qsizetype slash = file.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : file.left(slash);
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 } // namespace
 
 QString TooLargeReason()
@@ -38,13 +81,13 @@ QString TooLargeReason()
 
 QString FileMessage(const QString& what, const QString& path, const QString& reason)
 {
-    const QString full = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const QString full = ShownFileName(QDir::toNativeSeparators(AbsoluteFileName(path)));
     return QStringLiteral("%1 \"%2\".\n%3").arg(what, full, reason);
 }
 
 bool OpenForReading(QFile& file, const QString& path, QString* reason)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = EncodeFileName(path);
     // Without O_NONBLOCK, opening a pipe waits for a writer that may never come.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     struct stat info { };
@@ -94,16 +137,20 @@ bool WriteFileAtomically(const QString& path, const std::function<bool(QIODevice
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *reason = file.errorString();
+    const QByteArray target = SaveTarget(EncodeFileName(path));
+    QByteArray temporary;
+    const int fd = CreateTemporaryBeside(target, &temporary);
+    if (fd < 0) {
+        *reason = SystemReason(errno);
         return false;
     }
-    // The bytes go out through the system's own calls, each checked: the
-    // file's buffered writes report a write that stops part way (a full
-    // disk) as an unknown error, and lose a failure of the last flush inside
-    // commit() altogether, which then replaced the old file with a cut-off one.
-    const int fd = file.handle();
+    // A replaced file keeps its permissions; a new one has what the umask
+    // left of rw-rw-rw- when the temporary was created.
+    struct stat old { };
+    if (::stat(target.constData(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
+    // The bytes go out through the system's own calls, each checked, so a
+    // write that stops part way (a full disk) is reported with its reason.
     qint64 done = 0;
     int error = 0;
     while (done < bytes.size() && error == 0) {
@@ -118,14 +165,15 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     // Some file systems find out only now that the disk is full.
     if (error == 0 && ::fsync(fd) != 0 && errno != EINVAL)
         error = errno;
+    if (::close(fd) != 0 && error == 0 && errno != EINTR)
+        error = errno;
+    if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0)
+        error = errno;
     if (error != 0) {
+        ::unlink(temporary.constData());
         *reason = SystemReason(error);
-        file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        *reason = file.errorString();
-        return false;
-    }
+    SyncFolderOf(target);
     return true;
 }
