@@ -285,29 +285,46 @@ void CTernaryView::paintEvent(QPaintEvent*)
     m_drawsBeforeOrigin = before;
 }
 
-void CTernaryView::FitScrollOrigin()
+CRect CTernaryView::FigureFrame() const
 {
     CTernaryDoc* doc = GetDocument();
     if (!doc)
-        return;
-    // The scroll ranges start where a picture of the plot, unscrolled, would.
+        return {};
     PlotGeometry unscrolled = m_geo;
     unscrolled.m_scrollPos = {};
     unscrolled.LayoutPlot();
     unscrolled.ComputeCorners(doc->m_topAxis, doc->m_leftAxis, doc->m_rightAxis);
-    const CRect frame = PlotPicture(*doc, unscrolled).Frame();
+    return PlotPicture(*doc, unscrolled).Frame();
+}
+
+void CTernaryView::FitScrollOrigin()
+{
+    // The scroll ranges start where a picture of the plot, unscrolled, would.
+    const CRect frame = FigureFrame();
+    m_figureSize = CSize { frame.Width(), frame.Height() };
     const CPoint origin { frame.left, frame.top };
-    if (origin == m_scrollOrigin)
+    if (!GetDocument() || origin == m_scrollOrigin)
         return;
+    const CPoint oldStart = m_scrollOrigin;
     m_scrollOrigin = origin;
-    const CPoint kept { std::max(m_geo.m_scrollPos.x, origin.x), std::max(m_geo.m_scrollPos.y, origin.y) };
+    RestScroll(oldStart);
+}
+
+void CTernaryView::RestScroll(CPoint oldStart)
+{
+    const QSize client = viewport()->size();
+    auto rest = [](int pos, int oldStart, int start, int figure, int client) {
+        if (pos != 0 && pos != oldStart)
+            return std::max(pos, start); // where the user put it, within the range
+        return figure <= client ? start : std::max(0, start);
+    };
+    const CPoint pos { rest(m_geo.m_scrollPos.x, oldStart.x, m_scrollOrigin.x, m_figureSize.cx, client.width()),
+        rest(m_geo.m_scrollPos.y, oldStart.y, m_scrollOrigin.y, m_figureSize.cy, client.height()) };
+    const bool moved = !(pos == m_geo.m_scrollPos);
+    m_geo.m_scrollPos = pos;
     UpdateScrollBars();
-    if (!(kept == m_geo.m_scrollPos)) {
-        // What lay left of the view is gone: scroll to the new start.
-        m_geo.m_scrollPos = kept;
-        UpdateScrollBars();
+    if (moved)
         Relayout();
-    }
 }
 
 void CTernaryView::ReportSamplesOutside()
@@ -327,7 +344,7 @@ void CTernaryView::resizeEvent(QResizeEvent* event)
     QAbstractScrollArea::resizeEvent(event);
     LayoutPlot();
     ComputeCorners();
-    UpdateScrollBars();
+    RestScroll(m_scrollOrigin);
 }
 
 void CTernaryView::OnAnnotEditDone()

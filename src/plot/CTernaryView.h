@@ -95,6 +95,8 @@ public:
     // the last paint drew left of or above it (a long left title), as a
     // picture's frame does.
     CPoint ScrollOrigin() const { return m_scrollOrigin; }
+    // What a picture of the plot holds, unscrolled, in the view's units.
+    CRect FigureFrame() const;
     // Applies a scroll request to one bar as the view's scroll steps define.
     void Scroll(Qt::Orientation bar, PlotGeometry::ScrollCode code, int thumb = 0);
 
@@ -183,6 +185,10 @@ private:
     // Moves the scroll ranges' start to cover what the plot draws left of
     // or above the canvas origin (a measuring paint of the unscrolled plot).
     void FitScrollOrigin();
+    // An untouched view (at the canvas origin or at oldStart) rests at the
+    // figure's start on each axis where the whole figure fits the view, else
+    // at the canvas origin, which keeps the triangle and the legend in view.
+    void RestScroll(CPoint oldStart);
     // During a drag: the picture of the plot from the press, with the
     // polygon's outline where the drag has put it. False when no drag runs.
     bool PaintDragFeedback(QPainter& painter);
@@ -212,6 +218,7 @@ private:
     bool m_settingBars = false;
     bool m_changeOpen = false;
     CPoint m_scrollOrigin;
+    CSize m_figureSize; // of the frame the scroll origin was last fitted to
     bool m_drawsBeforeOrigin = false; // the last paint drew left of or above the origin
     int m_samplesOutside = 0;
     int m_reportedOutside = 0;

@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QStyle>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusTipEvent>
@@ -287,12 +288,26 @@ void CMainFrame::FitTablePane()
     int width = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
     for (int col = 0; col < m_table->GetColCount(); ++col)
         width += m_table->GetColWidth(col);
-    // The window grows by what the table takes beyond its first 280 pixels,
-    // as far as the screen allows, so the plot keeps its room.
+    // The window grows by what the table takes beyond its first 280 pixels
+    // and by what the plot's figure needs beyond the plot pane, as far as the
+    // screen allows, so that the columns and the whole figure show.
     const int plot = m_splitter->width() - kFirstTableWidth - m_splitter->handleWidth();
-    if (const QScreen* screen = this->screen(); screen && width > kFirstTableWidth)
-        resize(std::min(this->width() + width - kFirstTableWidth, screen->availableGeometry().width()), height());
-    m_splitter->setSizes({ width, std::max(plot, 100) });
+    const CRect figure = m_plot->FigureFrame();
+    const QSize plotFrame = m_plot->size() - m_plot->viewport()->size();
+    const int plotWanted = std::max(plot, figure.Width() + plotFrame.width());
+    const int taller = std::max(0, figure.Height() + plotFrame.height() - m_plot->height());
+    if (const QScreen* screen = this->screen()) {
+        // The window's frame and title bar stay on the screen too; until the
+        // window manager has framed the window, a title bar's height is assumed.
+        QSize decoration = frameGeometry().size() - size();
+        if (decoration.isEmpty())
+            decoration = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        const QRect room = screen->availableGeometry();
+        const int wider = std::max(0, width - kFirstTableWidth) + plotWanted - plot;
+        resize(std::min(this->width() + wider, room.right() + 1 - x() - decoration.width()),
+            std::min(height() + taller, room.bottom() + 1 - y() - decoration.height()));
+    }
+    m_splitter->setSizes({ width, std::max(plotWanted, 100) });
 }
 
 void CMainFrame::SetActiveView(CView* view)

@@ -245,6 +245,32 @@ TEST_F(PlotInteraction, TheScrollRangesReachWhatIsDrawnLeftOfOrAboveTheCanvasAsA
     }
 }
 
+TEST_F(PlotInteraction, AnUntouchedViewRestsAtTheFigureStartWhereTheWholeFigureFits)
+{
+    doc.m_leftAxis.title = "Alkali feldspar and plagioclase";
+    doc.m_legend.m_position.top = -100;
+    view->ComputeCorners();
+    (void)Port()->grab();
+    const CRect frame = view->FigureFrame();
+    ASSERT_TRUE(frame.left < 0 && frame.top < 0);
+    const QSize border = view->size() - Port()->size();
+    const struct {
+        int narrower, lower;
+        CPoint rest;
+    } cases[] = { { 0, 0, { frame.left, frame.top } }, { 1, 0, { 0, frame.top } }, { 0, 1, { frame.left, 0 } },
+        { 1, 1, { 0, 0 } }, { 0, 0, { frame.left, frame.top } } };
+    for (const auto& c : cases) {
+        view->resize(frame.Width() + border.width() - c.narrower, frame.Height() + border.height() - c.lower);
+        (void)Port()->grab();
+        EXPECT_EQ(view->ScrollPos(), c.rest) << c.narrower << c.lower;
+    }
+    // Where the user scrolled to stays when the view is resized.
+    view->Scroll(Qt::Horizontal, PlotGeometry::LineDown);
+    const CPoint chosen = view->ScrollPos();
+    view->resize(view->width() - 1, view->height());
+    EXPECT_EQ(view->ScrollPos(), chosen);
+}
+
 TEST_F(PlotInteraction, TheSampleUnderThePointerAmong200000)
 {
     // Samples on a few dozen places; the lowest slot at a place is the one found.

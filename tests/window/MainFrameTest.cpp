@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QSplitter>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QTimer>
@@ -178,4 +179,10 @@ TEST_F(MainFrameTest, TheTablePaneShowsEveryColumnAndTheSplitterCanBeGrabbed)
     EXPECT_GE(table->viewport()->width(), columns);
     EXPECT_LT(table->viewport()->width(), columns + 10) << "and no wider";
     EXPECT_GE(frame.Splitter()->handleWidth(), 6);
+    // The window grew for the whole figure as far as the screen allows, and stays on it.
+    const QRect room = frame.screen()->availableGeometry();
+    EXPECT_TRUE(room.contains(frame.frameGeometry()));
+    const int figure = frame.PlotView()->FigureFrame().Width();
+    EXPECT_TRUE(frame.PlotView()->viewport()->width() >= figure || frame.frameGeometry().right() == room.right())
+        << figure << " across a window of " << frame.width();
 }
