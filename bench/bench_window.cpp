@@ -14,6 +14,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -49,10 +51,12 @@ bool WriteSamplesCsv(const QString& path, int count)
     char line[96];
     for (int i = 1; i <= count; ++i) {
         const double* c = centres[i % 3];
-        const double a = std::max(0.0, c[0] + spread(random));
-        const double b = std::max(0.0, c[1] + spread(random));
-        std::snprintf(line, sizeof line, "S%d,%.1f,%.1f,%.1f,%d,%d\n", i, a, b, std::max(0.0, 100 - a - b), i % 16,
-            i / 16 % 16);
+        // Tenths that sum to 100, as measured shares are written.
+        const long a = std::clamp(std::lround((c[0] + spread(random)) * 10), 0L, 1000L);
+        const long b = std::clamp(std::lround((c[1] + spread(random)) * 10), 0L, 1000L - a);
+        const long r = 1000 - a - b;
+        std::snprintf(line, sizeof line, "S%d,%ld.%ld,%ld.%ld,%ld.%ld,%d,%d\n", i, a / 10, a % 10, b / 10, b % 10,
+            r / 10, r % 10, i % 16, i / 16 % 16);
         text += line;
     }
     QFile file(path);
