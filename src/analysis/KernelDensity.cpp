@@ -156,13 +156,15 @@ DensityGrid KernelDensity(std::span<const SampleRecord> samples, int side, doubl
     grid.values.assign(static_cast<std::size_t>(division.Count()), 0.0);
     grid.vertexValues.assign(static_cast<std::size_t>(division.VertexCount()), 0.0);
 
-    std::vector<ClosedComposition> points;
+    // Two passes over the samples, closing each again, rather than a copy of
+    // a million points: the spread for the bandwidth, then the deposits.
+    long long count = 0;
     double sumX = 0, sumY = 0, sumXX = 0, sumYY = 0;
     for (const SampleRecord& sample : samples) {
         if (!sample.InUse())
             continue;
         if (const auto closed = CloseComposition(sample)) {
-            points.push_back(*closed);
+            ++count;
             const PlanePoint p = ToPlane(*closed);
             sumX += p.x;
             sumY += p.y;
@@ -170,9 +172,9 @@ DensityGrid KernelDensity(std::span<const SampleRecord> samples, int side, doubl
             sumYY += p.y * p.y;
         }
     }
-    const double n = static_cast<double>(points.size());
-    grid.samples = static_cast<long long>(points.size());
-    if (points.empty())
+    const double n = static_cast<double>(count);
+    grid.samples = count;
+    if (count == 0)
         return grid;
 
     if (bandwidth > 0) {
@@ -187,8 +189,10 @@ DensityGrid KernelDensity(std::span<const SampleRecord> samples, int side, doubl
 
     const double reach = kReach * bandwidth;
     Raster raster(reach, std::max(bandwidth / 3, (kSide + 2 * reach) / kMaxRasterCells));
-    for (const ClosedComposition& c : points)
-        DepositWithImages(raster, c, reach);
+    for (const SampleRecord& sample : samples)
+        if (sample.InUse())
+            if (const auto closed = CloseComposition(sample))
+                DepositWithImages(raster, *closed, reach);
     raster.Blur(bandwidth);
 
     double sum = 0;

@@ -92,6 +92,8 @@ CommandLine ParseCommandLine(const QStringList& args)
     if (cmd.density.ChoosesDensity() && cmd.action != CommandLine::Action::Export
         && cmd.action != CommandLine::Action::DensityGrid)
         return fail(QStringLiteral("--density and --bins go with --export or --density-grid."));
+    if (cmd.density.hideSamples && cmd.action != CommandLine::Action::Export)
+        return fail(QStringLiteral("--hide-samples goes with --export."));
     if (const QString error = FigureSwitchError(cmd, scaleGiven); !error.isEmpty())
         return fail(error);
     QString outputError;
@@ -122,6 +124,7 @@ QString CommandLineUsage()
         "Usage: ternary [FILE.tpf|FILE.csv]\n"
         "       ternary [IN.tpf|IN.csv] --save-as OUT.tpf|OUT.csv\n"
         "       ternary [IN.tpf|IN.csv] --export OUT.png|OUT.svg|OUT.pdf [--scale S | --width W] [--dpi D] [--fit]\n"
+        "               [--density bins|kernel] [--bins N] [--hide-samples]\n"
         "       either of the two with --classify usda-texture|qap|FIELDS.csv\n"
         "       ternary [IN.tpf|IN.csv] --density-grid OUT.csv [--density bins|kernel] [--bins N]\n"
         "       ternary /p IN.tpf | /pt IN.tpf PRINTER\n"
@@ -138,6 +141,8 @@ QString CommandLineUsage()
         "  --density D     with --export or --density-grid: draw bin counts (bins) or a kernel\n"
         "                  density (kernel) under the samples, whatever the plot file says\n"
         "  --bins N        bins a side for --density, 2 to 200 (default 20)\n"
+        "  --hide-samples  with --export: draw the density (or the plot) without the samples, as the\n"
+        "                  Density page's \"Show samples\" switched off does\n"
         "  --density-grid OUT.csv  write every bin of the density (centre and count or density)\n"
         "%1"
         "  /p, /pt         print IN on the default printer, or on the named one, without a window\n"

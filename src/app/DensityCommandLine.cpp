@@ -12,6 +12,10 @@
 std::optional<QString> ParseDensityArgument(const QStringList& args, int& i, DensityRequest& request)
 {
     const QString& arg = args[i];
+    if (arg == "--hide-samples") {
+        request.hideSamples = true;
+        return QString();
+    }
     if (arg != "--density" && arg != "--bins" && arg != "--density-grid")
         return std::nullopt;
     if (i + 1 >= args.size())
@@ -43,6 +47,8 @@ void ApplyDensityRequest(const DensityRequest& request, CTernaryDoc& doc)
         doc.m_density.mode = request.mode;
     if (request.bins != 0)
         doc.m_density.bins = request.bins;
+    if (request.hideSamples)
+        doc.m_density.showSamples = 0;
     if (!request.gridFile.isEmpty() && doc.m_density.mode == DensitySettings::Off)
         doc.m_density.mode = DensitySettings::Bins;
 }

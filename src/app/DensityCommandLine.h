@@ -11,10 +11,12 @@ class CTernaryDoc;
 //   --density bins|kernel   what --export draws and --density-grid writes
 //   --bins N                bins a side, 2 to 200
 //   --density-grid OUT.csv  write every bin of the density without a window
+//   --hide-samples          --export draws the density without the samples
 struct DensityRequest {
     int mode = -1; // DensitySettings::Mode; -1: as the file says
     int bins = 0; // 0: as the file says
     QString gridFile;
+    bool hideSamples = false;
 
     bool ChoosesDensity() const { return mode != -1 || bins != 0; }
 };

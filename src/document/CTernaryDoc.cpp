@@ -100,6 +100,11 @@ void CTernaryDoc::DeleteContents()
     if (m_undoStack)
         m_undoStack->clear();
     m_selectionBefore.reset();
+    if (m_changeDepth == 0) {
+        // The captures kept for the next change held the samples before.
+        m_changeBefore.reset();
+        m_changeAfter.reset();
+    }
 }
 
 bool CTernaryDoc::OnNewDocument()

@@ -150,6 +150,7 @@ private:
     std::unique_ptr<QUndoStack> m_undoStack;
     int m_changeDepth = 0;
     std::unique_ptr<DocumentState> m_changeBefore;
+    std::unique_ptr<DocumentState> m_changeAfter; // kept, as the one before, for the next change
     std::string m_changeText;
     std::unique_ptr<DocumentState> m_selectionBefore; // annotations before a selection not yet in a step
     bool m_loadedForeignFile = false;

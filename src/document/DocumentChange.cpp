@@ -72,7 +72,11 @@ void CTernaryDoc::BeginChange(const char* text)
             m_changeText = text;
         return;
     }
-    m_changeBefore = std::make_unique<DocumentState>(DocumentState::Capture(*this));
+    // The captures of the last change are filled again (a keystroke of a big
+    // plot captures hundreds of thousands of samples twice).
+    if (!m_changeBefore)
+        m_changeBefore = std::make_unique<DocumentState>();
+    DocumentState::CaptureInto(*this, *m_changeBefore);
     m_changeText = text ? text : "";
 }
 
@@ -86,15 +90,18 @@ void CTernaryDoc::EndChange()
 {
     if (m_changeDepth == 0 || --m_changeDepth > 0)
         return;
-    std::unique_ptr<DocumentState> before = std::move(m_changeBefore);
-    const DocumentState after = DocumentState::Capture(*this);
-    auto [changedBefore, changedAfter] = DocumentState::Difference(*before, after);
+    if (!m_changeAfter)
+        m_changeAfter = std::make_unique<DocumentState>();
+    const DocumentState& before = *m_changeBefore;
+    const DocumentState& after = *m_changeAfter;
+    DocumentState::CaptureInto(*this, *m_changeAfter);
+    auto [changedBefore, changedAfter] = DocumentState::Difference(before, after);
     if (changedBefore.IsEmpty()) {
         // The file holds which annotations are selected, but selecting is no
         // step: the selection before it goes into the next step, so undoing
         // everything brings the file's selection back too.
-        if (!m_selectionBefore && DocumentState::SelectionDiffers(*before, after))
-            m_selectionBefore = std::move(before);
+        if (!m_selectionBefore && DocumentState::SelectionDiffers(before, after))
+            m_selectionBefore = std::move(m_changeBefore);
         return;
     }
     if (m_selectionBefore) {

@@ -75,6 +75,18 @@ bool SameAnnotations(const std::vector<DocumentState::Annotation>& a, const std:
 DocumentState DocumentState::Capture(const CTernaryDoc& doc)
 {
     DocumentState state;
+    CaptureInto(doc, state);
+    return state;
+}
+
+void DocumentState::CaptureInto(const CTernaryDoc& doc, DocumentState& state)
+{
+    // Everything anew but the room the samples took: a change captured at
+    // every keystroke does not ask the system for megabytes twice each time.
+    auto samples = std::move(state.m_samples);
+    samples.clear();
+    state = DocumentState();
+    state.m_samples = std::move(samples);
     state.m_samples.reserve(static_cast<std::size_t>(doc.m_sampleSlots));
     for (int slot = 1; slot < doc.m_sampleSlots; ++slot)
         state.m_samples.emplace_back(slot, doc.GetSample(slot));
@@ -121,7 +133,6 @@ DocumentState DocumentState::Capture(const CTernaryDoc& doc)
     s.diagram = doc.m_diagram;
     s.density = doc.m_density;
     state.m_settings = std::move(s);
-    return state;
 }
 
 std::pair<DocumentState, DocumentState> DocumentState::Difference(

@@ -57,6 +57,8 @@ public:
 
     // The whole document.
     static DocumentState Capture(const CTernaryDoc& doc);
+    // The same into state, whose samples' room is used again.
+    static void CaptureInto(const CTernaryDoc& doc, DocumentState& state);
     // Of two captures of the same document, the parts that differ: the
     // changed sample rows, and the legend, the annotations and the settings
     // only where they changed. Both results hold the same parts.

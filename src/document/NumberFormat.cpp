@@ -199,6 +199,16 @@ bool ScanWholeNumber(std::string_view text, float& value, bool decimalComma)
         text.remove_suffix(1);
     if (text.empty())
         return false;
+    // Without a comma the text is its own plain form; most values of a big
+    // file are read here, as strtof would, without a copy.
+    if (text.find(',') == std::string_view::npos && PlainDecimal(text)) {
+        float parsed = 0;
+        const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+        if (error == std::errc() && ptr == text.data() + text.size() && std::isfinite(parsed)) {
+            value = parsed;
+            return true;
+        }
+    }
     const bool commaIsDecimal = decimalComma && text.find('.') == std::string_view::npos;
     if (!commaIsDecimal && !CommasGroupThousands(text))
         return false;

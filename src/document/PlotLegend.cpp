@@ -73,12 +73,23 @@ void PlotLegend::UpdateForSample(
     // sample's name; with neither, the text of the entry removed last (so a
     // sample moved to a fresh pair keeps its legend text), else the default.
     std::string text;
-    if (!FindItem(newSymbolId, newColorId))
+    LegendItem* item = FindItem(newSymbolId, newColorId);
+    if (!item)
         text = UseCount(oldSymbolId, oldColorId) >= 1 ? ItemText(oldSymbolId, oldColorId) : name;
     if (text.empty())
         text = m_lastRemovedText.empty() ? std::string(kDefaultText) : m_lastRemovedText;
-    AddItem(newSymbolId, newColorId, text);
-    RemoveItem(oldSymbolId, oldColorId);
+    // As AddItem would, without looking the entry up again (a load of a
+    // million samples comes here once a sample).
+    if (item) {
+        if (item->text == kDefaultText)
+            item->text = text;
+        ++item->useCount;
+    } else {
+        AddItem(newSymbolId, newColorId, text);
+    }
+    // A sample without a look before (a new one) leaves no entry.
+    if (oldSymbolId != -1 || oldColorId != -1)
+        RemoveItem(oldSymbolId, oldColorId);
 }
 
 void PlotLegend::SetTextIfDefault(int symbolId, int colorId, const std::string& text, bool force)

@@ -354,6 +354,10 @@ SampleFile ReadSampleFile(std::string_view bytes)
     bool first = true;
     SymbolColumns headerColumns = SymbolColumns::None;
     const std::size_t groupColumn = GroupColumn(bytes, file.separator);
+    // Room for a line a sample at once: a million lines are not moved again
+    // and again as the array grows.
+    file.samples.reserve(std::min<std::size_t>(
+        static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1, kMaxSamplesKept));
     SplitRecords(bytes, file.separator, true, groupColumn, [&](const Record& record) {
         if (record.blank)
             return;

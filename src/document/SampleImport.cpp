@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLocale>
 
+#include <algorithm>
 #include <new>
 #include <tuple>
 
@@ -59,6 +60,10 @@ SlotRange AppendSamples(CTernaryDoc& doc, const std::vector<SampleLine>& lines)
     range.first = last + 1;
     range.last = last;
     GroupLooks looks(doc.m_legend);
+    // Every slot at once, rather than the records moved at each doubling.
+    if (!lines.empty())
+        doc.EnsureSampleSlot(
+            static_cast<int>(std::min<std::size_t>(last + lines.size(), CTernaryDoc::kMaxSampleSlots - 1)));
     for (const SampleLine& line : lines) {
         if (!doc.EnsureSampleSlot(range.last + 1))
             break;

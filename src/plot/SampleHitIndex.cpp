@@ -16,6 +16,7 @@ std::uint64_t SampleHitIndex::Key(int x, int y)
 void SampleHitIndex::Build(const CTernaryDoc& doc)
 {
     m_entries.clear();
+    m_entries.reserve(static_cast<std::size_t>(doc.m_sampleSlots));
     for (int slot = 1; slot < doc.m_sampleSlots; ++slot) {
         const SampleRecord& s = doc.GetSample(slot);
         if (s.InUse() && s.plotX != NOT_PLOTTED && s.plotY != NOT_PLOTTED)

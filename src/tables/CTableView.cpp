@@ -7,6 +7,13 @@
 
 #include <algorithm>
 
+namespace {
+
+// The most cells of lent rows kept made: a screenful many times over.
+constexpr std::size_t kMaxLentCells = 4096;
+
+} // namespace
+
 CTableView::CTableView(QWidget* parent)
     : CGridView(2, 2, 1, 1, parent)
     , m_cells(2, 2)
@@ -27,9 +34,54 @@ void CTableView::OnInitialUpdate()
 
 // ---- Cell operations ---------------------------------------------------------
 
-CGridCell* CTableView::CellOrLabel(int row, int col, std::unique_ptr<CGridCell>& label) const
+CGridCell* CTableView::GetCell(int row, int col) const
 {
     if (CGridCell* cell = m_cells.GetCell(row, col))
+        return cell;
+    if (!m_cells.IsRowLent(row) || col < 0 || col >= m_colCount)
+        return nullptr;
+    const std::int64_t key = std::int64_t(row) * m_colCount + col;
+    if (const auto made = m_lentCells.find(key); made != m_lentCells.end())
+        return made->second.get();
+    std::unique_ptr<CGridCell> cell = MakeLentCell(row, col);
+    if (!cell)
+        return nullptr;
+    if (m_lentCells.size() >= kMaxLentCells)
+        m_lentCells.clear();
+    return m_lentCells.emplace(key, std::move(cell)).first->second.get();
+}
+
+std::unique_ptr<CGridCell> CTableView::MakeLentCell(int, int) const { return nullptr; }
+
+void CTableView::ForgetLentCells() const
+{
+    if (!m_lentCells.empty())
+        m_lentCells.clear();
+}
+
+void CTableView::LendRows(int first, int last)
+{
+    ForgetLentCells();
+    for (int row = std::max(first, m_fixedRows); row <= last && row < m_rowCount; ++row)
+        m_cells.LendRow(row);
+}
+
+void CTableView::StoreCell(int row, int col, std::unique_ptr<CGridCell> cell)
+{
+    if (m_cells.IsRowLent(row)) {
+        std::vector<std::unique_ptr<CGridCell>> kept;
+        for (int c = 0; c < m_colCount; ++c)
+            kept.push_back(MakeLentCell(row, c));
+        ForgetLentCells();
+        for (int c = 0; c < m_colCount; ++c)
+            m_cells.SetCell(row, c, std::move(kept[static_cast<std::size_t>(c)]));
+    }
+    m_cells.SetCell(row, col, std::move(cell));
+}
+
+CGridCell* CTableView::CellOrLabel(int row, int col, std::unique_ptr<CGridCell>& label) const
+{
+    if (CGridCell* cell = GetCell(row, col))
         return cell;
     if (!IsRowLabel(row, col))
         return nullptr;
@@ -58,12 +110,12 @@ CSize CTableView::GetCellExtent(int row, int col, QPainter& dc)
 
 void CTableView::SetCellText(int row, int col, const QString& text)
 {
-    m_cells.SetCell(row, col, std::make_unique<CTextCell>(text));
+    StoreCell(row, col, std::make_unique<CTextCell>(text));
 }
 
 QString CTableView::GetCellText(int row, int col)
 {
-    auto* cell = dynamic_cast<CTextCell*>(m_cells.GetCell(row, col));
+    auto* cell = dynamic_cast<CTextCell*>(GetCell(row, col));
     if (!cell && IsRowLabel(row, col))
         return RowLabel(row);
     return cell ? cell->GetText() : QString();
@@ -76,7 +128,7 @@ void CTableView::ClearSelection()
         return;
     for (int row = sel.top; row <= sel.bottom; ++row)
         for (int col = sel.left; col <= sel.right; ++col)
-            m_cells.SetCell(row, col, nullptr);
+            StoreCell(row, col, nullptr);
     InvalidateRange(sel);
 }
 
@@ -84,19 +136,21 @@ void CTableView::ClearSelection()
 
 void CTableView::SetRowCount(int n)
 {
+    ForgetLentCells();
     m_cells.SetRowCount(n);
     CGridView::SetRowCount(n);
 }
 
 void CTableView::SetColCount(int n)
 {
+    ForgetLentCells();
     m_cells.SetColCount(n);
     CGridView::SetColCount(n);
 }
 
 void CTableView::SetCell(int row, int col, std::unique_ptr<CGridCell> cell, bool invalidate)
 {
-    m_cells.SetCell(row, col, std::move(cell));
+    StoreCell(row, col, std::move(cell));
     if (invalidate)
         InvalidateAll();
 }
@@ -108,6 +162,8 @@ void CTableView::SetTextCell(int row, int col, const QString& text, bool invalid
 
 void CTableView::EmptyDataCells()
 {
+    // Straight into the store: a lent row ends its loan empty.
+    ForgetLentCells();
     for (int row = m_fixedRows; row < m_rowCount; ++row)
         for (int col = m_fixedCols; col < m_colCount; ++col)
             m_cells.SetCell(row, col, nullptr);

@@ -8,12 +8,15 @@
 #include <QPointer>
 #include <QString>
 
+#include <cstdint>
 #include <memory>
+#include <unordered_map>
 
 class CGridCell;
 
 // A grid that holds data: the cells live in a CCellStore of cell objects
-// (text in CTextCells), rows and columns carry numbered header labels, a
+// (text in CTextCells), or, for rows lent to a source (LendRows), are made
+// from it by MakeLentCell when asked for; rows and columns carry numbered header labels, a
 // double click opens an in-place editor, and the block operations Cut,
 // Copy, Paste, Clear and Delete work on the selected cells through the
 // clipboard as tab-separated text with CR LF after every row.
@@ -21,7 +24,10 @@ class CGridCell;
 // Derived tables replace the virtual cell operations (SetCellText,
 // GetCellText, DrawCell, GetCellExtent), ClearSelection and
 // OnEditPaste, set their sizes and headers in OnInitialUpdate, and may add
-// cell kinds of their own derived from CGridCell.
+// cell kinds of their own derived from CGridCell. A table that shows rows
+// of another store (the sample table: the document's samples) lends them
+// and makes their cells in MakeLentCell, so that a million rows hold no cell
+// objects; setting a cell of a lent row keeps the row's cells from then on.
 class CTableView : public CGridView {
     Q_OBJECT
 
@@ -51,7 +57,12 @@ public:
     void SetCell(int row, int col, std::unique_ptr<CGridCell> cell, bool invalidate = false);
     // Puts a new CTextCell with the text at (row, col).
     void SetTextCell(int row, int col, const QString& text, bool invalidate = false);
-    CGridCell* GetCell(int row, int col) const { return m_cells.GetCell(row, col); }
+    // The stored cell, or for a lent row the cell MakeLentCell made for it
+    // (kept among the last ones shown; valid until the table changes or
+    // more cells are asked for); null for an empty cell.
+    CGridCell* GetCell(int row, int col) const;
+    // Rows first to last empty and lent: their cells come from MakeLentCell.
+    void LendRows(int first, int last);
     // Empties every data cell (headers stay), without repaint.
     void EmptyDataCells();
     // " %i" in the row header column for rows 1 .. row count - 1 (drawn,
@@ -94,20 +105,31 @@ public:
     void OnLButtonDblClk(CPoint point) override;
 
 protected:
+    // The cell of a lent row at (row, col), made from the table's source;
+    // null for an empty cell. The base lends nothing and makes none.
+    virtual std::unique_ptr<CGridCell> MakeLentCell(int row, int col) const;
+
     // Clipboard access, replaceable in tests. Writing (the text, and the
     // HTML when there is one) reports whether the clipboard took the text;
     // reading whether there was any text.
     virtual bool WriteClipboard(const QString& text, const QString& html);
     virtual bool ReadClipboardText(QString& text);
 
-    CCellStore m_cells;
     QPointer<CCellEdit> m_cellEdit;
     bool m_cellEditAbandoned = false;
 
 private:
     bool IsRowLabel(int row, int col) const;
-    // The stored cell, or for an empty row header a label made into label.
+    // The cell GetCell answers, or for an empty row header a label made into label.
     CGridCell* CellOrLabel(int row, int col, std::unique_ptr<CGridCell>& label) const;
+    // Every cell change goes through here: a lent row takes its cells from
+    // the source first, so that the others keep showing what they showed.
+    void StoreCell(int row, int col, std::unique_ptr<CGridCell> cell);
+    void ForgetLentCells() const;
 
+    CCellStore m_cells;
+    // Cells made for lent rows, by row * column count + column: a repaint
+    // draws the same objects with their laid-out text again.
+    mutable std::unordered_map<std::int64_t, std::unique_ptr<CGridCell>> m_lentCells;
     bool m_rowLabels = false;
 };

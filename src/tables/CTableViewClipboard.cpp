@@ -89,7 +89,7 @@ void CTableView::OnEditPaste()
         if (row >= m_rowCount || col >= m_colCount)
             return false;
         if (!field.isEmpty())
-            m_cells.SetCell(row, col, std::make_unique<CTextCell>(field));
+            SetCell(row, col, std::make_unique<CTextCell>(field));
         lastRow = row;
         maxCol = std::max(maxCol, col);
         return true;

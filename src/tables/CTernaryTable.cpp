@@ -107,26 +107,37 @@ void CTernaryTable::LoadRowsFromDocument(int first, int last)
     if (!doc)
         return;
     GrowToRow(std::min(last, doc->LastUsedSlot()));
-    for (int r = std::max(first, 1); r <= last && r < doc->m_sampleSlots && r < GetRowCount(); ++r) {
-        for (int col = kNameCol; col <= kSymbolCol; ++col)
-            SetCell(r, col, nullptr, false);
-        const SampleRecord& rec = doc->GetSample(r);
-        // A slot's row is its own index; anything else is not to be trusted.
-        if (rec.row == -1 || rec.row != r)
-            continue;
-        if (!IsEmptyValue(rec.top))
-            SetTextCell(r, kTopCol, DecodeText(FormatNumber(rec.top)));
-        if (!IsEmptyValue(rec.left))
-            SetTextCell(r, kLeftCol, DecodeText(FormatNumber(rec.left)));
-        if (!IsEmptyValue(rec.right))
-            SetTextCell(r, kRightCol, DecodeText(FormatNumber(rec.right)));
-        if (!rec.name.empty())
-            SetTextCell(r, kNameCol, DecodeText(rec.name));
+    // The rows show the document's records until a cell of them changes.
+    LendRows(std::max(first, 1), std::min({ last, doc->m_sampleSlots - 1, GetRowCount() - 1 }));
+    InvalidateRange(CellRange(first, kNameCol, last, kSymbolCol));
+}
+
+std::unique_ptr<CGridCell> CTernaryTable::MakeLentCell(int row, int col) const
+{
+    const CTernaryDoc* doc = GetDocument();
+    if (!doc || row <= 0 || row >= doc->m_sampleSlots)
+        return nullptr;
+    const SampleRecord& rec = doc->GetSample(row);
+    // A slot's row is its own index; anything else is not to be trusted.
+    if (rec.row != row)
+        return nullptr;
+    switch (col) {
+    case kNameCol:
+        return rec.name.empty() ? nullptr : std::make_unique<CTextCell>(DecodeText(rec.name));
+    case kTopCol:
+    case kLeftCol:
+    case kRightCol: {
+        const float value = col == kTopCol ? rec.top : col == kLeftCol ? rec.left : rec.right;
+        return IsEmptyValue(value) ? nullptr : std::make_unique<CTextCell>(DecodeText(FormatNumber(value)));
+    }
+    case kSymbolCol:
         // As SetRowColor then SetRowSymbol would leave it, in one cell.
         if (rec.colorId != -1 && rec.symbolId != -1)
-            SetCell(r, kSymbolCol, std::make_unique<CSymbolCell>(rec.colorId, rec.symbolId), false);
+            return std::make_unique<CSymbolCell>(rec.colorId, rec.symbolId);
+        return nullptr;
+    default:
+        return nullptr;
     }
-    InvalidateRange(CellRange(first, kNameCol, last, kSymbolCol));
 }
 
 void CTernaryTable::SetDefaultColumnWidths()

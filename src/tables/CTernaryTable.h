@@ -102,9 +102,10 @@ public:
     int GetRowColor(int row) const;
     int GetRowSymbol(int row) const;
 
-    // Rebuilds rows first to last from the document, as the initial update
+    // Shows rows first to last from the document, as the initial update
     // does for all (after an import appended samples), growing the table to
-    // the document's last sample first.
+    // the document's last sample first. The rows keep no cells of their own
+    // until one of them is set (MakeLentCell).
     void LoadRowsFromDocument(int first, int last);
     // Grows the table (never past kMaxRows) so that it has the row and one
     // empty row after it, and widens the row header for the numbers.
@@ -135,6 +136,11 @@ public:
     void OnLButtonDown(Qt::KeyboardModifiers modifiers, CPoint point) override;
     void OnKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
     void OnRButtonDown(Qt::KeyboardModifiers modifiers, CPoint point) override;
+
+protected:
+    // A lent row's cell from its SampleRecord: the name, each value given
+    // (as FormatNumber writes it) and the colour and symbol when both are set.
+    std::unique_ptr<CGridCell> MakeLentCell(int row, int col) const override;
 
 private:
     void RegisterCommands();

@@ -35,10 +35,11 @@ TEST(CommandLineTest, ActionsTakeTheirFiles)
     EXPECT_EQ(print.printArgs, (QStringList { "LaserJet", "driver", "port" }));
     EXPECT_EQ(ParseCommandLine({ "in.csv", "--classify", "qap", "--export", "o.png" }).classify, "qap");
     const CommandLine drawn
-        = ParseCommandLine({ "in.csv", "--density", "kernel", "--bins", "50", "--export", "f.pdf" });
+        = ParseCommandLine({ "in.csv", "--density", "kernel", "--bins", "50", "--export", "f.pdf", "--hide-samples" });
     EXPECT_EQ(drawn.action, Action::Export);
     EXPECT_EQ(drawn.density.mode, DensitySettings::Kernel);
     EXPECT_EQ(drawn.density.bins, 50);
+    EXPECT_TRUE(drawn.density.hideSamples);
     const CommandLine grid = ParseCommandLine({ "in.csv", "--density-grid", "g.CSV", "--bins", "2" });
     EXPECT_EQ(grid.action, Action::DensityGrid);
     EXPECT_EQ(grid.density.gridFile, "g.CSV");
@@ -69,7 +70,7 @@ TEST(CommandLineTest, MistakesAreUsageErrors)
              { "--export", "a.png", "--density" }, { "--bins", "1", "--export", "a.png" },
              { "--bins", "201", "--export", "a.png" }, { "--bins", "2.5", "--export", "a.png" },
              { "--density-grid", "g.txt" }, { "--density", "bins" }, { "--save-as", "a.tpf", "--bins", "20" },
-             { "--density-grid", "g.csv", "--export", "a.png" } }) {
+             { "--density-grid", "g.csv", "--export", "a.png" }, { "--save-as", "a.tpf", "--hide-samples" } }) {
         const CommandLine cmd = ParseCommandLine(args);
         EXPECT_EQ(cmd.action, Action::Error) << args.join(' ').toStdString();
         EXPECT_FALSE(cmd.error.isEmpty());

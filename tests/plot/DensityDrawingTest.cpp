@@ -83,3 +83,13 @@ TEST(DensityDrawingTest, TheColourBarRunsFromLowToHighWithTitleAndTicks)
     EXPECT_NEAR(qRed(image.pixel(bar.left + 1, y)), GetRValue(DensityColour(DensitySettings::Greys, 0)), 4);
     EXPECT_NEAR(qRed(image.pixel(bar.right - 2, y)), GetRValue(DensityColour(DensitySettings::Greys, 1)), 4);
 }
+
+TEST(DensityDrawingTest, AKernelFillsPastItsReachWithTheLowestColourWhereBinsStayEmpty)
+{
+    DensityPlot plot;
+    plot.doc.m_density.mode = DensitySettings::Kernel;
+    plot.doc.m_density.bandwidth = 2; // reaches 8 from the samples at 20/30/50 and 10/70/20
+    const QImage image = plot.Paint();
+    EXPECT_EQ(plot.At(image, 75, 13), Rgb(DensityColour(DensitySettings::Viridis, 0)));
+    EXPECT_NE(plot.At(image, 21, 48), plot.At(image, 75, 13)) << "beside a sample";
+}

@@ -34,6 +34,8 @@ TEST_F(TernaryTableTest, TheTableGrowsPastTheLastSample)
     EXPECT_EQ(Text(1000000, 1), "b");
     EXPECT_EQ(Text(1000000, 0), " 1000000");
     EXPECT_EQ(Text(5, 5), "18") << "colour 1, symbol 2";
+    Type(5, 1, "c");
+    EXPECT_EQ(Text(5, 2) + Text(5, 4) + Text(5, 5), "107018") << "a row typed into keeps what it showed";
     EXPECT_EQ(Text(1, 1), "") << "nothing of the table before is left";
     EXPECT_GT(table.GetColWidth(0), standardHeader);
     // No row to insert: the last sample cannot move down.
