@@ -82,6 +82,7 @@ TEST(SampleFileTest, OpeningStartsAnUntitledPlotAndImportAppendsUntilTheTableIsF
     auto doc = NewDoc();
     ASSERT_TRUE(doc->OnOpenDocument(path));
     EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(doc->m_topAxis.title + "," + doc->m_leftAxis.title + "," + doc->m_rightAxis.title, "Qz,Fsp,Lith");
     EXPECT_EQ(doc->GetSample(1).right, 50.0f) << "auto-add, as typing does";
     EXPECT_EQ(doc->m_legend.ItemText(0, 0), "A");
     EXPECT_EQ(doc->m_legend.ItemText(2, 5), "C");
