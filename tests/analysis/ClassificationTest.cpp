@@ -1,4 +1,8 @@
+#include "analysis/ClassCounts.h"
 #include "analysis/ClassDiagram.h"
+#include "document/CTernaryDoc.h"
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -36,7 +40,7 @@ TEST(SoilTexture, EachLineFromBothSides)
             { 45, 16, 39, "Clay" }, { 45, 15, 40, "Silty clay" }, { 45, 46, 9, "Sandy clay" }, { 45, 45, 10, "Clay" },
             // Rows not summing to 100 are closed first; some have no class.
             { 54, 90, 56, "Clay loam" }, { 13.5f, 22.5f, 14, "Clay loam" }, { EMPTY_VALUE, 50, 50, "" },
-            { 30, -1, 71, "" }, { 0, 0, 0, "" } });
+            { 30, -1, 71, "" }, { 0, 0, 0, "" }, { 5, 5, NAN, "" } });
 }
 
 // Quartz, alkali feldspar, plagioclase: the quartz limits and the ratio cuts
@@ -78,4 +82,22 @@ TEST(ClassDiagram, FieldCentresFallInTheirOwnFields)
     }
     EXPECT_EQ(MakeSoilTextureDiagram()->Fields().size(), 12u);
     EXPECT_EQ(MakeQapDiagram()->Fields()[3].number, "3a");
+}
+
+TEST(ClassCounts, EveryFieldInItsOrderThenTheSamplesWithoutOne)
+{
+    const auto soil = MakeSoilTextureDiagram();
+    CTernaryDoc doc;
+    doc.OnNewDocument();
+    const float samples[][3] = { { 15, 36, 49 }, { 15, 36, 49 }, { 0, 86, 14 }, { EMPTY_VALUE, 50, 50 } };
+    for (int slot : { 1, 2, 3, 5 }) { // slot 4 is not in use
+        const float* s = samples[slot < 5 ? slot - 1 : 3];
+        doc.GetSample(slot) = { "s", s[0], s[1], s[2], 0, 0, NOT_PLOTTED, NOT_PLOTTED, slot };
+    }
+    std::string expected = "Class\tSamples\tPer cent\r\n";
+    for (const ClassField& f : soil->Fields())
+        expected += f.name + (f.name == "Loam" ? "\t2\t50.0\r\n" : f.name == "Sand" ? "\t1\t25.0\r\n" : "\t0\t0.0\r\n");
+    EXPECT_EQ(ClassCountsText(CountClasses(doc, *soil)), expected + "No class\t1\t25.0\r\n");
+    doc.GetSample(5).Empty();
+    EXPECT_EQ(ClassCountsText(CountClasses(doc, *soil)).find("No class"), std::string::npos);
 }

@@ -135,6 +135,8 @@ TEST(DensityScale, LimitsAreAutomaticOrFixedAndTicksFallWithinThem)
              Case { 0, 1, 5, 25, 5, 25, { 5, 10, 15, 20, 25 } }, Case { 1, 1, 1, 1000, 1, 1000, { 1, 10, 100, 1000 } },
              Case { 1, 1, -5, 100, 10, 100, { 10, 100 } }, // a log scale cannot start at or below 0
              Case { 0, 1, 30, 30, 30, 31, { 30, 30.2, 30.4, 30.6, 30.8, 31 } }, // nor any scale be empty
+             Case { 0, 1, 0, 50, 0, 50, { 0, 10, 20, 30, 40, 50 } }, // a fifth of the range: 1, 2 or 5 times
+             Case { 0, 1, 0, 75, 0, 75, { 0, 20, 40, 60 } }, // a power of ten, the nearest on a tie
          }) {
         settings.logScale = c.log;
         settings.fixedLimits = c.fixed;
@@ -150,21 +152,21 @@ TEST(DensityScale, LimitsAreAutomaticOrFixedAndTicksFallWithinThem)
         EXPECT_EQ(scale.Position(scale.low - 1), 0);
         EXPECT_EQ(scale.Position(scale.high * 2), 1);
     }
+    // A kernel density's logarithmic scale ends this far below its peak.
+    DensityGrid kernel;
+    kernel.kernel = true;
+    kernel.values = { 1e-9, 0.5, 2 };
+    settings.logScale = 1;
+    settings.fixedLimits = 0;
+    EXPECT_DOUBLE_EQ(DensityScale::For(kernel, settings).low, 2e-4);
 }
 
 TEST(Density, GridFileHoldsEveryBinUnderTheAxisTitles)
 {
     CTernaryDoc doc;
     doc.m_leftAxis.title = "Si, Al";
-    const std::vector<SampleRecord> samples { Sample(50, 25, 25), Sample(10, 80, 10) };
-    EXPECT_EQ(DensityGridCsv(CountBins(samples, 2), doc),
-        "Top,\"Si, Al\",Right,Count\n"
-        "16.6667,16.6667,66.6667,0\n" // up (0, 0, 1)
-        "16.6667,66.6667,16.6667,1\n" // up (0, 1, 0)
-        "33.3333,33.3333,33.3333,0\n" // down (0, 0, 0)
-        "66.6667,16.6667,16.6667,1\n"); // up (1, 0, 0)
-    DensityGrid kernel = KernelDensity(samples, 100, 0);
-    const std::string csv = DensityGridCsv(kernel, doc);
+    const std::vector<SampleRecord> one { Sample(50, 25, 25) };
+    const std::string csv = DensityGridCsv(KernelDensity(one, 100, 0), doc);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 10001);
     EXPECT_EQ(csv.substr(0, csv.find('\n')), "Top,\"Si, Al\",Right,Density");
 }

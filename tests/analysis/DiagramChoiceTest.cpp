@@ -1,5 +1,6 @@
 #include "analysis/DiagramChoice.h"
 #include "document/CTernaryDoc.h"
+#include "document/PlotFile.h"
 
 #include <QUndoStack>
 
@@ -10,6 +11,7 @@ TEST(DiagramChoice, OneUndoStepThatNamesDefaultTitlesAndTurnsSoilsClockwise)
     CTernaryDoc doc;
     doc.OnNewDocument();
     doc.EnableUndo();
+    const std::string before = SavePlotFileBytes(doc);
 
     ApplyClassDiagram(doc, DiagramKind::SoilTexture);
     EXPECT_EQ(doc.m_diagram.kind, DiagramKind::SoilTexture);
@@ -24,8 +26,7 @@ TEST(DiagramChoice, OneUndoStepThatNamesDefaultTitlesAndTurnsSoilsClockwise)
 
     doc.GetUndoStack()->undo();
     doc.GetUndoStack()->undo();
-    EXPECT_EQ(doc.m_diagram, ClassDiagramSettings {});
-    EXPECT_EQ(doc.m_topAxis.title + doc.m_leftAxis.title + doc.m_rightAxis.title, "TopLeftRight");
+    EXPECT_EQ(SavePlotFileBytes(doc), before);
     EXPECT_FALSE(doc.IsModified());
 
     doc.m_leftAxis.SetTitle("A");

@@ -10,12 +10,13 @@
 namespace {
 
 // Two overlapping fields (the lower half of the triangle and a band across
-// its middle), lines that are no corner, and a field with two corners.
+// its middle), lines that are no corner (more than a message lists), and a
+// field with two corners.
 constexpr const char* kFields = "Field,Top,Left,Right\n"
                                 "Low,0,100,0\nLow,0,0,100\nLow,50,0,50\nLow,50,50,0\n"
                                 "Band,40,60,0\nBand,40,0,60\nBand,bad,0,40\nBand,60,0,40\nBand,60,40,0\n"
                                 "Pair,-1,50,51\n"
-                                "Two,1,2,97\nTwo,2,1,97\n";
+                                "Two,1,2,97\nTwo,2,1,97\nx\nx\nx\nx\nx\nx\nx\nx\nx\nx\n";
 
 } // namespace
 
@@ -29,7 +30,8 @@ TEST(FieldFile, BadLinesAndShortFieldsAreReportedWithThePathAndOverlapsFirstList
     EXPECT_EQ(boxes.Texts(),
         std::vector<QString> { "Read 2 fields from \"" + path
             + "\".\n"
-              "Skipped 2 lines without a field name and three numbers that are not negative: 8, 11.\n"
+              "Skipped 12 lines without a field name and three numbers that are not negative: 8, 11, 14, 15, "
+              "16, 17, 18, 19, 20, 21 and 2 more.\n"
               "The field \"Two\" has fewer than three corners." });
     ASSERT_EQ(fields.size(), 2u);
     EXPECT_EQ(fields[1].vertices.size(), 4u);

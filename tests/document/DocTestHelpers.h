@@ -41,17 +41,13 @@ inline void ChangeKeptSettings(CTernaryDoc& doc)
     doc.m_rightAxis.labelGap = 2;
 }
 
-inline void ExpectKeptSettings(const CTernaryDoc& doc)
+// Those settings as one text, to compare before and after.
+inline std::string KeptSettings(const CTernaryDoc& doc)
 {
-    EXPECT_EQ(doc.m_symbolSize, 7);
-    EXPECT_EQ(doc.m_autoAdd, 0);
-    EXPECT_EQ(doc.m_autoBalance, 0);
-    EXPECT_EQ(doc.m_drawLegend, 0);
-    EXPECT_EQ(doc.m_textTool, 1);
-    EXPECT_EQ(doc.m_legend.m_position, (CRect { 10, 20, 30, 40 }));
-    EXPECT_EQ(doc.m_legend.m_backColor, RGB(1, 2, 3));
-    EXPECT_EQ(doc.m_legend.m_lineColor, RGB(9, 9, 9));
-    EXPECT_EQ(doc.m_customColors[3], RGB(7, 7, 7));
-    EXPECT_EQ(doc.m_topAxis.increment, 4.0f);
-    EXPECT_EQ(doc.m_rightAxis.labelGap, 2);
+    const CRect& box = doc.m_legend.m_position;
+    return QString::asprintf("%d %d %d %d %d | %d %d %d %d | %x %x %x | %g %d", doc.m_symbolSize, doc.m_autoAdd,
+        doc.m_autoBalance, doc.m_drawLegend, doc.m_textTool, box.left, box.top, box.right, box.bottom,
+        doc.m_legend.m_backColor, doc.m_legend.m_lineColor, doc.m_customColors[3], double(doc.m_topAxis.increment),
+        doc.m_rightAxis.labelGap)
+        .toStdString();
 }

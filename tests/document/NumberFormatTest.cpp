@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <tuple>
+
 TEST(NumberFormatTest, TextsAsTheFileHasAlwaysHeldThem)
 {
     EXPECT_EQ(FormatNumber(100.0f), "100");
@@ -19,11 +22,15 @@ TEST(NumberFormatTest, TextsAsTheFileHasAlwaysHeldThem)
 
 TEST(NumberFormatTest, ParsingFollowsTheScanfConversions)
 {
-    EXPECT_EQ(ParseInt(" 12"), 12);
-    EXPECT_EQ(ParseInt("-7abc"), -7);
-    EXPECT_EQ(ParseInt("abc"), 0);
-    EXPECT_EQ(ParseInt("99999999999"), 2147483647);
-    EXPECT_EQ(ParseInt("1e+06"), 1);
+    // Whole numbers as "%d" reads them, and as the plot file's positions: exponent forms too, held to int.
+    const std::tuple<const char*, int, int> ints[] = { { " 12", 12, 12 }, { "-7abc", -7, -7 }, { "abc", 0, 0 },
+        { "99999999999", INT_MAX, INT_MAX }, { "-99999999999", INT_MIN, INT_MIN }, { "1e+06", 1, 1000000 },
+        { "-2.5e+06", -2, -2500000 }, { "12.9", 12, 12 }, { "-12.9", -12, -12 }, { "0x10", 0, 0 },
+        { "1e300", 1, INT_MAX }, { "-1e300", -1, INT_MIN } };
+    for (const auto& [text, asInt, whole] : ints) {
+        EXPECT_EQ(ParseInt(text), asInt) << text;
+        EXPECT_EQ(ParseWholeNumber(text), whole) << text;
+    }
     EXPECT_FLOAT_EQ(ParseFloat("\t12.5kg"), 12.5f);
     // Values no document may hold count as no number.
     EXPECT_EQ(ParseFloat("nan"), 0.0f);
@@ -32,23 +39,12 @@ TEST(NumberFormatTest, ParsingFollowsTheScanfConversions)
     EXPECT_FALSE(ScanFloat("inf", unchanged));
     EXPECT_EQ(unchanged, 3.0f);
 
+    // "%i" and "%x"; a failed scan keeps the value.
+    const std::tuple<const char*, int, bool, int> scans[]
+        = { { "0x1F", 0, true, 31 }, { "010", 0, true, 8 }, { "ff00", 16, true, 0xFF00 }, { "ff00", 0, false, 0xFF00 } };
     int value = 5;
-    EXPECT_TRUE(ScanInt("0x1F", value, 0));
-    EXPECT_EQ(value, 31);
-    EXPECT_TRUE(ScanInt("010", value, 0));
-    EXPECT_EQ(value, 8);
-    EXPECT_TRUE(ScanInt("ff00", value, 16));
-    EXPECT_EQ(value, 0xFF00);
-    EXPECT_FALSE(ScanInt("ff00", value, 0));
-    EXPECT_EQ(value, 0xFF00);
-}
-
-TEST(NumberFormatTest, WholeNumbersReadExponentForms)
-{
-    EXPECT_EQ(ParseWholeNumber("1e+06"), 1000000);
-    EXPECT_EQ(ParseWholeNumber("-2.5e+06"), -2500000);
-    EXPECT_EQ(ParseWholeNumber("12.9"), 12);
-    EXPECT_EQ(ParseWholeNumber("-12.9"), -12);
-    EXPECT_EQ(ParseWholeNumber("0x10"), 0);
-    EXPECT_EQ(ParseWholeNumber("1e300"), 2147483647);
+    for (const auto& [text, base, ok, want] : scans) {
+        EXPECT_EQ(ScanInt(text, value, base), ok) << text;
+        EXPECT_EQ(value, want) << text;
+    }
 }

@@ -28,7 +28,7 @@ std::unique_ptr<CTernaryDoc> BusyDoc()
     for (int slot : { 3, 17, 2000 }) {
         SampleRecord& s = doc->GetSample(slot);
         s.row = slot;
-        s.name = "Sample " + std::to_string(slot) + ", grey";
+        s.name = "Sample " + std::to_string(slot) + "; grey"; // the file's separator: ',' in file and document
         s.top = 12.345f;
         s.left = slot == 17 ? EMPTY_VALUE : 33.3f;
         s.right = 54.355f;
@@ -36,7 +36,7 @@ std::unique_ptr<CTernaryDoc> BusyDoc()
         s.symbolId = slot % 16;
         doc->m_legend.UpdateForSample(s.symbolId, s.colorId, -1, -1, s.name);
     }
-    doc->m_topAxis = { "SiO2 (wt%)", 10, 90, 20, 6 };
+    doc->m_topAxis = { "SiO2;(wt%)", 10, 90, 20, 6 };
     doc->m_leftAxis.SetMin(0.125f);
     doc->m_rightAxis.increment = 2.5f;
     doc->m_drawGrids = 0;
@@ -51,15 +51,16 @@ std::unique_ptr<CTernaryDoc> BusyDoc()
     doc->m_autoAdd = 0;
     doc->m_autoBalance = 0;
     doc->m_drawLegend = 0;
+    doc->m_equilateral = 1; // one more option row, only when on
     auto note = std::make_unique<Annotation>();
-    note->rect = { 10, -20, 1000000, 999999 };
-    note->text = "far away";
+    note->rect = { 10, -20, 2500000, 999999 }; // positions are held to a million
+    note->text = "far;\r\naway";
     note->selected = 1;
     doc->m_annotations.Add(std::move(note));
     doc->m_legend.m_backColor = RGB(200, 250, 200);
     doc->m_legend.m_lineColor = RGB(0, 0, 255);
     doc->m_legend.m_drawShadow = 0;
-    doc->m_legend.m_position = { 500, 40, 600, 140 };
+    doc->m_legend.m_position = { INT_MAX - 100, INT_MIN, INT_MAX, INT_MIN + 100 };
     doc->m_axisFont.SetFaceName("DejaVu Sans");
     doc->m_axisFont.height = -16;
     doc->m_axisFont.weight = 700;
@@ -71,10 +72,23 @@ std::unique_ptr<CTernaryDoc> BusyDoc()
 
 } // namespace
 
-TEST(PlotFileTest, ANewDocumentSavesToTheStandardFile)
+TEST(PlotFileTest, NewSavesTheStandardFileAndKeepsOnlyTheSettingsItDoesNotOwn)
 {
     auto doc = NewDoc();
+    EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(SavePlotFileBytes(*doc), DataFile("new-document.tpf"));
+    ChangeKeptSettings(*doc);
+    doc->m_rightAxis.increment = 2.5f; // kept as the busy document has them
+    doc->m_legend.m_drawShadow = 0;
+    const std::string kept = SavePlotFileBytes(*doc);
+    auto busy = BusyDoc();
+    ChangeKeptSettings(*busy);
+    busy->m_diagram.clockwise = 1;
+    busy->m_density.bins = 7;
+    const std::string settings = KeptSettings(*busy);
+    busy->OnNewDocument();
+    EXPECT_EQ(KeptSettings(*busy), settings);
+    EXPECT_EQ(SavePlotFileBytes(*busy), kept);
 }
 
 TEST(PlotFileTest, LoadSaveLoadKeepsEveryField)
@@ -84,39 +98,15 @@ TEST(PlotFileTest, LoadSaveLoadKeepsEveryField)
     auto loaded = LoadedDoc(first);
     EXPECT_EQ(SavePlotFileBytes(*loaded), first);
     EXPECT_EQ(loaded->GetSample(17).left, EMPTY_VALUE);
+    // The document says what the file says.
+    EXPECT_EQ(doc->GetSample(3).name, "Sample 3, grey");
+    EXPECT_EQ(doc->m_legend.ItemText(3, 15), "Sample 3, grey");
+    EXPECT_EQ(doc->m_annotations.Item(0).text, "far,  away");
     ExpectGolden(first, "busy.saved.tpf");
 }
 
-TEST(PlotFileTest, SemicolonsInTextsBecomeCommasInFileAndDocument)
+TEST(PlotFileTest, OlderAndHostilePositionsAreHeldToAMillion)
 {
-    auto doc = NewDoc();
-    doc->GetSample(1).name = "a;b";
-    doc->m_topAxis.SetTitle("x;y");
-    doc->m_legend.Item(0).text = "c;d";
-    auto note = std::make_unique<Annotation>();
-    note->text = "e;f\r\ng";
-    doc->m_annotations.Add(std::move(note));
-    const std::string bytes = SavePlotFileBytes(*doc);
-    EXPECT_NE(bytes.find("ROW=a,b;20.000;"), std::string::npos);
-    EXPECT_NE(bytes.find("ROW=top;x,y;100;"), std::string::npos);
-    EXPECT_NE(bytes.find("ROW=0;3;c,d\n"), std::string::npos);
-    EXPECT_NE(bytes.find("ROW=0;0;0;0;e,f  g;0\n"), std::string::npos);
-    EXPECT_EQ(doc->GetSample(1).name, "a,b");
-    EXPECT_EQ(doc->m_annotations.Item(0).text, "e,f  g");
-    EXPECT_EQ(SavePlotFileBytes(*LoadedDoc(bytes)), bytes);
-}
-
-TEST(PlotFileTest, PositionsAreHeldToAMillionInReaderAndWriter)
-{
-    auto doc = NewDoc();
-    auto note = std::make_unique<Annotation>();
-    note->rect = { 1000000, 2500000, -1000000, 999999 };
-    doc->m_annotations.Add(std::move(note));
-    doc->m_legend.m_position = { INT_MAX - 100, INT_MIN, INT_MAX, INT_MIN + 100 };
-    const std::string bytes = SavePlotFileBytes(*doc);
-    EXPECT_NE(bytes.find("ROW=1000000;1000000;-1000000;999999;;0\n"), std::string::npos);
-    EXPECT_NE(bytes.find("ROW=top;-1000000\nROW=left;1000000\n"), std::string::npos);
-    EXPECT_EQ(LoadedDoc(bytes)->m_annotations.Item(0).rect, (CRect { 1000000, 1000000, -1000000, 999999 }));
     // Older files wrote them in exponent form; hostile ones hold anything.
     auto old = LoadedDoc("TABLE=Annotation\nDELIMITER=;\nCOLUMNS=[left;top;right;bottom;text;selected]\n"
                          "ROW=1e+06;12;1.5e+06;40;old;1\n"
@@ -147,36 +137,23 @@ TEST(PlotFileTest, OpenKeepsWhatTheFileDoesNotCarry)
     doc->m_showId = 1;
     doc->m_tickLength = 11;
     doc->m_legendFont.weight = 700;
+    doc->m_equilateral = 1;
+    const std::string settings = KeptSettings(*doc);
     LoadPlotFileBytes(*doc,
         "TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;row]\nROW=a;1\n"
         "TABLE=AxisData\nDELIMITER=;\nCOLUMNS=[which;title;min]\nROW=top;T;5\n"
         "TABLE=PlotOptions\nDELIMITER=;\nCOLUMNS=[name;value]\nROW=m_drawGrids;0\n");
-    ExpectKeptSettings(*doc);
+    EXPECT_EQ(KeptSettings(*doc), settings);
     // Reset by the load: names off, defaults for options and fonts not in the file.
     EXPECT_EQ(doc->m_showId, 0);
     EXPECT_EQ(doc->m_tickLength, 6);
     EXPECT_EQ(doc->m_legendFont.weight, 400);
+    EXPECT_EQ(doc->m_equilateral, 0);
     EXPECT_EQ(doc->m_topAxis.min, 5.0f);
     EXPECT_EQ(doc->m_topAxis.max, 100.0f);
     EXPECT_EQ(doc->m_drawGrids, 0);
     // Legend rebuilt from the samples: this one has no symbol, so none.
     EXPECT_EQ(doc->m_legend.Count(), 0);
-}
-
-TEST(PlotFileTest, AnEquilateralTriangleIsOneMoreOptionRowOnlyWhenOn)
-{
-    auto doc = NewDoc();
-    const std::string standard = SavePlotFileBytes(*doc);
-    doc->m_equilateral = 1;
-    const std::string equilateral = SavePlotFileBytes(*doc);
-    const std::string row = "ROW=m_autoBalance;1\nROW=m_equilateral;1\n";
-    std::string expected = standard;
-    expected.replace(expected.find("ROW=m_autoBalance;1\n"), 20, row);
-    EXPECT_EQ(equilateral, expected);
-    EXPECT_EQ(LoadedDoc(equilateral)->m_equilateral, 1);
-    // A plot without the row opens with the standard triangle.
-    LoadPlotFileBytes(*doc, standard);
-    EXPECT_EQ(doc->m_equilateral, 0);
 }
 
 TEST(PlotFileTest, OddCasesFollowTheReaderRules)

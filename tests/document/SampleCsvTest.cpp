@@ -10,6 +10,7 @@ TEST(SampleCsvTest, QuotesWhatNeedsQuotingAndLeavesEmptyValuesEmpty)
     auto doc = NewDoc();
     doc->m_topAxis.SetTitle("Say \"hi\"");
     doc->m_leftAxis.SetTitle("L;eft\t");
+    doc->m_rightAxis.SetTitle("Right ");
     doc->GetSample(2).name = "a,b";
     doc->GetSample(2).right = EMPTY_VALUE;
     doc->GetSample(2).colorId = -1;
@@ -18,7 +19,7 @@ TEST(SampleCsvTest, QuotesWhatNeedsQuotingAndLeavesEmptyValuesEmpty)
     doc->GetSample(9).row = 9;
     doc->GetSample(9).top = 33.333333f;
     EXPECT_EQ(SamplesToCsv(*doc),
-        "Sample,\"Say \"\"hi\"\"\",\"L;eft\t\",Right,Color,Symbol\n"
+        "Sample,\"Say \"\"hi\"\"\",\"L;eft\t\",\"Right \",Color,Symbol\n"
         "Spl#1,20,30,50,3,0\n"
         "\"a,b\",10,70,,,\n"
         "Spl#1,33.3333,30,50,3,0\n");

@@ -41,15 +41,17 @@ TEST(SampleFileTest, ReadsSpreadsheetFiles)
     const Case cases[] = {
         { "CSV from a spreadsheet: BOM, CR LF, quotes, a line break in a quoted name",
             "\xEF\xBB\xBFName,SiO2,\"Al2O3, total\",CaO,Color,Symbol\r\n"
-            "\"Shale, grey\",20,30,50,3,1\r\n\"He said \"\"no\"\"\",10.5,,40,,\r\n\"two\nlines\",1,2,3,,4\r\n",
+            "\"Shale, grey\",20,30,50,3,1\r\n\"He said \"\"no\"\"\",10.5,,40,,\r\n\"two\r\nlines\",1,2,3,,4\r\n",
             ',', { "SiO2", "Al2O3, total", "CaO" },
-            { "Shale, grey|20|30|50|3|1", "He said \"no\"|10.5||40|-1|-1", "two lines|1|2|3|0|4" }, {} },
+            { "Shale, grey|20|30|50|3|1", "He said \"no\"|10.5||40|-1|-1", "two  lines|1|2|3|0|4" }, {} },
         { "TSV with decimal commas and the table's Symbol column",
             "Sample\tTop\tLeft\tRight\tSymbol\nA\t33,3333\t33,3333\t33,3334\t35\nB\t1,234.5\t2\t3\t\n", '\t',
             { "Top", "Left", "Right" }, { "A|33.3333|33.3333|33.3334|2|3", "B|1234.5|2|3|-1|-1" }, {} },
         { "semicolons and decimal commas, no header, bad rows by line",
-            "a;12,5;30;57,5\n\nb;x;1;2\nc;1;2\nd;1%;2;3;1;16\ne;;;\nf;1;2;97\n", ';', {},
-            { "a|12.5|30|57.5|-1|-1", "c|1|2||-1|-1", "e||||-1|-1", "f|1|2|97|-1|-1" }, { 3, 5 } },
+            "a;12,5;30;57,5\n\nb;x;1;2\nc;1;2\nd;1%;2;3%;1;15\ne;;;\nf;1;2;97\n", ';', {},
+            { "a|12.5|30|57.5|-1|-1", "c|1|2||-1|-1", "d|1|2|3|1|15", "e||||-1|-1", "f|1|2|97|-1|-1" }, { 3 } },
+        { "semicolons and commas split a line alike: the semicolon wins", "a;1,5;2,5;96,0\n", ';', {},
+            { "a|1.5|2.5|96|-1|-1" }, {} },
         { "a comma file: commas in numbers group thousands only", "p,\"1,234\",2,3\nq,\"1,5\",2,3\n", ',', {},
             { "p|1234|2|3|-1|-1" }, { 2 } },
         { "the program's own header, whatever its titles, with its Class column",
@@ -79,6 +81,8 @@ TEST(SampleFileTest, OpeningStartsAnUntitledPlotAndImportAppendsUntilTheTableIsF
     ASSERT_TRUE(WriteFileBytes(path, "Name,Qz,Fsp,Lith,Color,Symbol\nA,20,30,\nB,x,1,2\nC,10,20,70,5,2\n"));
     auto doc = NewDoc();
     ASSERT_TRUE(doc->OnOpenDocument(path));
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(doc->m_topAxis.title + "," + doc->m_leftAxis.title + "," + doc->m_rightAxis.title, "Qz,Fsp,Lith");
     EXPECT_EQ(doc->GetSample(1).right, 50.0f) << "auto-add, as typing does";
     EXPECT_EQ(doc->m_legend.ItemText(0, 0), "A");
     EXPECT_EQ(doc->m_legend.ItemText(2, 5), "C");

@@ -43,15 +43,9 @@ TEST(SampleRows, SortOrdersByEachKeyInTurnKeepingTiesAndPuttingWhatIsMissingLast
         auto doc = NewDoc();
         int slot = 1;
         for (const auto& s : samples) {
-            // Row 3 stays empty; it gathers at the end of the range.
-            slot += slot == 3;
-            SampleRecord& rec = doc->GetSample(slot);
-            rec = SampleRecord {};
-            rec.name = s.name;
-            rec.top = s.top;
-            rec.colorId = s.color;
-            rec.symbolId = s.symbol;
-            rec.row = slot++;
+            slot += slot == 3; // row 3 stays empty; it gathers at the end of the range
+            doc->GetSample(slot) = { s.name, s.top, EMPTY_VALUE, EMPTY_VALUE, s.color, s.symbol, 0, 0, slot };
+            ++slot;
         }
         SortSampleRows(*doc, 1, 6, c.keys);
         std::string order;

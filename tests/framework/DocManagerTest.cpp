@@ -58,7 +58,6 @@ struct CountingView : CView {
     void OnUpdate(CView*, long, void*) override { ++updates; }
 };
 
-using Lines = std::vector<std::string>;
 
 class DocManagerTest : public ::testing::Test {
 protected:
@@ -70,6 +69,20 @@ protected:
         doc.AddView(&view);
         manager.SetTitleChangedCallback([this] { ++titleChanges; });
         doc.OnNewDocument();
+    }
+    // The document and the recent files at once: its lines, its title with
+    // "*" when modified, the views' initial updates, the recent files (in
+    // the folder, named alone).
+    std::string State() const
+    {
+        std::string state;
+        for (const std::string& line : doc.lines)
+            state += line + " ";
+        state += "| " + doc.GetTitle().toStdString() + (doc.IsModified() ? "*" : "") + " | "
+            + std::to_string(view.count) + " |";
+        for (const QString& file : recent.Files())
+            state += " " + QDir(dir.path()).relativeFilePath(file).toStdString();
+        return state;
     }
     QString File(const QString& name, const std::string& bytes)
     {
@@ -95,14 +108,15 @@ TEST_F(DocManagerTest, OpenLoadsUpdatesTheViewsAndRemembersTheFile)
 {
     dialogs.answers = { File("a.tpf", "alpha\n") };
     ASSERT_TRUE(manager.OnFileOpen());
-    EXPECT_EQ(doc.lines, Lines { "alpha" });
-    EXPECT_EQ(view.count, 1);
+    EXPECT_EQ(State(), "alpha | a.tpf | 1 | a.tpf");
     EXPECT_EQ(titleChanges, 1);
-    EXPECT_EQ(doc.GetTitle(), "a.tpf");
-    EXPECT_EQ(recent.GetAt(0), dir.filePath("a.tpf"));
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_FALSE(manager.OnFileOpen()) << "cancelled";
-    EXPECT_EQ(view.count, 1);
+    EXPECT_EQ(State(), "alpha | a.tpf | 1 | a.tpf");
+    CountingView other;
+    doc.AddView(&other);
+    doc.UpdateAllViews(&view);
+    EXPECT_EQ(std::pair(view.updates, other.updates), std::pair(0, 1)) << "all views but the sender";
 }
 
 TEST_F(DocManagerTest, AFileThatCannotBeReadIsReportedBeforeAnythingIsAsked)
@@ -135,10 +149,7 @@ TEST_F(DocManagerTest, AFileThatCannotBeReadIsReportedBeforeAnythingIsAsked)
     done = true;
     unblock.join();
     EXPECT_EQ(boxes.Boxes().size(), std::size(cases)); // no "Save changes?" question
-    EXPECT_EQ(doc.lines, Lines { "unsaved work" });
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(view.count, 0);
-    EXPECT_EQ(recent.Count(), 0);
+    EXPECT_EQ(State(), "unsaved work | Untitled* | 0 |");
 }
 
 TEST_F(DocManagerTest, SaveChangesQuestionGuardsNewAndOpen)
@@ -152,11 +163,11 @@ TEST_F(DocManagerTest, SaveChangesQuestionGuardsNewAndOpen)
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, "Save changes to Untitled?");
     EXPECT_EQ(boxes.Boxes()[0].buttons, MsgButtons::YesNoCancel);
-    EXPECT_EQ(doc.lines, Lines { "edited" });
+    EXPECT_EQ(State(), "edited | Untitled* | 0 |");
 
     boxes.QueueAnswer(MsgResult::No);
     EXPECT_TRUE(manager.OpenDocumentFile(other));
-    EXPECT_EQ(doc.lines, Lines { "other" });
+    EXPECT_EQ(State(), "other | other.tpf | 1 | other.tpf");
 
     // Yes saves first: an untitled document through the save dialog, where
     // cancelling stops the whole command.
@@ -164,15 +175,14 @@ TEST_F(DocManagerTest, SaveChangesQuestionGuardsNewAndOpen)
     doc.SetModifiedFlag();
     boxes.QueueAnswer(MsgResult::Yes);
     EXPECT_FALSE(manager.OnFileNew());
-    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(State(), "new | Untitled* | 1 | other.tpf");
     EXPECT_EQ(dialogs.suggestions, QStringList { "Untitled.tpf" });
 
     boxes.QueueAnswer(MsgResult::Yes);
     dialogs.answers = { dir.filePath("kept") };
     EXPECT_TRUE(manager.OnFileNew());
     EXPECT_EQ(ReadFileBytes(dir.filePath("kept.tpf")), "new\n");
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.GetPathName(), QString());
+    EXPECT_EQ(State(), "new | Untitled | 2 | kept.tpf other.tpf");
 }
 
 TEST_F(DocManagerTest, SaveUsesTheFileAndSaveAsAddsTheExtension)
@@ -185,13 +195,11 @@ TEST_F(DocManagerTest, SaveUsesTheFileAndSaveAsAddsTheExtension)
     doc.SetModifiedFlag();
     ASSERT_TRUE(manager.OnFileSave());
     EXPECT_EQ(ReadFileBytes(dir.filePath("first.tpf")), "two\n");
-    EXPECT_FALSE(doc.IsModified());
 
     dialogs.answers = { dir.filePath("second.txt") };
     ASSERT_TRUE(manager.OnFileSaveAs());
     EXPECT_EQ(dialogs.suggestions, (QStringList { "Untitled.tpf", dir.filePath("first.tpf") }));
-    EXPECT_EQ(doc.GetPathName(), dir.filePath("second.txt"));
-    EXPECT_EQ(recent.Files(), (QStringList { dir.filePath("second.txt"), dir.filePath("first.tpf") }));
+    EXPECT_EQ(State(), "two | second.txt | 0 | second.txt first.tpf");
     EXPECT_EQ(titleChanges, 3);
 }
 
@@ -212,14 +220,12 @@ TEST_F(DocManagerTest, AFailedSaveKeepsTheOldFileTheModifiedFlagAndTheName)
     ASSERT_EQ(boxes.Boxes().size(), 2u);
     EXPECT_TRUE(boxes.Texts()[0].startsWith("Unable to save the file \"" + dir.filePath("folder.tpf") + "\".\n"));
     EXPECT_EQ(boxes.Texts()[1], "Unable to save the file \"" + old + "\".\nFile too large");
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_TRUE(doc.GetPathName().isEmpty());
+    EXPECT_EQ(State(), std::string(5000, 'x') + " | Untitled* | 0 |");
     EXPECT_EQ(ReadFileBytes(old), "previous\n");
     EXPECT_TRUE(QFileInfo(dir.filePath("folder.tpf")).isDir());
     QStringList files = QDir(dir.path()).entryList(QDir::Files);
     files.removeAll("profile.ini");
     EXPECT_EQ(files, QStringList { "old.tpf" }) << "no temporary left";
-    EXPECT_EQ(recent.Count(), 0);
 }
 
 TEST_F(DocManagerTest, RunningOutOfMemoryWhileLoadingEndsInANewDocument)
@@ -228,18 +234,7 @@ TEST_F(DocManagerTest, RunningOutOfMemoryWhileLoadingEndsInANewDocument)
     doc.failLoading = true;
     EXPECT_FALSE(manager.OpenDocumentFile(path));
     EXPECT_EQ(boxes.Texts(), std::vector<QString> { "Unable to open the file \"" + path + "\".\nNot enough memory." });
-    EXPECT_EQ(doc.lines, Lines { "new" }); // what was half read is gone
-    EXPECT_EQ(view.count, 1);
-    EXPECT_EQ(recent.Count(), 0);
-}
-
-TEST_F(DocManagerTest, UpdateAllViewsSkipsTheSender)
-{
-    CountingView other;
-    doc.AddView(&other);
-    doc.UpdateAllViews(&view);
-    EXPECT_EQ(view.updates, 0);
-    EXPECT_EQ(other.updates, 1);
+    EXPECT_EQ(State(), "new | Untitled | 1 |") << "what was half read is gone";
 }
 
 TEST_F(DocManagerTest, RecentFilesOpenAndVanishWhenGone)
@@ -249,15 +244,17 @@ TEST_F(DocManagerTest, RecentFilesOpenAndVanishWhenGone)
     ASSERT_TRUE(manager.OpenDocumentFile(a));
     ASSERT_TRUE(manager.OpenDocumentFile(b));
     ASSERT_TRUE(manager.OnFileMruFile(1));
-    EXPECT_EQ(doc.lines, Lines { "a" });
-    EXPECT_EQ(recent.Files(), (QStringList { a, b }));
+    EXPECT_EQ(State(), "a | a.tpf | 3 | a.tpf b.tpf");
+    doc.SetModifiedFlag();
+    boxes.QueueAnswer(MsgResult::Cancel);
+    EXPECT_FALSE(manager.OnFileMruFile(1));
+    EXPECT_EQ(State(), "a | a.tpf* | 3 | a.tpf b.tpf") << "not opened, but it can be";
 
     QFile::remove(b);
     EXPECT_FALSE(manager.OnFileMruFile(1));
-    EXPECT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(recent.Files(), QStringList { a });
-    EXPECT_EQ(doc.lines, Lines { "a" });
     EXPECT_FALSE(manager.OnFileMruFile(5));
+    EXPECT_EQ(boxes.Boxes().size(), 2u);
+    EXPECT_EQ(State(), "a | a.tpf* | 3 | a.tpf");
 }
 
 TEST(RecentFileListTest, KeepsFourNewestFirstInTheProfile)
@@ -275,6 +272,7 @@ TEST(RecentFileListTest, KeepsFourNewestFirstInTheProfile)
     CRecentFileList again(profile);
     EXPECT_EQ(again.Files(),
         (QStringList { dir.filePath("3.tpf"), dir.filePath("5.tpf"), dir.filePath("4.tpf"), dir.filePath("2.tpf") }));
+    EXPECT_EQ(again.GetDisplayName(1), "&2 5.tpf");
     again.Remove(0);
     EXPECT_EQ(CRecentFileList(profile).Count(), 3);
 }

@@ -40,3 +40,20 @@ TEST(PictureSizeDialog, FieldsRefuseSizesOutOfRangeAndUnitsConvertTheWidth)
     EXPECT_EQ(vector.Size().dpi, 96);
     EXPECT_FALSE(vector.DpiField()->isEnabled());
 }
+
+TEST(PictureSize, WidthsAndResolutionsAreTakenUpToTheirLimitsInclusive)
+{
+    const std::pair<const char*, bool> widths[] = { { "10mm", true }, { "9.99mm", false }, { "2000 MM", true },
+        { "2000.1mm", false }, { "10px", true }, { "20000px", true }, { "20001px", false }, { "0.4in", true },
+        { "0.39in", false }, { "78.74in", true }, { "78.75in", false }, { "84", false }, { "84cm", false } };
+    for (const auto& [text, ok] : widths) {
+        PictureSize size;
+        QString error;
+        EXPECT_EQ(ParsePictureWidth(QLatin1String(text), &size, &error), ok) << text;
+        EXPECT_EQ(error.isEmpty(), ok) << text;
+    }
+    EXPECT_EQ(PictureWidthError(PictureSize::Unit::Inches, 0.3), "The width must be from 0.4 to 78.74 inches.");
+    const std::pair<double, bool> resolutions[] = { { 50, true }, { 49.9, false }, { 2400, true }, { 2400.1, false } };
+    for (const auto& [dpi, ok] : resolutions)
+        EXPECT_EQ(PictureDpiError(dpi).isEmpty(), ok) << dpi;
+}

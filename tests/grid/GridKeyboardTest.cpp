@@ -78,6 +78,15 @@ TEST_F(GridKeys, ShiftExtendsABlockFromTheStartingCell)
     // Without Shift the block falls back to one cell next to the current one.
     Key(grid, Qt::Key_Down);
     EXPECT_EQ(grid.GetSelection(), CellRange(3, 1, 3, 1));
+    // Shift+Tab comes as Backtab; the moving corner stops at the first data
+    // row, so one Down after two Ups is back on the starting row.
+    Select(2, 2);
+    Key(grid, Qt::Key_Shift, Qt::ShiftModifier);
+    for (int key : { Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Up })
+        Key(grid, key, Qt::ShiftModifier);
+    EXPECT_EQ(grid.GetSelection(), CellRange(1, 2, 2, 3));
+    Key(grid, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(grid.GetSelection(), CellRange(2, 2, 2, 3));
 }
 
 TEST_F(GridKeys, TypingReplacesTheTextBackspaceEscAndEnter)
@@ -184,6 +193,9 @@ TEST_F(GridKeys, ScrollBarActionsFollowTheScrollCodes)
     wide.OnHScroll(CGridView::SB_LINELEFT);
     wide.OnHScroll(CGridView::SB_PAGELEFT);
     EXPECT_EQ(wide.GetHScrollPos(), 0);
+    wide.OnHScroll(CGridView::SB_PAGERIGHT);
+    QTest::keyClick(&wide, Qt::Key_Home);
+    EXPECT_EQ(wide.GetHScrollPos(), 0) << "Home goes back to the first column too";
 
     TestGrid narrow(5, 6, 100, 300); // one column on screen, cut: paging still moves
     narrow.OnHScroll(CGridView::SB_PAGERIGHT);

@@ -24,20 +24,15 @@ bool HasColor(const QImage& image, const QRect& area, const QColor& color)
     return false;
 }
 
-TEST(GridLayout, HitTestPutsBoundariesInTheCellRightOfAndBelowThem)
-{
-    TestGrid grid(10, 4);
-    EXPECT_EQ(grid.HitTest(CPoint { 30, 20 }), CellCoord(1, 1));
-    EXPECT_EQ(grid.HitTest(CPoint { 29, 19 }), CellCoord(0, 0));
-    EXPECT_EQ(grid.HitTest(CPoint { -1, -1 }), CellCoord(-1, -1));
-    EXPECT_EQ(grid.HitTest(CPoint { 30 + 88 * 3, 25 }).col, -1); // right of the last column
-    EXPECT_EQ(grid.HitTest(CPoint { 30 + 88 * 3 - 1, 25 }).col, 3);
-    EXPECT_EQ(grid.HitTest(CPoint { 40, 200 }).row, -1); // below the last row
-}
-
-TEST(GridLayout, ScrolledOutRowsTakeNoRoomAndOnlyWholeDataCellsAreVisible)
+TEST(GridLayout, BoundariesBelongToTheCellRightOfAndBelowThemAndScrolledOutRowsTakeNoRoom)
 {
     TestGrid grid(40, 4);
+    const std::pair<CPoint, CellCoord> hits[] = { { { 30, 20 }, { 1, 1 } }, { { 29, 19 }, { 0, 0 } },
+        { { -1, -1 }, { -1, -1 } }, { { 30 + 88 * 3, 25 }, { 1, -1 } }, // right of the last column
+        { { 30 + 88 * 3 - 1, 25 }, { 1, 3 } } };
+    for (const auto& [point, cell] : hits)
+        EXPECT_EQ(grid.HitTest(point), cell) << point.x << "," << point.y;
+    EXPECT_EQ(TestGrid(10, 4).HitTest(CPoint { 40, 200 }).row, -1); // below the last row
     EXPECT_FALSE(grid.IsCellVisible(0, 1)); // headers never count
     EXPECT_FALSE(grid.IsCellVisible(3, 0));
     grid.verticalScrollBar()->setValue(3);

@@ -10,29 +10,25 @@
 
 namespace {
 
-TEST(GridModel, GrowingKeepsOldSizesAndGivesNewOnesTheDefault)
+TEST(GridModel, GrowingKeepsOldSizesAndShrinkingCutsOrResetsTheSelection)
 {
     TestGrid grid(5, 3);
     grid.SetRowHeight(2, 57);
-    grid.SetRowCount(8);
+    grid.SetRowCount(10);
     EXPECT_EQ(grid.GetRowHeight(2), 57);
-    EXPECT_EQ(grid.GetRowHeight(7), grid.GetDefaultRowHeight());
+    EXPECT_EQ(grid.GetRowHeight(9), grid.GetDefaultRowHeight());
     grid.SetColCount(5);
     EXPECT_EQ(grid.GetColWidth(1), 88);
     EXPECT_EQ(grid.GetColWidth(4), grid.GetDefaultColWidth());
-}
 
-TEST(GridModel, ShrinkingCutsOrResetsTheSelection)
-{
-    TestGrid grid(10, 4);
     grid.GetSelection() = CellRange(3, 1, 8, 2);
     grid.SetRowCount(6);
     EXPECT_EQ(grid.GetSelection(), CellRange(3, 1, 5, 2));
     grid.GetSelection() = CellRange(4, 3, 5, 3);
     grid.SetRowCount(4);
     EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 1, 1));
-    grid.GetSelection() = CellRange(2, 3, 3, 3);
-    grid.SetColCount(3);
+    grid.GetSelection() = CellRange(2, 4, 3, 4);
+    grid.SetColCount(4);
     EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 1, 1));
 }
 

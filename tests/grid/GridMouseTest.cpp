@@ -64,28 +64,23 @@ TEST_F(GridMouse, DraggingAnEdgeResizesTheColumnLeftOrTheRowAboveButNeverBelowNo
 
 TEST_F(GridMouse, CornerRowAndColumnHeadersSelectWholeBlocks)
 {
-    Move(grid, 1, 10);
-    Press(grid, 1, 10); // the corner, also at column 0's left edge
-    EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 39, 4));
-    Move(grid, 150, 150);
-    EXPECT_EQ(grid.GetSelection(), CellRange(1, 1, 39, 4));
-    Release(grid, 150, 150);
-
-    Move(grid, 10, 50);
-    Press(grid, 10, 50); // row header of row 2
-    EXPECT_EQ(grid.GetSelection(), CellRange(2, 1, 2, 4));
-    Move(grid, 10, 110);
-    EXPECT_EQ(grid.GetSelection(), CellRange(2, 1, 5, 4));
-    Move(grid, 10, 10); // over the header row: rows stay
-    EXPECT_EQ(grid.GetSelection(), CellRange(2, 1, 5, 4));
-    Release(grid, 10, 10);
-
-    Move(grid, 250, 10);
-    Press(grid, 250, 10); // column header of column 3
-    EXPECT_EQ(grid.GetSelection(), CellRange(1, 3, 39, 3));
-    Move(grid, 150, 60);
-    EXPECT_EQ(grid.GetSelection(), CellRange(1, 2, 39, 3));
-    Release(grid, 150, 60);
+    // A press (then moves) in the corner, the header of row 2 and the header of column 3.
+    const struct {
+        bool press;
+        int x, y;
+        CellRange selection;
+    } steps[] = { { true, 1, 10, CellRange(1, 1, 39, 4) }, // also at column 0's left edge
+        { false, 150, 150, CellRange(1, 1, 39, 4) }, { true, 10, 50, CellRange(2, 1, 2, 4) },
+        { false, 10, 110, CellRange(2, 1, 5, 4) }, { false, 10, 10, CellRange(2, 1, 5, 4) }, // header row: rows stay
+        { true, 250, 10, CellRange(1, 3, 39, 3) }, { false, 150, 60, CellRange(1, 2, 39, 3) } };
+    for (const auto& step : steps) {
+        if (step.press)
+            Release(grid, step.x, step.y);
+        Move(grid, step.x, step.y);
+        if (step.press)
+            Press(grid, step.x, step.y);
+        EXPECT_EQ(grid.GetSelection(), step.selection) << step.x << "," << step.y;
+    }
 }
 
 TEST_F(GridMouse, ShiftPressExtendsFromTheOldCurrentCellWhichStaysFixed)
