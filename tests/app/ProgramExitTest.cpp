@@ -9,10 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <unistd.h>
 
-#include <algorithm>
 
 TEST(ProgramExitTest, ExitCodesMessagesAndOutputs)
 {
@@ -30,9 +28,7 @@ TEST(ProgramExitTest, ExitCodesMessagesAndOutputs)
         { { "--export", dir.filePath("out.jpg") }, ExitUsage, "out.jpg", dir.filePath("out.jpg") },
         { { missing, "--save-as", dir.filePath("out.tpf") }, ExitFailure, missing, dir.filePath("out.tpf") },
         { { missing }, ExitFailure, missing }, // the window cannot open
-        { { "--density", "fog", "--export", dir.filePath("d.png") }, ExitUsage, "fog", dir.filePath("d.png") },
         { { "/p", missing }, ExitFailure, "no printer" },
-        { { "/pt", missing, "Office Printer" }, ExitFailure, "no printer" },
         // In a run over many files each message about an input names it first.
         { { TestDataPath("not-a-plot.tpf"), "--save-as", dir.filePath("empty.tpf") }, ExitOk,
             TestDataPath("not-a-plot.tpf") + ": File does not contain PlotData table \n" },
@@ -53,12 +49,7 @@ TEST(ProgramExitTest, ExitCodesMessagesAndOutputs)
         process.setProcessEnvironment(env);
         process.start(TERNARY_EXECUTABLE, c.args);
         process.closeWriteChannel();
-        if (!process.waitForFinished(30000)) {
-            process.kill();
-            process.waitForFinished();
-            ADD_FAILURE() << label << " hangs";
-            continue;
-        }
+        ASSERT_TRUE(process.waitForFinished(30000)) << label << " hangs";
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << label;
         EXPECT_EQ(process.exitCode(), c.exitCode) << label;
         const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
@@ -108,13 +99,6 @@ TEST(ProgramExitTest, NamesTheProgramCannotCarryAndAFileSizeLimitFailWithAMessag
     }
     EXPECT_EQ(ReadFileBytes(dir.filePath("old.tpf")), "old");
     // The directory holds old.tpf and the input only: nothing went under another name.
-    std::vector<std::string> names;
-    DIR* listing = ::opendir(QFile::encodeName(dir.path()).constData());
-    while (const dirent* entry = ::readdir(listing))
-        if (entry->d_name[0] != '.')
-            names.push_back(entry->d_name);
-    ::closedir(listing);
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string> { "in\xE9.tpf", "old.tpf" }));
-    ::unlink(QFile::encodeName(dir.filePath("in")).append("\xE9.tpf").constData());
+    EXPECT_EQ(::unlink(QFile::encodeName(dir.filePath("in")).append("\xE9.tpf").constData()), 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "old.tpf" });
 }
