@@ -32,9 +32,7 @@ TEST(ProgramExitTest, ExitCodesMessagesAndOutputs)
         { { "--export", dir.filePath("out.jpg") }, ExitUsage, "out.jpg", dir.filePath("out.jpg") },
         { { missing, "--save-as", dir.filePath("out.tpf") }, ExitFailure, missing, dir.filePath("out.tpf") },
         { { missing }, ExitFailure, missing }, // the window cannot open
-        { { "--density", "fog", "--export", dir.filePath("d.png") }, ExitUsage, "fog", dir.filePath("d.png") },
         { { "/p", missing }, ExitFailure, "no printer" },
-        { { "/pt", missing, "Office Printer" }, ExitFailure, "no printer" },
         // In a run over many files each message about an input names it first.
         { { TestDataPath("not-a-plot.tpf"), "--save-as", dir.filePath("empty.tpf") }, ExitOk,
             TestDataPath("not-a-plot.tpf") + ": File does not contain PlotData table \n" },
@@ -55,12 +53,7 @@ TEST(ProgramExitTest, ExitCodesMessagesAndOutputs)
         process.setProcessEnvironment(env);
         process.start(TERNARY_EXECUTABLE, c.args);
         process.closeWriteChannel();
-        if (!process.waitForFinished(30000)) {
-            process.kill();
-            process.waitForFinished();
-            ADD_FAILURE() << label << " hangs";
-            continue;
-        }
+        ASSERT_TRUE(process.waitForFinished(30000)) << label << " hangs";
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << label;
         EXPECT_EQ(process.exitCode(), c.exitCode) << label;
         const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());

@@ -13,6 +13,7 @@
 #include "tables/CTernaryTable.h"
 #include "window/CMainFrame.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,15 +32,20 @@ protected:
     void SetUp() override
     {
         frame.PlotView()->SetOptionsSheet(&runner);
-        // Each colour request takes red and defines the next custom colour slot.
+        // Colour request n takes RGB(200, 0, n) and defines custom colour slot n.
         answers.color = [this](COLORREF& c, CustomColors* list, unsigned) {
-            c = RGB(200, 0, 0);
-            (*list)[colorRequests++] = RGB(1, 2, 3);
+            c = RGB(200, 0, colorRequests);
+            if (list)
+                (*list)[colorRequests] = RGB(1, 2, colorRequests);
+            ++colorRequests;
             return true;
         };
-        answers.font = [](QFont& f) {
-            f.setFamily(QStringLiteral("DejaVu Serif"));
-            f.setPointSize(30);
+        // The first font request asks for 30 points, later ones for 6; both
+        // beyond the sizes the page takes.
+        answers.font = [this](QFont& f) {
+            f = QFont(QStringLiteral("DejaVu Serif"), fontRequests++ == 0 ? 30 : 6, QFont::Bold, true);
+            f.setUnderline(true);
+            f.setStrikeOut(true);
             return true;
         };
         doc.OnNewDocument();
@@ -67,27 +73,34 @@ protected:
     MessageBoxRecorder boxes;
     DialogAnswers answers;
     int colorRequests = 0;
+    int fontRequests = 0;
     OptionsSheetRunner runner;
     CTernaryDoc doc;
     CMainFrame frame { &doc };
 };
 
-// Changes something on every page, leaving the Legend page in front. The
-// Grids page's colour request comes first, the Legend page's second.
+// Changes every field of every page but the Diagram and Density pages,
+// leaving the Legend page in front. Colours are asked for in this order:
+// grid lines, background, the annotations' text, the legend's background.
 void ChangeEveryPage(CAxisPropSheet& sheet)
 {
     ClickTab(sheet, CAxisPropSheet::TopAxis);
     Type(sheet.AxisPage(0)->TitleEdit(), QStringLiteral("SiO2"));
     Type(sheet.AxisPage(0)->MaxEdit(), QStringLiteral("60"));
     Type(sheet.AxisPage(0)->MinEdit(), QStringLiteral("20"));
+    Type(sheet.AxisPage(0)->IncrementEdit(), QStringLiteral("5"));
     ClickTab(sheet, CAxisPropSheet::Grids);
-    QTest::mouseClick(sheet.GridPage()->DrawGridsBox(), Qt::LeftButton);
-    QTest::mouseClick(sheet.GridPage()->DashedButton(), Qt::LeftButton);
-    QTest::mouseClick(sheet.GridPage()->EquilateralBox(), Qt::LeftButton);
-    QTest::mouseClick(sheet.GridPage()->LineColorButton(), Qt::LeftButton);
+    CGridOptionsPage* grids = sheet.GridPage();
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*> { grids->DrawGridsBox(),
+             grids->DrawTicksBox(), grids->TickOutsideButton(), grids->DashedButton(), grids->EquilateralBox(),
+             grids->LineColorButton(), grids->BgColorButton() })
+        QTest::mouseClick(button, Qt::LeftButton);
     ClickTab(sheet, CAxisPropSheet::Fonts);
     QTest::mouseClick(sheet.FontPage()->FontButton(CFontPage::Legend), Qt::LeftButton);
+    QTest::mouseClick(sheet.FontPage()->FontButton(CFontPage::Annotations), Qt::LeftButton);
+    QTest::mouseClick(sheet.FontPage()->ColorButton(CFontPage::Annotations), Qt::LeftButton);
     ClickTab(sheet, CAxisPropSheet::Legend);
+    QTest::mouseClick(sheet.LegendPage()->DrawLegendBox(), Qt::LeftButton);
     QTest::mouseClick(sheet.LegendPage()->DrawShadowBox(), Qt::LeftButton);
     QTest::mouseClick(sheet.LegendPage()->BackColorButton(), Qt::LeftButton);
 }
@@ -96,8 +109,8 @@ void ChangeEveryPage(CAxisPropSheet& sheet)
 
 TEST_F(WriteBackTest, OptionsMenuOpensTheSheetOnItsPage)
 {
-    const std::pair<int, int> commands[]
-        = { { ID_FORMAT_AXIS, 0 }, { ID_FORMAT_GRIDS, 3 }, { ID_FORMAT_FONTS, 4 }, { ID_FORMAT_LEGEND, 5 } };
+    const std::pair<int, int> commands[] = { { ID_FORMAT_AXIS, 0 }, { ID_FORMAT_GRIDS, 3 }, { ID_FORMAT_FONTS, 4 },
+        { ID_FORMAT_LEGEND, 5 }, { ID_FORMAT_DIAGRAM, 6 }, { ID_FORMAT_DENSITY, 7 } };
     for (auto [id, page] : commands)
         EXPECT_EQ(RunCommand(id, [](CAxisPropSheet& sheet) { sheet.reject(); }), page) << id;
     // The table's pane being active changes nothing.
@@ -105,84 +118,85 @@ TEST_F(WriteBackTest, OptionsMenuOpensTheSheetOnItsPage)
     EXPECT_EQ(RunCommand(ID_FORMAT_GRIDS, [](CAxisPropSheet& sheet) { sheet.reject(); }), 3);
 }
 
-TEST_F(WriteBackTest, CancelLeavesTheDocumentAndThePlotAsTheyWere)
+TEST_F(WriteBackTest, OkWritesEveryFieldBackAndAnUnchangedOkOrACancelLeavesEveryField)
 {
-    const std::string before = SavePlotFileBytes(doc);
+    doc.m_rightAxis.title = std::string(80, 'x'); // longer than the field holds
     const QImage plot = Plot();
-    const auto colors = doc.m_customColors;
+    RunCommand(ID_FORMAT_AXIS, [](CAxisPropSheet& sheet) {
+        ChangeEveryPage(sheet);
+        sheet.accept();
+    });
+    CTernaryDoc want;
+    want.OnNewDocument();
+    want.m_topAxis = { "SiO2", 20, 60, 5 };
+    want.m_leftAxis.max = want.m_rightAxis.max = 80; // lowered by the cross-check
+    want.m_rightAxis.title = std::string(80, 'x'); // shown, not edited, not cut
+    std::tie(want.m_drawGrids, want.m_drawTicks, want.m_tickSide, want.m_lineStyle, want.m_equilateral)
+        = std::tuple(0, 1, 0, 1, 1);
+    std::tie(want.m_lineColor, want.m_bgColor) = std::pair(RGB(200, 0, 0), RGB(200, 0, 1));
+    // 30 points brought to 24, 6 to 8; the font dialog has no colour.
+    for (auto [font, pixels] : { std::pair { &want.m_legendFont, -32 }, std::pair { &want.m_annotFont, -11 } }) {
+        font->height = pixels;
+        font->weight = 700;
+        font->italic = font->underline = font->strikeOut = 1;
+        font->faceName = "DejaVu Serif";
+    }
+    want.m_annotFont.color = RGB(200, 0, 2);
+    want.m_drawLegend = 0;
+    want.m_legend.m_drawShadow = 1 - want.m_legend.m_drawShadow;
+    want.m_legend.m_backColor = RGB(200, 0, 3);
+    want.m_legend.m_position = doc.m_legend.m_position;
+    // Defined on the Grids page: kept; on the Legend page: dropped.
+    want.m_customColors[0] = RGB(1, 2, 0);
+    want.m_customColors[1] = RGB(1, 2, 1);
+    const std::string bytes = SavePlotFileBytes(want);
+    auto fonts = [](const CTernaryDoc& d) { return std::tie(d.m_annotFont, d.m_axisFont, d.m_legendFont); };
+    EXPECT_EQ(SavePlotFileBytes(doc), bytes);
+    EXPECT_EQ(fonts(doc), fonts(want));
+    EXPECT_EQ(doc.m_customColors, want.m_customColors);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(frame.Table()->GetCellText(0, CTernaryTable::kTopCol), QStringLiteral("SiO2"));
+    EXPECT_NE(Plot(), plot);
+
+    // Every page shows what the document holds: OK without a change writes it back as it was.
+    const QImage changed = Plot();
+    RunCommand(ID_FORMAT_AXIS, [](CAxisPropSheet& sheet) {
+        for (int page = CAxisPropSheet::TopAxis; page < CAxisPropSheet::kPages; ++page)
+            ClickTab(sheet, page);
+        sheet.accept();
+    });
     RunCommand(ID_FORMAT_AXIS, [](CAxisPropSheet& sheet) {
         ChangeEveryPage(sheet);
         sheet.reject();
     });
-    EXPECT_EQ(SavePlotFileBytes(doc), before);
-    EXPECT_EQ(doc.m_customColors, colors);
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(Plot(), plot);
+    EXPECT_EQ(SavePlotFileBytes(doc), bytes);
+    EXPECT_EQ(fonts(doc), fonts(want));
+    EXPECT_EQ(doc.m_customColors, want.m_customColors);
+    EXPECT_EQ(doc.GetUndoStack()->count(), 1);
+    EXPECT_EQ(Plot(), changed);
 }
 
-TEST_F(WriteBackTest, OkWritesEveryPageBackAndMarksTheDocumentModified)
+TEST_F(WriteBackTest, TheDensityPageWritesEveryFieldAndTheViewMenuChangesTheModeOneStepEach)
 {
-    doc.m_rightAxis.title = std::string(80, 'x'); // longer than the field holds
-    const auto colors = doc.m_customColors;
-    const COLORREF legendTextColor = doc.m_legendFont.color;
-    const QImage plot = Plot();
-    const int drawGrids = doc.m_drawGrids, drawShadow = doc.m_legend.m_drawShadow;
-    RunCommand(ID_FORMAT_AXIS, [](CAxisPropSheet& sheet) {
-        ChangeEveryPage(sheet);
-        sheet.accept();
-    });
-    EXPECT_EQ(doc.m_topAxis.title, "SiO2");
-    EXPECT_EQ(doc.m_topAxis.min, 20.0f);
-    EXPECT_EQ(doc.m_topAxis.max, 60.0f);
-    EXPECT_EQ(doc.m_leftAxis.max, 80.0f) << "lowered by the cross-check";
-    EXPECT_EQ(doc.m_rightAxis.max, 80.0f);
-    EXPECT_EQ(doc.m_rightAxis.title, std::string(80, 'x')) << "shown, not edited, not cut";
-    EXPECT_EQ(doc.m_drawGrids, 1 - drawGrids);
-    EXPECT_EQ(doc.m_lineStyle, 1);
-    EXPECT_EQ(doc.m_equilateral, 1);
-    EXPECT_EQ(doc.m_lineColor, RGB(200, 0, 0));
-    EXPECT_EQ(doc.m_customColors[0], RGB(1, 2, 3)) << "defined on the Grids page: kept";
-    EXPECT_EQ(doc.m_customColors[1], colors[1]) << "defined on the Legend page: dropped";
-    EXPECT_EQ(doc.m_legendFont.faceName, "DejaVu Serif");
-    EXPECT_EQ(doc.m_legendFont.height, -32) << "30 points brought to 24";
-    EXPECT_EQ(doc.m_legendFont.color, legendTextColor) << "the font dialog has no colour";
-    EXPECT_EQ(doc.m_legend.m_drawShadow, 1 - drawShadow);
-    EXPECT_EQ(doc.m_legend.m_backColor, RGB(200, 0, 0));
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(frame.Table()->GetCellText(0, CTernaryTable::kTopCol), QStringLiteral("SiO2"));
-    EXPECT_NE(Plot(), plot);
-}
-
-TEST_F(WriteBackTest, TheDensityPageAndTheViewMenuChangeTheDensityOneStepEach)
-{
-    const int opened = RunCommand(ID_FORMAT_DENSITY, [](CAxisPropSheet& sheet) {
+    RunCommand(ID_FORMAT_DENSITY, [](CAxisPropSheet& sheet) {
         CDensityPage* page = sheet.DensityPage();
         page->ModeBox()->setCurrentIndex(DensitySettings::Kernel);
         page->BinsBox()->setValue(50);
-        QTest::mouseClick(page->AutomaticBandwidthBox(), Qt::LeftButton);
-        Type(page->BandwidthField(), QStringLiteral("0.2"));
-        sheet.accept(); // refused: the sheet stays open
+        page->findChildren<QComboBox*>().at(1)->setCurrentIndex(DensitySettings::Magma);
+        for (QAbstractButton* button : page->findChildren<QAbstractButton*>())
+            if (button->text() != QLatin1String("Linear"))
+                QTest::mouseClick(button, Qt::LeftButton);
         Type(page->BandwidthField(), QStringLiteral("3"));
-        QTest::mouseClick(page->FixedLimitsBox(), Qt::LeftButton);
-        Type(page->LowField(), QStringLiteral("5"));
-        Type(page->HighField(), QStringLiteral("2"));
-        sheet.accept(); // refused again
         Type(page->LowField(), QStringLiteral("0.5"));
+        Type(page->HighField(), QStringLiteral("2"));
         sheet.accept();
     });
-    EXPECT_EQ(opened, CAxisPropSheet::Density);
-    EXPECT_EQ(boxes.Texts(),
-        (std::vector<QString> { QStringLiteral("The bandwidth must be from 0.5 to 50."),
-            QStringLiteral("The colour bar's lower limit must be below its upper limit.") }));
-    DensitySettings want;
-    want.mode = DensitySettings::Kernel;
-    want.bins = 50;
-    want.bandwidth = 3;
-    want.fixedLimits = 1;
-    want.low = 0.5;
-    want.high = 2;
+    const DensitySettings want { DensitySettings::Kernel, 50, 3, 1, DensitySettings::Magma, 1, 1, 0.5, 2, 0 };
     EXPECT_EQ(doc.m_density, want);
     EXPECT_TRUE(doc.IsModified());
+    // Shown again as it is, an unchanged OK keeps every field and is no step.
+    RunCommand(ID_FORMAT_DENSITY, [](CAxisPropSheet& sheet) { sheet.accept(); });
+    EXPECT_EQ(doc.m_density, want);
 
     frame.Router()->Route(ID_DENSITY_BINS);
     EXPECT_EQ(doc.m_density.mode, DensitySettings::Bins);

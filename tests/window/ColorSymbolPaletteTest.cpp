@@ -6,8 +6,10 @@
 #include "window/CColorSymbolPalette.h"
 #include "window/CSymbolGrid.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTabWidget>
 
 TEST(PaletteGeometry, GapsBelongToTheSwatchUpperLeftAndTheMarginPicksNothing)
@@ -34,16 +36,20 @@ TEST(PaletteGeometry, ColourPagePaintsTheColourTableAndTheHoverFrame)
     QImage image(grid.size(), QImage::Format_RGB32);
     grid.render(&image);
     // 18 x 18 swatches at a pitch of 22 with a margin of 6, on grey.
-    EXPECT_EQ(image.pixelColor(5, 5), QColor(200, 200, 200));
-    EXPECT_EQ(image.pixelColor(23, 23), QColor(0, 0, 0)) << "colour 0";
-    EXPECT_EQ(image.pixelColor(24, 23), QColor(200, 200, 200)) << "gap";
-    EXPECT_EQ(image.pixelColor(89, 89), QColor(128, 0, 128)) << "colour 15 ends at 90";
-    EXPECT_EQ(image.pixelColor(90, 89), QColor(200, 200, 200));
-    EXPECT_EQ(image.pixelColor(37, 37), QColor(0, 128, 0)) << "colour 5 in swatch 5";
+    const std::tuple<int, int, QColor, const char*> pixels[]
+        = { { 5, 5, QColor(200, 200, 200), "ground" }, { 23, 23, QColor(0, 0, 0), "colour 0" },
+              { 24, 23, QColor(200, 200, 200), "gap" }, { 89, 89, QColor(128, 0, 128), "colour 15 ends at 90" },
+              { 90, 89, QColor(200, 200, 200), "ground" }, { 37, 37, QColor(0, 128, 0), "colour 5 in swatch 5" },
+              { 28, 6, QColor(255, 255, 200), "hover frame" }, { 37, 15, QColor(245, 0, 0), "inside of swatch 1" } };
+    for (const auto& [x, y, colour, what] : pixels)
+        EXPECT_EQ(image.pixelColor(x, y), colour) << what;
     EXPECT_EQ(grid.HoverIndex(), 1);
     EXPECT_EQ(grid.toolTip(), "red") << "the name a copied sample's look is given in";
-    EXPECT_EQ(image.pixelColor(28, 6), QColor(255, 255, 200)) << "frame of the hovered swatch";
-    EXPECT_EQ(image.pixelColor(37, 15), QColor(245, 0, 0)) << "inside of swatch 1";
+    CSymbolGrid symbols;
+    symbols.resize(100, 100);
+    QMouseEvent move(QEvent::MouseMove, QPointF(30, 10), QPointF(30, 10), Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(&symbols, &move);
+    EXPECT_EQ(symbols.toolTip(), "filled circle");
 }
 
 class PaletteTest : public TernaryTableTest {
@@ -63,32 +69,31 @@ protected:
         const CRect r = table.GetCellRect(row, col);
         return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
-    CColorSymbolPalette* palette() { return m_palette; }
     CColorSymbolPalette* m_palette = nullptr;
 };
 
 TEST_F(PaletteTest, APickColoursEverySelectedRow)
 {
     Select(3, 1, 5, 3);
-    palette()->Show(CColorSymbolPalette::ColorPage);
-    ASSERT_TRUE(palette()->IsShown());
-    EXPECT_EQ(palette()->Window()->windowTitle(), "Color & Symbol");
-    QFont bold = palette()->Window()->font();
+    m_palette->Show(CColorSymbolPalette::ColorPage);
+    ASSERT_TRUE(m_palette->IsShown());
+    EXPECT_EQ(m_palette->Window()->windowTitle(), "Color & Symbol");
+    QFont bold = m_palette->Window()->font();
     bold.setBold(true);
-    EXPECT_GT(palette()->Window()->width(), QFontMetrics(bold).horizontalAdvance("Color & Symbol") + 40)
+    EXPECT_GT(m_palette->Window()->width(), QFontMetrics(bold).horizontalAdvance("Color & Symbol") + 40)
         << "room for the whole caption";
-    QTest::mouseClick(palette()->ColorGrid(), Qt::LeftButton, {}, QPoint(50, 30)); // swatch 6
+    QTest::mouseClick(m_palette->ColorGrid(), Qt::LeftButton, {}, QPoint(50, 30)); // swatch 6
     Settle();
     for (int row = 3; row <= 5; ++row)
         EXPECT_EQ(Rec(row).colorId, 6) << row;
-    EXPECT_TRUE(palette()->IsShown()) << "the palette stays open";
+    EXPECT_TRUE(m_palette->IsShown()) << "the palette stays open";
 
-    palette()->Show(CColorSymbolPalette::SymbolPage);
-    QTest::mouseClick(palette()->SymbolGrid(), Qt::LeftButton, {}, QPoint(8, 30)); // swatch 4
+    m_palette->Show(CColorSymbolPalette::SymbolPage);
+    QTest::mouseClick(m_palette->SymbolGrid(), Qt::LeftButton, {}, QPoint(8, 30)); // swatch 4
     Settle();
     EXPECT_EQ(table.GetRowSymbol(4), 4);
     EXPECT_EQ(table.GetRowColor(4), 6);
-    QTest::mouseClick(palette()->SymbolGrid(), Qt::LeftButton, {}, QPoint(3, 30)); // margin
+    QTest::mouseClick(m_palette->SymbolGrid(), Qt::LeftButton, {}, QPoint(3, 30)); // margin
     Settle();
     EXPECT_EQ(table.GetRowSymbol(4), 4);
 }
@@ -96,17 +101,17 @@ TEST_F(PaletteTest, APickColoursEverySelectedRow)
 TEST_F(PaletteTest, RightClickAndDoubleClickInTheSymbolColumnOpenTheirPages)
 {
     QTest::mouseClick(table.viewport(), Qt::RightButton, {}, CellCentre(3, 2));
-    EXPECT_FALSE(palette()->IsShown()) << "other columns do nothing";
+    EXPECT_FALSE(m_palette->IsShown()) << "other columns do nothing";
     QTest::mouseClick(table.viewport(), Qt::RightButton, {}, CellCentre(3, 5));
-    ASSERT_TRUE(palette()->IsShown());
+    ASSERT_TRUE(m_palette->IsShown());
     EXPECT_EQ(table.GetSelection(), CellRange(3, 1, 3, 5)) << "the row clicked is the one the pick goes to";
-    EXPECT_EQ(palette()->Tabs()->currentIndex(), CColorSymbolPalette::SymbolPage);
-    QWidget* window = palette()->Window();
+    EXPECT_EQ(m_palette->Tabs()->currentIndex(), CColorSymbolPalette::SymbolPage);
+    QWidget* window = m_palette->Window();
     const QPoint where = window->pos();
     QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, CellCentre(4, 5));
-    EXPECT_EQ(palette()->Window(), window) << "an open palette only switches its page";
+    EXPECT_EQ(m_palette->Window(), window) << "an open palette only switches its page";
     EXPECT_EQ(window->pos(), where);
-    EXPECT_EQ(palette()->Tabs()->currentIndex(), CColorSymbolPalette::ColorPage);
+    EXPECT_EQ(m_palette->Tabs()->currentIndex(), CColorSymbolPalette::ColorPage);
 }
 
 TEST_F(PaletteTest, TheToggleCommandShowsTheSymbolPageAndDestroysTheWindow)
@@ -115,15 +120,15 @@ TEST_F(PaletteTest, TheToggleCommandShowsTheSymbolPageAndDestroysTheWindow)
     ASSERT_TRUE(table.OnUpdateCmdUI(ui));
     EXPECT_FALSE(ui.m_checked);
     table.OnCmdMsg(ID_TOGGLE_PALETTE);
-    ASSERT_TRUE(palette()->IsShown());
-    EXPECT_EQ(palette()->CurrentPage(), CColorSymbolPalette::SymbolPage);
+    ASSERT_TRUE(m_palette->IsShown());
+    EXPECT_EQ(m_palette->CurrentPage(), CColorSymbolPalette::SymbolPage);
     table.OnUpdateCmdUI(ui);
     EXPECT_TRUE(ui.m_checked);
     table.OnCmdMsg(ID_TOGGLE_PALETTE);
-    EXPECT_FALSE(palette()->IsShown());
+    EXPECT_FALSE(m_palette->IsShown());
     table.OnCmdMsg(ID_SHOW_COLOR_PALETTE);
-    EXPECT_EQ(palette()->Tabs()->currentIndex(), CColorSymbolPalette::ColorPage);
-    palette()->Window()->close();
+    EXPECT_EQ(m_palette->Tabs()->currentIndex(), CColorSymbolPalette::ColorPage);
+    m_palette->Window()->close();
     Settle();
-    EXPECT_FALSE(palette()->IsShown()) << "closing the window destroys it";
+    EXPECT_FALSE(m_palette->IsShown()) << "closing the window destroys it";
 }
