@@ -56,6 +56,10 @@ TEST(DensityDrawingTest, BinsFillUnderTheGridAndTheSamplesAndStayInsideTheCutPlo
     EXPECT_EQ(first.plotX, NOT_PLOTTED) << "and not to be pointed at";
     EXPECT_EQ(plot.At(image, 15, 57), full);
     EXPECT_EQ(plot.At(image, 3, 75), white) << "past the right axis's maximum";
+    // A kernel density is smooth: where its kernels end it takes the lowest colour, leaving no hole.
+    plot.doc.m_density.mode = DensitySettings::Kernel;
+    plot.doc.m_density.bandwidth = 2;
+    EXPECT_EQ(plot.At(plot.Paint(), 75, 13), Rgb(DensityColour(DensitySettings::Viridis, 0)));
 }
 
 TEST(DensityDrawingTest, TheColourBarRunsFromLowToHighWithTitleAndTicks)

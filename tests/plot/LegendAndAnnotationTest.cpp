@@ -1,4 +1,4 @@
-// The legend box and the annotations on a real plot view: layout numbers,
+// The legend box and the annotations on a real plot view: rows and columns,
 // the empty legend, the shadow, dragging, and both in-place editors driven
 // by mouse and key events.
 #include "document/CTernaryDoc.h"
@@ -7,7 +7,9 @@
 #include "plot/CAnnotationEdit.h"
 #include "plot/CLegendEdit.h"
 #include "plot/CTernaryView.h"
+#include "plot/CanvasBounds.h"
 #include "plot/LegendBox.h"
+#include "plot/PlotRenderer.h"
 #include "plot/PlotViewFixture.h"
 
 #include <QImage>
@@ -49,44 +51,35 @@ struct ViewFixture : PlotViewFixture {
 
 } // namespace
 
-TEST_F(ViewFixture, LegendLayoutNumbers)
+TEST_F(ViewFixture, LegendEntriesStackInRowsAndWrapIntoColumnsWhenTallerThanTheRoomBelowTheTop)
 {
     CDC dc;
-    dc.SelectFont({ doc.m_legendFont.height, 400, false, false, false, doc.m_legendFont.faceName });
+    dc.SelectFont(ToLogicalFont(doc.m_legendFont));
     const int h = dc.GetTextExtent(QStringLiteral("Blank")).cy;
-    const int width
-        = std::max(dc.GetTextExtent(QStringLiteral("sample #1")).cx, dc.GetTextExtent(QStringLiteral("sample #2")).cx)
-        + 6;
-    const LegendItem& first = doc.m_legend.Item(0);
-    const LegendItem& second = doc.m_legend.Item(1);
-    EXPECT_EQ(first.rect, (CRect { 380, 70, 380 + width, 70 + h + 4 }));
-    EXPECT_EQ(second.rect.top, 70 + h + 4);
-    EXPECT_EQ(doc.m_legend.m_position, (CRect { 350, 60, 350 + 44 + width, 60 + 20 + 2 * (h + 4) }));
-}
-
-TEST_F(ViewFixture, ALegendTallerThanTheRoomBelowItsTopWrapsIntoColumns)
-{
-    const int step = doc.m_legend.Item(1).rect.top - doc.m_legend.Item(0).rect.top;
+    const int step = h + LegendBox::kLineGap;
     const CRect start = doc.m_legend.m_position;
     const int canvasBottom = view.Geometry().m_canvasSize.cy;
     const int rows = (canvasBottom - start.top - 2 * LegendBox::kMargin - 2) / step;
-    for (int count : { rows, rows + 1, 2 * rows + 1 }) {
+    for (int count : { 2, rows, rows + 1, 2 * rows + 1 }) {
         doc.m_legend.Clear();
         for (int i = 0; i < count; ++i)
-            doc.m_legend.AddItem(i % 16, i / 16, "entry");
+            doc.m_legend.AddItem(i % 16, i / 16, i % 2 ? "entry" : "entry, longer");
         Paint();
         const int columns = (count + rows - 1) / rows;
         const CRect& box = doc.m_legend.m_position;
         EXPECT_EQ(box.bottom, start.top + 2 * LegendBox::kMargin + std::min(count, rows) * step) << count;
         EXPECT_LE(box.bottom + 2, canvasBottom) << count;
-        const CRect& first = doc.m_legend.Item(0).rect;
-        const int columnWidth = first.Width() + LegendBox::kSymbolColumn + 4 + LegendBox::kMargin;
+        // As wide as the longest text and a little more, past the margin and the symbol column.
+        const int width = dc.GetTextExtent(QStringLiteral("entry, longer")).cx + 6;
+        const int left = start.left + LegendBox::kMargin + LegendBox::kSymbolColumn;
+        EXPECT_EQ(doc.m_legend.Item(0).rect, (CRect { left, start.top + 10, left + width, start.top + 10 + h + 4 }));
+        const int columnWidth = width + LegendBox::kSymbolColumn + 4 + LegendBox::kMargin;
         for (int i = 0; i < count; ++i) {
             const CRect& r = doc.m_legend.Item(i).rect;
-            EXPECT_EQ(r.left, first.left + i / rows * columnWidth) << count << " entry " << i;
-            EXPECT_EQ(r.top, first.top + i % rows * step) << count << " entry " << i;
+            EXPECT_EQ(r.left, left + i / rows * columnWidth) << count << " entry " << i;
+            EXPECT_EQ(r.top, start.top + LegendBox::kMargin + i % rows * step) << count << " entry " << i;
         }
-        EXPECT_EQ(box.right, first.right + (columns - 1) * columnWidth + LegendBox::kMargin + 4) << count;
+        EXPECT_EQ(box.right, left + width + (columns - 1) * columnWidth + LegendBox::kMargin + 4) << count;
     }
 }
 
@@ -133,6 +126,13 @@ TEST_F(ViewFixture, LegendClickSelectsAndDragsThenEditsASelectedEntry)
     QTest::keyClick(editor, Qt::Key_Escape); // Esc keeps the text too
     EXPECT_EQ(first.text, "sample #1ab long text that widens the editor");
     EXPECT_FALSE(view.Legend()->IsEditing());
+
+    // Dragged far up and left, the box stops where a part of it stays on the canvas.
+    QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(370, 70));
+    QTest::mouseMove(Viewport(), QPoint(-3000, -3000));
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(-3000, -3000));
+    EXPECT_EQ((std::pair { doc.m_legend.m_position.right, doc.m_legend.m_position.bottom }),
+        (std::pair { kKeepOnCanvas, kKeepOnCanvas }));
 }
 
 TEST_F(ViewFixture, LegendUpdateForSampleEndsARunningEdit)
@@ -204,6 +204,7 @@ TEST_F(ViewFixture, DraggedAnnotationMovesAndIsSelectedThenDeleted)
     const Annotation& moved = doc.m_annotations.Item(0);
     EXPECT_EQ(moved.rect, (CRect { 120, 390, 200, 410 }));
     EXPECT_EQ(moved.selected, 1);
+    EXPECT_EQ(Viewport()->grab().toImage().pixelColor(120, 390), QColor(255, 200, 200)) << "framed when selected";
     QTest::keyClick(&view, Qt::Key_Delete);
     EXPECT_EQ(doc.m_annotations.Count(), 0);
 }
@@ -222,6 +223,16 @@ TEST_F(ViewFixture, ScrollingKeepsCanvasPositionsAndChangesOnlyTheView)
     view.Scroll(Qt::Vertical, PlotGeometry::Bottom);
     EXPECT_EQ(view.ScrollPos().y, 960);
     EXPECT_FALSE(doc.IsModified());
+
+    // An annotation typed into the scrolled view lands where it was typed on the canvas.
+    view.Scroll(Qt::Vertical, PlotGeometry::ThumbPosition, 48);
+    CAnnotationEdit* editor = TextToolClick({ 100, 420 - 48 });
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("Scrolled"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_EQ(doc.m_annotations.Count(), 1);
+    EXPECT_EQ((std::pair { doc.m_annotations.Item(0).rect.left, doc.m_annotations.Item(0).rect.bottom }),
+        (std::pair { 100, 428 }));
 }
 
 TEST_F(ViewFixture, AnnotationLayoutFitsRectanglesToTheirTexts)

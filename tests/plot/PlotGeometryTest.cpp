@@ -36,23 +36,33 @@ CPoint At(const PlotCorner& c) { return { c.x, c.y }; }
 TEST(PlotGeometryTest, FullRangesGiveTheTriangleAndCutRangesSixCorners)
 {
     EXPECT_EQ(Layout().m_canvasSize, (CSize { 768, 960 }));
-    EXPECT_EQ(Layout().m_plotRect, (CRect { 50, 50, 410, 349 }));
     const struct {
+        bool equilateral;
         float min, max;
+        CRect plot;
         CPoint corners[6];
-        float share; // left at corner 0, right at 1, top at 3: the maxima
     } cases[] = {
         // Top 100 at the apex, left of centre; the cut corners fall together in pairs.
-        { 0, 100, { { 50, 349 }, { 410, 349 }, { 410, 349 }, { 222, 50 }, { 222, 50 }, { 50, 349 } }, 100 },
-        { 10, 60, { { 175, 320 }, { 283, 320 }, { 317, 260 }, { 261, 170 }, { 189, 170 }, { 137, 260 } }, 60 },
+        { false, 0, 100, { 50, 50, 410, 349 },
+            { { 50, 349 }, { 410, 349 }, { 410, 349 }, { 222, 50 }, { 222, 50 }, { 50, 349 } } },
+        { false, 10, 60, { 50, 50, 410, 349 },
+            { { 175, 320 }, { 283, 320 }, { 317, 260 }, { 261, 170 }, { 189, 170 }, { 137, 260 } } },
+        // The same base, 312 = 360 x sqrt(3) / 2 high, the apex over its middle.
+        { true, 0, 100, { 50, 50, 410, 362 },
+            { { 50, 362 }, { 410, 362 }, { 410, 362 }, { 230, 50 }, { 230, 50 }, { 50, 362 } } },
     };
     for (const auto& c : cases) {
-        const PlotGeometry g = Layout(c.min, c.max, c.min, c.max, c.min, c.max);
+        PlotGeometry g;
+        g.SetCanvasFromDpi(96);
+        g.m_equilateral = c.equilateral;
+        g.LayoutPlot();
+        g.ComputeCorners(Range(c.min, c.max), Range(c.min, c.max), Range(c.min, c.max));
+        EXPECT_EQ(g.m_plotRect, c.plot);
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(At(g.m_corners[i]), c.corners[i]) << c.max << ", corner " << i;
-        EXPECT_FLOAT_EQ(g.m_corners[0].left, c.share);
-        EXPECT_FLOAT_EQ(g.m_corners[1].right, c.share);
-        EXPECT_FLOAT_EQ(g.m_corners[3].top, c.share);
+        // Left at corner 0, right at 1, top at 3: the maxima.
+        EXPECT_EQ((std::array { g.m_corners[0].left, g.m_corners[1].right, g.m_corners[3].top }),
+            (std::array { c.max, c.max, c.max }));
     }
 }
 
@@ -76,25 +86,6 @@ TEST(PlotGeometryTest, MappingFollowedByItsInverseGivesTheSharesBackOnEitherTria
             }
         }
     }
-}
-
-TEST(PlotGeometryTest, AnEquilateralTriangleStandsOnTheSameBaseWithItsApexOverTheMiddle)
-{
-    PlotGeometry g;
-    g.SetCanvasFromDpi(96);
-    g.m_equilateral = true;
-    g.LayoutPlot();
-    g.ComputeCorners(Range(0, 100), Range(0, 100), Range(0, 100));
-    EXPECT_EQ(g.m_plotRect, (CRect { 50, 50, 410, 362 })); // 312 = 360 x sqrt(3) / 2
-    EXPECT_EQ(At(g.m_corners[3]), (CPoint { 230, 50 }));
-    EXPECT_EQ(At(g.m_corners[0]), (CPoint { 50, 362 }));
-    EXPECT_EQ(At(g.m_corners[1]), (CPoint { 410, 362 }));
-    // Every side as long as the base, zoomed or not.
-    g.m_scale = 2.0f;
-    g.LayoutPlot();
-    g.ComputeCorners(Range(0, 100), Range(0, 100), Range(0, 100));
-    const double side = std::hypot(g.m_corners[3].x - g.m_corners[0].x, g.m_corners[3].y - g.m_corners[0].y);
-    EXPECT_NEAR(side, g.m_plotRect.Width(), 2);
 }
 
 TEST(PlotGeometryTest, FramingCentresTheCutPolygonAndFillsTheBase)

@@ -10,6 +10,7 @@
 #include "plot/CAnnotationEdit.h"
 #include "plot/CTernaryView.h"
 #include "plot/EdgeDrag.h"
+#include "plot/IOptionsSheet.h"
 #include "plot/PlotContextMenu.h"
 #include "plot/PlotPicture.h"
 
@@ -103,6 +104,10 @@ TEST(EdgeDrag, EachEdgeMovesItsNeighboursAndSnapsToTheSmallestIncrement)
         { "left max in", HitLeftMax, { 0, 50, 0, 100, 0, 50 }, 10, 33.3, { 10, 50, 0, 40, 10, 50 } },
         { "bottom edge below where the maxima meet: both grow", HitTopMin, { 0, 100, 0, 40, 0, 40 }, 10, 10,
             { 10, 100, 0, 50, 0, 50 } },
+        { "right min below where top and left maxima meet: both grow", HitRightMin, { 0, 40, 0, 40, 0, 100 }, 10,
+            10, { 0, 50, 0, 50, 10, 100 } },
+        { "left min below where top and right maxima meet: both grow", HitLeftMin, { 0, 40, 0, 100, 0, 40 }, 10, 10,
+            { 0, 50, 10, 100, 0, 50 } },
         { "a top increment of 5 is the step", HitTopMin, { 0, 100, 0, 100, 0, 100 }, 5, 27.4,
             { 25, 100, 0, 75, 0, 75 } },
     };
@@ -116,27 +121,49 @@ TEST(EdgeDrag, EachEdgeMovesItsNeighboursAndSnapsToTheSmallestIncrement)
     }
 }
 
-TEST(EdgeDrag, OutsideTheWindowNothingChangesAndAZeroIncrementLeavesLimitsUnsnapped)
+TEST(EdgeDrag, AnEdgeGoesUpToOneIncrementFromItsOppositeLimitAndAZeroIncrementLeavesLimitsUnsnapped)
 {
-    AxisSettings t { "", 0, 60, 10 }, l { "", 0, 100, 10 }, r { "", 0, 100, 10 };
-    const AxisTriple axes { t, l, r };
-    EXPECT_FALSE(ApplyEdgeDrag(HitTopMin, 50.5, EdgeDragStart(HitTopMin, axes), axes)) << "above top max - increment";
-    EXPECT_FALSE(ApplyEdgeDrag(HitTopMax, 10, EdgeDragStart(HitTopMax, axes), axes)) << "top max window is open";
-    EXPECT_FALSE(ApplyEdgeDrag(HitRightMax, 5, EdgeDragStart(HitRightMax, axes), axes));
-    ExpectLimits(t, l, r, { 0, 60, 0, 100, 0, 100 }, "unchanged");
+    // Top 0 to 60 and right 0 to 100, increments 10: both sides of each window's end.
+    const struct {
+        int hit;
+        double v;
+        bool taken;
+    } cases[] = { { HitTopMin, 50, true }, { HitTopMin, 50.5, false }, { HitTopMax, 10.5, true },
+        { HitTopMax, 10, false }, { HitRightMax, 10, true }, { HitRightMax, 9.5, false } };
+    for (const auto& c : cases) {
+        AxisSettings t { "", 0, 60, 10 }, l { "", 0, 100, 10 }, r { "", 0, 100, 10 };
+        const AxisTriple axes { t, l, r };
+        EXPECT_EQ(ApplyEdgeDrag(c.hit, c.v, EdgeDragStart(c.hit, axes), axes), c.taken) << c.hit << " to " << c.v;
+        if (!c.taken)
+            ExpectLimits(t, l, r, { 0, 60, 0, 100, 0, 100 }, "unchanged");
+    }
 
-    t.increment = 0;
+    AxisSettings t { "", 0, 60, 0 }, l { "", 0, 100, 10 }, r { "", 0, 100, 10 };
+    const AxisTriple axes { t, l, r };
     ASSERT_TRUE(ApplyEdgeDrag(HitTopMin, 23.4, EdgeDragStart(HitTopMin, axes), axes));
     SnapEdgeDrag(HitTopMin, axes);
     ExpectLimits(t, l, r, { 23.4f, 60, 0, 76.6f, 0, 76.6f }, "unsnapped");
 }
 
+TEST_F(PlotInteraction, EachEdgeOfACutPlotShowsTheCursorOfItsDirection)
+{
+    for (AxisSettings* a : { &doc.m_topAxis, &doc.m_leftAxis, &doc.m_rightAxis })
+        *a = { "", 10, 60, 10 };
+    view->ComputeCorners();
+    const auto& c = view->Geometry().m_corners;
+    // Edge n runs from corner n - 1 to corner n mod 6; n mod 3 names its axis: left, top, right.
+    const Qt::CursorShape shapes[] = { Qt::SizeBDiagCursor, Qt::SizeVerCursor, Qt::SizeFDiagCursor };
+    for (int hit = HitTopMin; hit <= HitLeftMax; ++hit) {
+        QTest::mouseMove(Port(), QPoint((c[hit - 1].x + c[hit % 6].x) / 2, (c[hit - 1].y + c[hit % 6].y) / 2));
+        EXPECT_EQ(view->HitState(), hit);
+        EXPECT_EQ(Port()->cursor().shape(), shapes[hit % 3]) << "edge " << hit;
+    }
+    QTest::mouseMove(Port(), QPoint(230, 250));
+    EXPECT_EQ(Port()->cursor().shape(), Qt::ArrowCursor);
+}
+
 TEST_F(PlotInteraction, DraggingTheBottomEdgeCutsSnapsAndMarksTheDocument)
 {
-    QTest::mouseMove(Port(), QPoint(200, 348));
-    EXPECT_EQ(view->HitState(), HitTopMin);
-    EXPECT_EQ(Port()->cursor().shape(), Qt::SizeVerCursor);
-
     Drag({ 200, 348 }, { 200, 65 }); // top 95: above top max less one increment
     ExpectDocLimits({ 0, 100, 0, 100, 0, 100 }, "refused");
     EXPECT_FALSE(doc.IsModified());
@@ -168,8 +195,14 @@ TEST_F(PlotInteraction, ReadOutAndTheSampleUnderThePointer)
     EXPECT_EQ(bar->MessageText().toStdString(), "Top =  11 Left =  68 Right =  21");
     EXPECT_EQ(view->SampleTipText().toStdString(), "Spl#2 {10.0, 70.0, 20.0}");
     EXPECT_EQ(table.rows, std::vector<int>({ 2 }));
-    QTest::mouseMove(Port(), QPoint(s.plotX + 5, s.plotY)); // five units off: no sample
-    EXPECT_EQ(table.rows.size(), 1u);
+    // Less than five units off both ways, on either side.
+    const std::pair<QPoint, bool> offsets[] = { { { -4, 4 }, true }, { { 5, 0 }, false }, { { -5, 0 }, false },
+        { { 0, 5 }, false }, { { 0, -5 }, false } };
+    for (auto [offset, found] : offsets) {
+        table.rows.clear();
+        QTest::mouseMove(Port(), QPoint(s.plotX, s.plotY) + offset);
+        EXPECT_EQ(table.rows, found ? std::vector<int> { 2 } : std::vector<int> {}) << offset.x() << "," << offset.y();
+    }
     QTest::mouseMove(Port(), QPoint(5, 5)); // outside the triangle too
     EXPECT_EQ(bar->MessageText().toStdString(), "Top = 115 Left =  53 Right = -68");
 
@@ -314,6 +347,21 @@ TEST_F(PlotInteraction, ContextMenuTextsFollowTheStateAndItsCommandsWork)
     ExpectDocLimits({ 0, 100, 0, 100, 0, 100 }, "reset");
     EXPECT_EQ(doc.m_topAxis.increment, 10.0f);
     EXPECT_EQ(view->Geometry().m_plotRect, (CRect { 50, 50, 410, 349 }));
+
+    // The items that open the options sheet, then double clicks near each
+    // corner and in the legend box, each on its own page.
+    struct PageRecorder : IOptionsSheet {
+        std::vector<int> pages;
+        bool Run(FormatOptions&, int page, QWidget*) override { return pages.push_back(page), false; }
+    } sheet;
+    view->SetOptionsSheet(&sheet);
+    view->OnContextCommand(ID_PLOT_TOGGLE_LEGEND);
+    for (int id : { ID_PLOT_AXIS, ID_PLOT_GRIDS, ID_PLOT_FONTS, ID_PLOT_LEGEND })
+        view->OnContextCommand(id);
+    const CRect box = doc.m_legend.m_position;
+    for (QPoint p : { QPoint(222, 20), QPoint(20, 360), QPoint(450, 360), QPoint(box.left + 2, box.top + 2) })
+        QTest::mouseDClick(Port(), Qt::LeftButton, Qt::NoModifier, p);
+    EXPECT_EQ(sheet.pages, (std::vector<int> { 0, 3, 4, 5, 0, 1, 2, 5 }));
 }
 
 TEST_F(PlotInteraction, DocumentTogglesSizesAndToolsWithTheirStates)

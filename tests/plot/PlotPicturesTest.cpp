@@ -1,5 +1,5 @@
 // The plot leaving the program: the clipboard's formats after Copy picture,
-// Copy window as bitmap and Copy Figure, and printing a scrolled view to a PDF file.
+// Copy window as bitmap and Copy Figure, and printing and previewing a scrolled view.
 #include "document/CTernaryDoc.h"
 #include "framework/core/CommandIds.h"
 #include "framework/gui/PrintDialogs.h"
@@ -77,7 +77,7 @@ TEST_F(PicturesFixture, CopyFigurePutsTheExportedPictureInItsFrame)
     EXPECT_TRUE(data->data(QStringLiteral("application/pdf")).startsWith("%PDF-"));
 }
 
-TEST_F(PicturesFixture, PrintingAScrolledViewPrintsTheUnscrolledPlotAndKeepsTheScroll)
+TEST_F(PicturesFixture, PrintAndPreviewOfAScrolledViewShowTheUnscrolledPlotAndKeepTheScroll)
 {
     view.Scroll(Qt::Vertical, PlotGeometry::PageDown);
     view.Scroll(Qt::Horizontal, PlotGeometry::LineDown);
@@ -86,6 +86,9 @@ TEST_F(PicturesFixture, PrintingAScrolledViewPrintsTheUnscrolledPlotAndKeepsTheS
 
     const QString pdf = dir.filePath(QStringLiteral("plot.pdf"));
     int asked = 0;
+    bool visibleDuringPreview = true;
+    QImage shown(850, 1100, QImage::Format_RGB32);
+    shown.fill(Qt::white);
     PrintDialogHandlers handlers;
     handlers.print = [&](QPrinter& printer, QWidget*) {
         ++asked;
@@ -93,42 +96,31 @@ TEST_F(PicturesFixture, PrintingAScrolledViewPrintsTheUnscrolledPlotAndKeepsTheS
         printer.setOutputFileName(pdf);
         return true;
     };
+    handlers.preview = [&](QPrinter&, QWidget*, const PaintPagesFunction& paint) {
+        visibleDuringPreview = view.isVisible();
+        paint(&shown);
+    };
     const PrintDialogHandlers previous = SetPrintDialogHandlers(handlers);
     EXPECT_TRUE(view.OnCmdMsg(ID_FILE_PRINT));
+    EXPECT_TRUE(view.OnCmdMsg(ID_FILE_PRINT_PREVIEW));
     SetPrintDialogHandlers(previous);
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(ReadFileBytes(pdf).rfind("%PDF-", 0), 0u);
-    EXPECT_EQ(view.ScrollPos().x, scrolled.x);
-    EXPECT_EQ(view.ScrollPos().y, scrolled.y);
+    EXPECT_EQ(view.ScrollPos(), scrolled);
+    EXPECT_FALSE(visibleDuringPreview) << "the window steps aside while the preview shows";
+    EXPECT_TRUE(view.isVisible());
 
     // The page is the one an unscrolled view prints.
     PlotGeometry unscrolled = view.Geometry();
     unscrolled.m_scrollPos = {};
     const QImage page = Page(view.Geometry());
     EXPECT_EQ(page, Page(unscrolled));
+    EXPECT_EQ(shown, page);
     int ink = 0;
     for (int y = 0; y < page.height(); y += 2)
         for (int x = 0; x < page.width(); x += 2)
             ink += page.pixel(x, y) != qRgb(255, 255, 255);
     EXPECT_GT(ink, 1000);
-}
-
-TEST_F(PicturesFixture, PreviewHidesTheWindowWhileItShowsThePage)
-{
-    bool visibleDuringPreview = true;
-    QImage shown(850, 1100, QImage::Format_RGB32);
-    shown.fill(Qt::white);
-    PrintDialogHandlers handlers;
-    handlers.preview = [&](QPrinter&, QWidget*, const PaintPagesFunction& paint) {
-        visibleDuringPreview = view.isVisible();
-        paint(&shown);
-    };
-    const PrintDialogHandlers previous = SetPrintDialogHandlers(handlers);
-    EXPECT_TRUE(view.OnCmdMsg(ID_FILE_PRINT_PREVIEW));
-    SetPrintDialogHandlers(previous);
-    EXPECT_FALSE(visibleDuringPreview);
-    EXPECT_TRUE(view.isVisible());
-    EXPECT_EQ(shown, Page(view.Geometry()));
 }
 
 } // namespace

@@ -101,6 +101,8 @@ TEST(PlotRendererTest, TicksPointOutOrInAndLabelsDrawWithoutGrids)
     // 9 values per axis, two ticks each; no grid lines; the samples draw no lines.
     EXPECT_EQ(Count(log, "LineTo"), 3 * 9 * 2);
     EXPECT_EQ(Count(log, "TextOut"), 3 * 9 + 3); // the labels and the titles
+    // The outline, closed: the last corner joins the first.
+    EXPECT_EQ(Count(log, "Polyline 50,349 410,349 410,349 222,50 222,50 50,349 50,349"), 1);
 }
 
 TEST(PlotRendererTest, TitlesSitAtTheCornersOfTheirComponent)
@@ -132,7 +134,8 @@ TEST(PlotRendererTest, OnlyWholeSamplesArePlottedAndAutoHundredScalesACopy)
     SampleRecord& noSymbol = plot.doc.GetSample(6);
     noSymbol = { "n", 50, 25, 25, 1, -1, 1, 1, 6 };
     plot.doc.m_autoBalance = 0;
-    plot.Record();
+    plot.doc.m_showId = 1;
+    EXPECT_EQ(TextsAt(plot.Record(), "Spl#1"), (std::vector<CPoint> { { 274, 300 } })) << "the name below right";
     EXPECT_EQ(odd.plotX, NOT_PLOTTED);
     EXPECT_EQ(free.plotX, NOT_PLOTTED);
     EXPECT_EQ(partial.plotX, 123); // untouched
