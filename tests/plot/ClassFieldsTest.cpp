@@ -58,24 +58,7 @@ TEST(ClassFields, ClockwiseLabelsSitOnTheOtherEdgesAndTitlesBesideThem)
     EXPECT_EQ(TextsAt(plot.Record(), "10").at(0), (CPoint { end.x, end.y - 5 }));
 }
 
-TEST(ClassFields, DottedGridAndFieldLinesStayDottedInAVectorPicture)
-{
-    // A dotted grid gives two dashed styles (the lines, and the outline of the
-    // background under them), dotted field lines one.
-    for (int grid : { 0, 1 }) {
-        for (int fields : { 0, 1 }) {
-            NoLegendPlot plot;
-            plot.doc.m_diagram.kind = DiagramKind::Qap;
-            plot.doc.m_lineStyle = grid;
-            plot.doc.m_diagram.lineStyle = fields;
-            QByteArray svg;
-            ASSERT_TRUE(EncodePlotPicture(plot.doc, PictureType::Svg, 1, &svg));
-            EXPECT_EQ(svg.count("stroke-dasharray"), 2 * grid + fields) << grid << " " << fields;
-        }
-    }
-}
-
-TEST(ClassFields, DrawnBetweenGridAndSamplesCutToThePlotAndLabelledInside)
+TEST(ClassFields, DrawnBetweenGridAndSamplesCutToThePlotLabelledInsideAndDottedInAVectorPicture)
 {
     NoLegendPlot plot;
     plot.doc.m_diagram.kind = DiagramKind::Qap;
@@ -107,4 +90,17 @@ TEST(ClassFields, DrawnBetweenGridAndSamplesCutToThePlotAndLabelledInside)
     log = plot.Record();
     EXPECT_EQ(TextsAt(log, "3b").size(), 1u);
     EXPECT_TRUE(TextsAt(log, "3b Monzogranite").empty());
+
+    // A dotted grid gives two dashed styles (the lines, and the outline of the
+    // background under them), dotted field lines one.
+    for (int styles = 0; styles < 4; ++styles) {
+        const int grid = styles & 1, fields = styles >> 1;
+        NoLegendPlot plot;
+        plot.doc.m_diagram.kind = DiagramKind::Qap;
+        plot.doc.m_lineStyle = grid;
+        plot.doc.m_diagram.lineStyle = fields;
+        QByteArray svg;
+        ASSERT_TRUE(EncodePlotPicture(plot.doc, PictureType::Svg, 1, &svg));
+        EXPECT_EQ(svg.count("stroke-dasharray"), 2 * grid + fields) << grid << " " << fields;
+    }
 }

@@ -51,13 +51,24 @@ struct ViewFixture : PlotViewFixture {
 
 } // namespace
 
-TEST_F(ViewFixture, LegendEntriesStackInRowsAndWrapIntoColumnsWhenTallerThanTheRoomBelowTheTop)
+TEST_F(ViewFixture, LegendEntriesStackInRowsWrapIntoColumnsWhenTallerThanTheRoomAndCastAShadow)
 {
     CDC dc;
     dc.SelectFont(ToLogicalFont(doc.m_legendFont));
     const int h = dc.GetTextExtent(QStringLiteral("Blank")).cy;
     const int step = h + LegendBox::kLineGap;
     const CRect start = doc.m_legend.m_position;
+    // The shadow is two lines right of and below the box (its symbols draw no lines).
+    std::vector<std::string> log;
+    CDC recorded;
+    recorded.SetRecorder(&log);
+    view.Legend()->Draw(recorded);
+    const CRect b = doc.m_legend.m_position;
+    for (const std::string& shadow :
+        { QString::asprintf("LineTo %d %d %d %d", b.right, b.top + 2, b.right, b.bottom).toStdString(),
+            QString::asprintf("LineTo %d %d %d %d", b.right, b.bottom, b.left + 2, b.bottom).toStdString() })
+        EXPECT_NE(std::find(log.begin(), log.end(), shadow), log.end()) << shadow;
+    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](auto& l) { return l.rfind("LineTo", 0) == 0; }), 4);
     const int canvasBottom = view.Geometry().m_canvasSize.cy;
     const int rows = (canvasBottom - start.top - 2 * LegendBox::kMargin - 2) / step;
     for (int count : { 2, rows, rows + 1, 2 * rows + 1 }) {
@@ -81,28 +92,15 @@ TEST_F(ViewFixture, LegendEntriesStackInRowsAndWrapIntoColumnsWhenTallerThanTheR
         }
         EXPECT_EQ(box.right, left + width + (columns - 1) * columnWidth + LegendBox::kMargin + 4) << count;
     }
-}
 
-TEST_F(ViewFixture, EmptyLegendDrawsNothingAndShadowIsTwoLines)
-{
-    std::vector<std::string> log;
-    CDC dc;
-    dc.SetRecorder(&log);
-    view.Legend()->Draw(dc);
-    const CRect b = doc.m_legend.m_position;
-    for (const std::string& shadow :
-        { QString::asprintf("LineTo %d %d %d %d", b.right, b.top + 2, b.right, b.bottom).toStdString(),
-            QString::asprintf("LineTo %d %d %d %d", b.right, b.bottom, b.left + 2, b.bottom).toStdString() })
-        EXPECT_NE(std::find(log.begin(), log.end(), shadow), log.end()) << shadow;
-    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](auto& l) { return l.rfind("LineTo", 0) == 0; }), 4);
-
+    // An empty legend draws nothing.
     doc.m_legend.Clear();
     log.clear();
-    view.Legend()->Draw(dc);
+    view.Legend()->Draw(recorded);
     EXPECT_TRUE(log.empty());
 }
 
-TEST_F(ViewFixture, LegendClickSelectsAndDragsThenEditsASelectedEntry)
+TEST_F(ViewFixture, LegendClickSelectsAndDragsThenEditsAnEntryUntilItsSampleMoves)
 {
     LegendItem& first = doc.m_legend.Item(0);
     const CPoint p = Centre(first.rect);
@@ -127,6 +125,17 @@ TEST_F(ViewFixture, LegendClickSelectsAndDragsThenEditsASelectedEntry)
     EXPECT_EQ(first.text, "sample #1ab long text that widens the editor");
     EXPECT_FALSE(view.Legend()->IsEditing());
 
+    // The sample table moves sample 2 to a new pair while its entry is edited: the edit ends, kept.
+    Paint();
+    const CPoint second = Centre(doc.m_legend.Item(1).rect);
+    QTest::mouseDClick(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(second.x, second.y));
+    ASSERT_NE(view.Legend()->Editor(), nullptr);
+    view.Legend()->Editor()->setText(QStringLiteral("renamed"));
+    doc.m_legend.UpdateForSample(5, 5, 3, 1, "Spl#2");
+    EXPECT_FALSE(view.Legend()->IsEditing());
+    ASSERT_EQ(doc.m_legend.Count(), 2);
+    EXPECT_EQ(doc.m_legend.Item(1).text, "renamed");
+
     // Dragged far up and left, the box stops where a part of it stays on the canvas.
     QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(370, 70));
     QTest::mouseMove(Viewport(), QPoint(-3000, -3000));
@@ -135,22 +144,7 @@ TEST_F(ViewFixture, LegendClickSelectsAndDragsThenEditsASelectedEntry)
         (std::pair { kKeepOnCanvas, kKeepOnCanvas }));
 }
 
-TEST_F(ViewFixture, LegendUpdateForSampleEndsARunningEdit)
-{
-    Paint();
-    const CPoint p = Centre(doc.m_legend.Item(1).rect);
-    QTest::mouseDClick(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(p.x, p.y));
-    CLegendEdit* editor = view.Legend()->Editor();
-    ASSERT_NE(editor, nullptr);
-    editor->setText(QStringLiteral("renamed"));
-    // The sample table moves sample 2 to a new pair while the entry is edited.
-    doc.m_legend.UpdateForSample(5, 5, 3, 1, "Spl#2");
-    EXPECT_FALSE(view.Legend()->IsEditing());
-    ASSERT_EQ(doc.m_legend.Count(), 2);
-    EXPECT_EQ(doc.m_legend.Item(1).text, "renamed");
-}
-
-TEST_F(ViewFixture, NewAnnotationNeedsATextAndKeepsTheClicksLeftAndBottom)
+TEST_F(ViewFixture, NewAnnotationNeedsATextKeepsTheClicksLeftAndBottomAndAnEmptiedOneKeepsItsText)
 {
     CAnnotationEdit* editor = TextToolClick({ 100, 420 });
     ASSERT_NE(editor, nullptr);
@@ -158,41 +152,40 @@ TEST_F(ViewFixture, NewAnnotationNeedsATextAndKeepsTheClicksLeftAndBottom)
     EXPECT_EQ(doc.m_annotations.Count(), 0);
     EXPECT_EQ(view.Annotations()->Editor(), nullptr);
 
-    editor = TextToolClick({ 100, 420 });
-    ASSERT_NE(editor, nullptr);
-    const int width0 = editor->width();
-    const int top0 = editor->y();
-    QTest::keyClicks(editor, QStringLiteral("Basalt; field"));
-    EXPECT_EQ(editor->text(), QStringLiteral("Basalt field")); // ';' refused silently
-    EXPECT_GT(editor->width(), width0); // grows to the right
-    EXPECT_LE(editor->y(), top0); // and upward, never down
-    QTest::keyClick(editor, Qt::Key_Return);
-    ASSERT_EQ(doc.m_annotations.Count(), 1);
-    const Annotation& a = doc.m_annotations.Item(0);
-    EXPECT_EQ(a.text, "Basalt field");
-    EXPECT_EQ(a.rect.left, 100);
-    EXPECT_EQ(a.rect.bottom, 428);
-    EXPECT_EQ(doc.m_textTool, 0);
-}
+    for (int scroll : { 0, 48 }) {
+        view.Scroll(Qt::Vertical, PlotGeometry::ThumbPosition, scroll);
+        editor = TextToolClick({ 100 + 4 * scroll, 420 - scroll });
+        ASSERT_NE(editor, nullptr);
+        const QRect typed = editor->geometry();
+        QTest::keyClicks(editor, QStringLiteral("Basalt; field"));
+        EXPECT_EQ(editor->text(), QStringLiteral("Basalt field")); // ';' refused silently
+        EXPECT_GT(editor->width(), typed.width()); // grows to the right
+        EXPECT_LE(editor->y(), typed.y()); // and upward, never down
+        QTest::keyClick(editor, Qt::Key_Return);
+        const Annotation& a = doc.m_annotations.Item(doc.m_annotations.Count() - 1);
+        EXPECT_EQ((std::tuple { a.text, a.rect.left, a.rect.bottom }), (std::tuple { "Basalt field", 100 + 4 * scroll, 428 }))
+            << "scrolled by " << scroll;
+        EXPECT_EQ(doc.m_textTool, 0);
+    }
 
-TEST_F(ViewFixture, EmptiedAnnotationKeepsItsOldTextAndEditorIsLimited)
-{
-    AddAnnotation("old", { 100, 400, 160, 420 });
-    CAnnotationEdit* editor = TextToolClick({ 110, 410 });
+    // An annotation emptied keeps its old text; the editor takes a limited text.
+    view.Scroll(Qt::Vertical, PlotGeometry::ThumbPosition, 0);
+    AddAnnotation("old", { 450, 300, 510, 320 });
+    editor = TextToolClick({ 460, 310 });
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->text(), QStringLiteral("old"));
     editor->clear();
     QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_EQ(doc.m_annotations.Item(0).text, "old");
+    EXPECT_EQ(doc.m_annotations.Item(2).text, "old");
 
-    editor = TextToolClick({ 110, 410 });
+    editor = TextToolClick({ 460, 310 });
     ASSERT_NE(editor, nullptr);
     editor->clear();
     QTest::keyClicks(editor, QString(300, QLatin1Char('x')));
     EXPECT_EQ(editor->text().size(), CAnnotationEdit::kMaxLength);
 }
 
-TEST_F(ViewFixture, DraggedAnnotationMovesAndIsSelectedThenDeleted)
+TEST_F(ViewFixture, DraggedAnnotationMovesAndIsSelectedThenDeletedAndRectanglesFitTheirTexts)
 {
     AddAnnotation("move me", { 100, 400, 180, 420 });
     QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(110, 410));
@@ -207,6 +200,17 @@ TEST_F(ViewFixture, DraggedAnnotationMovesAndIsSelectedThenDeleted)
     EXPECT_EQ(Viewport()->grab().toImage().pixelColor(120, 390), QColor(255, 200, 200)) << "framed when selected";
     QTest::keyClick(&view, Qt::Key_Delete);
     EXPECT_EQ(doc.m_annotations.Count(), 0);
+
+    // The layout fits the rectangles to their texts.
+    AddAnnotation("abc", { 100, 400, 110, 420 });
+    AddAnnotation("", { 100, 400, 110, 420 });
+    doc.m_annotFont.height = 20;
+    view.RebuildFonts();
+    CDC dc;
+    dc.SelectFont({ 20, 400, false, false, false, doc.m_annotFont.faceName });
+    const CSize extent = dc.GetTextExtent(QStringLiteral("abcWW"));
+    EXPECT_EQ(doc.m_annotations.Item(0).rect, (CRect { 100, 420 - extent.cy - 4, 100 + extent.cx + 4, 420 }));
+    EXPECT_EQ(doc.m_annotations.Item(1).rect, (CRect { 100, 400, 110, 420 }));
 }
 
 TEST_F(ViewFixture, ScrollingKeepsCanvasPositionsAndChangesOnlyTheView)
@@ -223,29 +227,6 @@ TEST_F(ViewFixture, ScrollingKeepsCanvasPositionsAndChangesOnlyTheView)
     view.Scroll(Qt::Vertical, PlotGeometry::Bottom);
     EXPECT_EQ(view.ScrollPos().y, 960);
     EXPECT_FALSE(doc.IsModified());
-
-    // An annotation typed into the scrolled view lands where it was typed on the canvas.
-    view.Scroll(Qt::Vertical, PlotGeometry::ThumbPosition, 48);
-    CAnnotationEdit* editor = TextToolClick({ 100, 420 - 48 });
-    ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, QStringLiteral("Scrolled"));
-    QTest::keyClick(editor, Qt::Key_Return);
-    ASSERT_EQ(doc.m_annotations.Count(), 1);
-    EXPECT_EQ((std::pair { doc.m_annotations.Item(0).rect.left, doc.m_annotations.Item(0).rect.bottom }),
-        (std::pair { 100, 428 }));
-}
-
-TEST_F(ViewFixture, AnnotationLayoutFitsRectanglesToTheirTexts)
-{
-    AddAnnotation("abc", { 100, 400, 110, 420 });
-    AddAnnotation("", { 100, 400, 110, 420 });
-    doc.m_annotFont.height = 20;
-    view.RebuildFonts();
-    CDC dc;
-    dc.SelectFont({ 20, 400, false, false, false, doc.m_annotFont.faceName });
-    const CSize extent = dc.GetTextExtent(QStringLiteral("abcWW"));
-    EXPECT_EQ(doc.m_annotations.Item(0).rect, (CRect { 100, 420 - extent.cy - 4, 100 + extent.cx + 4, 420 }));
-    EXPECT_EQ(doc.m_annotations.Item(1).rect, (CRect { 100, 400, 110, 420 }));
 }
 
 TEST(CTernaryViewLifetime, EitherTheViewOrTheDocumentMayGoFirst)

@@ -1,6 +1,6 @@
 // The plot's coordinate system at the canvas of a 96 dpi screen: base
 // rectangle, corners of full and cut ranges, the mapping and its inverse,
-// zoom, hit tests and scroll steps.
+// framing, hit tests and scroll steps.
 #include "plot/PlotGeometry.h"
 
 #include <gtest/gtest.h>
@@ -123,44 +123,11 @@ TEST(PlotGeometryTest, FramingCentresTheCutPolygonAndFillsTheBase)
     }
 }
 
-TEST(PlotGeometryTest, ZoomPanAndScrollMoveTheRectangle)
-{
-    PlotGeometry g;
-    g.SetCanvasFromDpi(96);
-    g.m_scale = 0.4f;
-    g.LayoutPlot();
-    // 360 x 299 shrinks by trunc(360 * -0.6 * 0.5) = -108 and trunc(299 * -0.6 * 0.5) = -89 per side.
-    EXPECT_EQ(g.m_plotRect, (CRect { 158, 139, 302, 260 }));
-    g.m_scale = 1.0f;
-    g.m_panOffset = { 30, -20 };
-    g.m_scrollPos = { 10, 5 };
-    g.LayoutPlot();
-    EXPECT_EQ(g.m_plotRect, (CRect { 70, 25, 430, 324 }));
-}
-
-TEST(PlotGeometryTest, EmptyPlotRectangleLeavesTheCornersAlone)
-{
-    PlotGeometry g = Layout();
-    const auto before = g.m_corners;
-    g.m_plotRect = { 10, 10, 10, 50 };
-    g.ComputeCorners(Range(20, 50), Range(0, 100), Range(0, 100));
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(At(g.m_corners[i]), At(before[i]));
-}
-
-TEST(PlotGeometryTest, NearestAxisCorner)
-{
-    const PlotGeometry g = Layout();
-    EXPECT_EQ(g.NearestAxisCorner({ 222, 20 }), AxisTop);
-    EXPECT_EQ(g.NearestAxisCorner({ 20, 360 }), AxisLeft);
-    EXPECT_EQ(g.NearestAxisCorner({ 450, 360 }), AxisRight);
-    // Equal distances to left and right go to the right.
-    EXPECT_EQ(g.NearestAxisCorner({ 230, 2000 }), AxisRight);
-}
-
-TEST(PlotGeometryTest, NearSegment)
+TEST(PlotGeometryTest, NearSegmentAndTheNearestCorner)
 {
     using G = PlotGeometry;
+    // Equal distances to the left and right corners go to the right.
+    EXPECT_EQ(Layout().NearestAxisCorner({ 230, 2000 }), AxisRight);
     // Horizontal: within 3 vertically and strictly between the ends.
     EXPECT_TRUE(G::NearSegment({ 60, 351 }, { 50, 349 }, { 410, 349 }));
     EXPECT_FALSE(G::NearSegment({ 60, 352 }, { 50, 349 }, { 410, 349 }));

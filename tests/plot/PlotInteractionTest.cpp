@@ -83,7 +83,7 @@ protected:
 
 } // namespace
 
-TEST(EdgeDrag, EachEdgeMovesItsNeighboursAndSnapsToTheSmallestIncrement)
+TEST(EdgeDrag, EachEdgeMovesItsNeighboursAndSnapsToTheSmallestIncrementIfAny)
 {
     struct Case {
         const char* what;
@@ -110,6 +110,7 @@ TEST(EdgeDrag, EachEdgeMovesItsNeighboursAndSnapsToTheSmallestIncrement)
             { 0, 50, 10, 100, 0, 50 } },
         { "a top increment of 5 is the step", HitTopMin, { 0, 100, 0, 100, 0, 100 }, 5, 27.4,
             { 25, 100, 0, 75, 0, 75 } },
+        { "a zero increment has no step", HitTopMin, { 0, 60, 0, 100, 0, 100 }, 0, 23.4, { 23.4f, 60, 0, 76.6f, 0, 76.6f } },
     };
     for (const Case& c : cases) {
         const Limits& b = c.before;
@@ -121,7 +122,7 @@ TEST(EdgeDrag, EachEdgeMovesItsNeighboursAndSnapsToTheSmallestIncrement)
     }
 }
 
-TEST(EdgeDrag, AnEdgeGoesUpToOneIncrementFromItsOppositeLimitAndAZeroIncrementLeavesLimitsUnsnapped)
+TEST(EdgeDrag, AnEdgeGoesUpToOneIncrementFromItsOppositeLimit)
 {
     // Top 0 to 60 and right 0 to 100, increments 10: both sides of each window's end.
     const struct {
@@ -137,12 +138,6 @@ TEST(EdgeDrag, AnEdgeGoesUpToOneIncrementFromItsOppositeLimitAndAZeroIncrementLe
         if (!c.taken)
             ExpectLimits(t, l, r, { 0, 60, 0, 100, 0, 100 }, "unchanged");
     }
-
-    AxisSettings t { "", 0, 60, 0 }, l { "", 0, 100, 10 }, r { "", 0, 100, 10 };
-    const AxisTriple axes { t, l, r };
-    ASSERT_TRUE(ApplyEdgeDrag(HitTopMin, 23.4, EdgeDragStart(HitTopMin, axes), axes));
-    SnapEdgeDrag(HitTopMin, axes);
-    ExpectLimits(t, l, r, { 23.4f, 60, 0, 76.6f, 0, 76.6f }, "unsnapped");
 }
 
 TEST_F(PlotInteraction, EachEdgeOfACutPlotShowsTheCursorOfItsDirection)
@@ -162,7 +157,7 @@ TEST_F(PlotInteraction, EachEdgeOfACutPlotShowsTheCursorOfItsDirection)
     EXPECT_EQ(Port()->cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(PlotInteraction, DraggingTheBottomEdgeCutsSnapsAndMarksTheDocument)
+TEST_F(PlotInteraction, DraggingTheBottomEdgeCutsSnapsAndMarksTheDocumentDraggingInsidePans)
 {
     Drag({ 200, 348 }, { 200, 65 }); // top 95: above top max less one increment
     ExpectDocLimits({ 0, 100, 0, 100, 0, 100 }, "refused");
@@ -176,10 +171,9 @@ TEST_F(PlotInteraction, DraggingTheBottomEdgeCutsSnapsAndMarksTheDocument)
     ExpectDocLimits({ 20, 100, 0, 80, 0, 80 }, "snapped");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_FALSE(view->IsDragging());
-}
 
-TEST_F(PlotInteraction, DraggingInsidePansWithinTheWindowWithoutMarkingTheDocument)
-{
+    // Dragging inside pans, within the window, without marking the document.
+    doc.SetModifiedFlag(false);
     Drag({ 230, 250 }, { 250, 260 });
     EXPECT_EQ(view->PanOffset(), (CPoint { 20, 10 }));
     EXPECT_EQ(view->Geometry().m_plotRect.left, 70);
@@ -188,7 +182,7 @@ TEST_F(PlotInteraction, DraggingInsidePansWithinTheWindowWithoutMarkingTheDocume
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(PlotInteraction, ReadOutAndTheSampleUnderThePointer)
+TEST_F(PlotInteraction, ReadOutAndTheSampleUnderThePointerUnlessACutLeavesItOut)
 {
     const SampleRecord& s = doc.GetSample(2);
     QTest::mouseMove(Port(), QPoint(s.plotX + 4, s.plotY - 4));
@@ -213,12 +207,8 @@ TEST_F(PlotInteraction, ReadOutAndTheSampleUnderThePointer)
     EXPECT_EQ(view->SampleTipText().toStdString(), "Spl#2 {10.0, 70.0, 20.0}  7* Quartz syenite");
     QTest::mouseMove(Port(), QPoint(5, 5));
     EXPECT_EQ(bar->MessageText().toStdString(), "Top = 115 Left =  53 Right = -68");
-}
 
-TEST_F(PlotInteraction, SamplesACutLeavesOutAreNotFoundAndTheStatusBarCountsThem)
-{
-    // The new document's samples have top 20 and 10.
-    const SampleRecord& s = doc.GetSample(2);
+    // Cut away, the samples (top 20 and 10) are not found and the status bar counts them.
     const QPoint where(s.plotX, s.plotY);
     const std::pair<float, QString> cuts[] = {
         { 15, QStringLiteral("1 sample lies outside the axis ranges and is not drawn") },
@@ -258,11 +248,7 @@ TEST_F(PlotInteraction, TheScrollRangesReachWhatIsDrawnLeftOfOrAboveTheCanvasAsA
         doc.m_legend.m_position.top = c.legendTop;
         view->ComputeCorners();
         (void)Port()->grab();
-        PlotGeometry unscrolled = view->Geometry();
-        unscrolled.m_scrollPos = {};
-        unscrolled.LayoutPlot();
-        unscrolled.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis);
-        const CRect frame = PlotPicture(doc, unscrolled).Frame();
+        const CRect frame = PlotPicture(doc).Frame(); // the unscrolled view's picture
         EXPECT_EQ(frame.left < 0, c.left);
         EXPECT_EQ(frame.top < 0, c.above);
         for (int i = 0; i < 2; ++i) { // at the canvas origin, then scrolled to the ranges' start
@@ -300,27 +286,7 @@ TEST_F(PlotInteraction, TheSampleUnderThePointerAmong200000)
     EXPECT_EQ(view->SampleTipText().toStdString(), " {10.0, 10.0, 80.0}");
 }
 
-TEST_F(PlotInteraction, OnlyATypedCharacterOpensTheLegendDialog)
-{
-    QSignalSpy legendDialog(view, &CTernaryView::legendDialogRequested);
-    const std::pair<int, Qt::KeyboardModifiers> quiet[] = { { Qt::Key_Control, {} }, { Qt::Key_Shift, {} },
-        { Qt::Key_Alt, {} }, { Qt::Key_Meta, {} }, { Qt::Key_C, Qt::ControlModifier }, { Qt::Key_F, Qt::AltModifier },
-        { Qt::Key_Down, {} }, { Qt::Key_Up, {} }, { Qt::Key_Left, {} }, { Qt::Key_Right, {} }, { Qt::Key_PageUp, {} },
-        { Qt::Key_PageDown, {} }, { Qt::Key_Home, {} }, { Qt::Key_End, {} }, { Qt::Key_Escape, {} },
-        { Qt::Key_Return, {} }, { Qt::Key_Enter, {} }, { Qt::Key_Backspace, {} }, { Qt::Key_Insert, {} },
-        { Qt::Key_F1, {} }, { Qt::Key_F2, {} }, { Qt::Key_F12, {} } };
-    for (auto [key, modifiers] : quiet) {
-        QTest::keyClick(view, static_cast<Qt::Key>(key), modifiers);
-        EXPECT_EQ(legendDialog.count(), 0) << QKeySequence(key | modifiers).toString().toStdString();
-    }
-    const std::pair<int, Qt::KeyboardModifiers> typed[]
-        = { { Qt::Key_A, {} }, { Qt::Key_5, {} }, { Qt::Key_Space, {} }, { Qt::Key_B, Qt::ShiftModifier } };
-    for (auto [key, modifiers] : typed)
-        QTest::keyClick(view, static_cast<Qt::Key>(key), modifiers);
-    EXPECT_EQ(legendDialog.count(), 4);
-}
-
-TEST_F(PlotInteraction, ContextMenuTextsFollowTheStateAndItsCommandsWork)
+TEST_F(PlotInteraction, OnlyATypedCharacterOpensTheLegendDialogAndTheContextMenuFollowsTheState)
 {
     auto texts = [this] {
         QStringList list;
@@ -362,9 +328,27 @@ TEST_F(PlotInteraction, ContextMenuTextsFollowTheStateAndItsCommandsWork)
     for (QPoint p : { QPoint(222, 20), QPoint(20, 360), QPoint(450, 360), QPoint(box.left + 2, box.top + 2) })
         QTest::mouseDClick(Port(), Qt::LeftButton, Qt::NoModifier, p);
     EXPECT_EQ(sheet.pages, (std::vector<int> { 0, 3, 4, 5, 0, 1, 2, 5 }));
+
+    // Only a typed character asks for the Legend dialog.
+    QSignalSpy legendDialog(view, &CTernaryView::legendDialogRequested);
+    const std::pair<int, Qt::KeyboardModifiers> quiet[] = { { Qt::Key_Control, {} }, { Qt::Key_Shift, {} },
+        { Qt::Key_Alt, {} }, { Qt::Key_Meta, {} }, { Qt::Key_C, Qt::ControlModifier }, { Qt::Key_F, Qt::AltModifier },
+        { Qt::Key_Down, {} }, { Qt::Key_Up, {} }, { Qt::Key_Left, {} }, { Qt::Key_Right, {} }, { Qt::Key_PageUp, {} },
+        { Qt::Key_PageDown, {} }, { Qt::Key_Home, {} }, { Qt::Key_End, {} }, { Qt::Key_Escape, {} },
+        { Qt::Key_Return, {} }, { Qt::Key_Enter, {} }, { Qt::Key_Backspace, {} }, { Qt::Key_Insert, {} },
+        { Qt::Key_F1, {} }, { Qt::Key_F2, {} }, { Qt::Key_F12, {} } };
+    for (auto [key, modifiers] : quiet) {
+        QTest::keyClick(view, static_cast<Qt::Key>(key), modifiers);
+        EXPECT_EQ(legendDialog.count(), 0) << QKeySequence(key | modifiers).toString().toStdString();
+    }
+    const std::pair<int, Qt::KeyboardModifiers> typed[]
+        = { { Qt::Key_A, {} }, { Qt::Key_5, {} }, { Qt::Key_Space, {} }, { Qt::Key_B, Qt::ShiftModifier } };
+    for (auto [key, modifiers] : typed)
+        QTest::keyClick(view, static_cast<Qt::Key>(key), modifiers);
+    EXPECT_EQ(legendDialog.count(), 4);
 }
 
-TEST_F(PlotInteraction, DocumentTogglesSizesAndToolsWithTheirStates)
+TEST_F(PlotInteraction, DocumentTogglesSizesToolsAndZoomWithTheirStates)
 {
     doc.m_drawTicks = 0;
     doc.OnCmdMsg(ID_TOGGLE_GRID);
@@ -388,10 +372,9 @@ TEST_F(PlotInteraction, DocumentTogglesSizesAndToolsWithTheirStates)
     doc.OnCmdMsg(ID_TOOL_TEXT);
     doc.OnCmdMsg(ID_TOOL_TEXT);
     EXPECT_EQ(doc.m_textTool, 0) << "text tool twice is off";
-}
 
-TEST_F(PlotInteraction, ZoomStepsStopAtTheirLimitsAndDisableTheirButtons)
-{
+    // Zoom steps stop at their limits and disable their buttons; the zoom is the view's, not the file's.
+    doc.SetModifiedFlag(false);
     for (int i = 0; i < 15; ++i)
         doc.OnCmdMsg(ID_ENLARGE_PLOT);
     EXPECT_FLOAT_EQ(view->Scale(), 4.0f);

@@ -35,7 +35,7 @@ struct PicturesFixture : PlotViewFixture {
     }
 };
 
-TEST_F(PicturesFixture, CopyPutsTheClientAreaAsImageSvgAndPdfCopyBitmapOnlyTheImage)
+TEST_F(PicturesFixture, CopyPutsTheClientAreaCopyBitmapOnlyItsImageCopyFigureTheExportedPicture)
 {
     ASSERT_TRUE(view.OnCmdMsg(ID_EDIT_COPY));
     const QSize client = view.viewport()->size();
@@ -55,25 +55,21 @@ TEST_F(PicturesFixture, CopyPutsTheClientAreaAsImageSvgAndPdfCopyBitmapOnlyTheIm
     ASSERT_TRUE(data && data->hasImage());
     EXPECT_FALSE(data->hasFormat(QStringLiteral("image/svg+xml")));
     EXPECT_FALSE(data->hasFormat(QStringLiteral("application/pdf")));
-}
 
-TEST_F(PicturesFixture, CopyFigurePutsTheExportedPictureInItsFrame)
-{
-    // A long left title reaches left of the canvas; the view is scrolled and zoomed.
+    // Copy Figure: a long left title reaches left of the canvas; the view is scrolled and zoomed.
     doc.m_leftAxis.title = "Alkali feldspar and plagioclase";
     view.SetScale(1.4f);
     view.Scroll(Qt::Vertical, PlotGeometry::PageDown);
-    const QSize client = view.viewport()->size();
     view.CopyFigure();
-    const QMimeData* data = Clipboard();
+    data = Clipboard();
     ASSERT_TRUE(data && data->hasImage());
     EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).convertToFormat(QImage::Format_RGB32),
         PlotPicture(doc).ToImage(1).convertToFormat(QImage::Format_RGB32));
     const CSize extent = PlotPicture(doc).Extent();
     EXPECT_NE(QSize(extent.cx, extent.cy), client);
-    QByteArray svg;
-    ASSERT_TRUE(EncodePlotPicture(doc, PictureType::Svg, 1, &svg));
-    EXPECT_EQ(data->data(QStringLiteral("image/svg+xml")), svg);
+    QByteArray exported;
+    ASSERT_TRUE(EncodePlotPicture(doc, PictureType::Svg, 1, &exported));
+    EXPECT_EQ(data->data(QStringLiteral("image/svg+xml")), exported);
     EXPECT_TRUE(data->data(QStringLiteral("application/pdf")).startsWith("%PDF-"));
 }
 

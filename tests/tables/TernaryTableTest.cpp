@@ -26,12 +26,10 @@ TEST_F(TernaryTableTest, InitialUpdateBuildsTheTableFromTheDocument)
         EXPECT_LE(fm.horizontalAdvance(QLatin1String(usual[col])) + 2 * table.GetCellMargin(), table.GetColWidth(col))
             << usual[col];
     // The headers, centred, and the new document's first sample (48: colour 3, symbol 0).
-    const QStringList rows[] = { { "Sample", "Top", "Left", "Right", "Symbol" }, { "Spl#1", "20", "30", "50", "48" } };
-    for (int col = 1; col <= 5; ++col) {
-        EXPECT_EQ(Text(0, col), rows[0][col - 1]);
-        EXPECT_EQ(Text(1, col), rows[1][col - 1]);
+    EXPECT_EQ(Row(0).section(" = ", 0, 0), "Sample|Top|Left|Right|Symbol");
+    EXPECT_EQ(Row(1), "Spl#1|20|30|50|48 = 20 30 50 3 0 used");
+    for (int col = 1; col <= 5; ++col)
         EXPECT_EQ(dynamic_cast<CTextCell&>(*table.GetCell(0, col)).GetFormat(), 1u) << "centred header " << col;
-    }
 }
 
 TEST_F(TernaryTableTest, AutoAddFillsTheThirdValueInEveryOrderAndGivesTheDefaultSymbol)
@@ -103,16 +101,7 @@ TEST_F(TernaryTableTest, ClearingFreesTheRowKeepsTheHeadersAndNeverAutoAdds)
     EXPECT_EQ(doc.m_legend.UseCount(0, 3), 0);
 }
 
-TEST_F(TernaryTableTest, PasteDropsWhatIsRightOfTheTableAndSplitsSymbolNumbers)
-{
-    QGuiApplication::clipboard()->setText("a\t20\t30\t\t35\textra\nb");
-    Select(20, 1, 20, 1);
-    table.OnEditPaste();
-    EXPECT_EQ(Row(20), "a|20|30|50|35 = 20 30 50 2 3 used") << "auto-add runs for pasted values";
-    EXPECT_EQ(Row(21), "b|||| = -999.99 -999.99 -999.99 -1 -1 used") << "the next line, without a line end";
-}
-
-TEST_F(TernaryTableTest, ASpreadsheetBlockPastesAsTheSameFileImports)
+TEST_F(TernaryTableTest, PastedBlocksFillTheRowsASpreadsheetBlockAsTheSameFileImports)
 {
     CStatusBar bar(&table);
     const std::string block = "Sample\tTop\tLeft\tRight\tSymbol\r\n"
@@ -150,6 +139,29 @@ TEST_F(TernaryTableTest, ASpreadsheetBlockPastesAsTheSameFileImports)
     Select(60, 1, 60, 1);
     table.OnEditPaste();
     EXPECT_EQ(Rec(60).name + "|" + Rec(61).name, "Sample|A");
+
+    // Fields right of the table are dropped; a symbol number gives colour and symbol.
+    QGuiApplication::clipboard()->setText("a\t20\t30\t\t35\textra\nb");
+    Select(20, 1, 20, 1);
+    table.OnEditPaste();
+    EXPECT_EQ(Row(20), "a|20|30|50|35 = 20 30 50 2 3 used") << "auto-add runs for pasted values";
+    EXPECT_EQ(Row(21), "b|||| = -999.99 -999.99 -999.99 -1 -1 used") << "the next line, without a line end";
+}
+
+TEST_F(TernaryTableTest, APastedGroupColumnGivesEachGroupItsLookAndLegendEntry)
+{
+    // The new document's samples use colour 3 symbol 0 and colour 1 symbol 3.
+    QGuiApplication::clipboard()->setText("Sample\tTop\tLeft\tRight\tGroup\n"
+                                          "A\t10\t20\t70\tGranite\nB\t10\t20\t70\tBasalt\nC\t10\t20\t70\tGranite\n");
+    Select(3, 1, 3, 1);
+    table.OnEditPaste();
+    const std::pair<int, int> looks[] = { { 1, 0 }, { 2, 0 }, { 1, 0 } };
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ((std::pair { Rec(3 + i).colorId, Rec(3 + i).symbolId }), looks[i]) << i;
+    EXPECT_EQ(Text(3, 5), "16") << "the group is no symbol number";
+    EXPECT_EQ(doc.m_legend.ItemText(0, 1), "Granite");
+    EXPECT_EQ(doc.m_legend.UseCount(0, 1), 2);
+    EXPECT_EQ(doc.m_legend.ItemText(0, 2), "Basalt");
 }
 
 TEST_F(TernaryTableTest, LongNamesTypedOrPastedAreCutToWhatThePlotFileReadsBack)
@@ -177,17 +189,7 @@ TEST_F(TernaryTableTest, LongNamesTypedOrPastedAreCutToWhatThePlotFileReadsBack)
     EXPECT_EQ(reopened.m_legend.ItemText(0, 0), EncodeText(kept)) << "the legend entry named after row 7";
 }
 
-TEST_F(TernaryTableTest, FillDownCopiesTheTopRowAndAnEmptySymbolBecomesColourAndSymbolZero)
-{
-    Type(30, 1, "x");
-    Select(30, 1, 32, 5);
-    EXPECT_TRUE(table.OnCmdMsg(ID_EDIT_FILL_DOWN));
-    for (int row : { 31, 32 })
-        EXPECT_EQ(Row(row), "x||||0 = -999.99 -999.99 -999.99 0 0 used");
-    EXPECT_EQ(Row(30), "x|||| = -999.99 -999.99 -999.99 -1 -1 used") << "the top row is not changed";
-}
-
-TEST_F(TernaryTableTest, PaletteMessagesReachEverySelectedRowAndTheLegendFollows)
+TEST_F(TernaryTableTest, PaletteMessagesRightClicksAndFillDownReachEverySelectedRowAndTheLegendFollows)
 {
     Select(50, 1, 52, 2);
     table.OnTableSetColor(7);
@@ -205,6 +207,25 @@ TEST_F(TernaryTableTest, PaletteMessagesReachEverySelectedRowAndTheLegendFollows
     Select(1, 5, 2, 5);
     table.ClearSelection();
     EXPECT_EQ(doc.m_legend.UseCount(3, 2), 0);
+
+    // Fill Down copies the top row; an empty symbol becomes colour and symbol 0.
+    Type(30, 1, "x");
+    Select(30, 1, 32, 5);
+    EXPECT_TRUE(table.OnCmdMsg(ID_EDIT_FILL_DOWN));
+    for (int row : { 31, 32 })
+        EXPECT_EQ(Row(row), "x||||0 = -999.99 -999.99 -999.99 0 0 used");
+    EXPECT_EQ(Row(30), "x|||| = -999.99 -999.99 -999.99 -1 -1 used") << "the top row is not changed";
+
+    // A right click in the symbol column keeps a selection that holds its row, from the first to the last.
+    auto rightClick = [&](int row) {
+        const CRect r = table.GetCellRect(row, 5);
+        QTest::mouseClick(table.viewport(), Qt::RightButton, {}, QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    };
+    for (int row : { 3, 5, 6 }) {
+        Select(3, 1, 5, 5);
+        rightClick(row);
+        EXPECT_EQ(table.GetSelection(), row == 6 ? CellRange(6, 1, 6, 5) : CellRange(3, 1, 5, 5)) << row;
+    }
 }
 
 TEST_F(TernaryTableTest, ALoadedSharedPairKeepsItsEntryUntilItsLastSampleIsRecoloured)
@@ -279,6 +300,20 @@ TEST_F(TernaryTableTest, ThePlotShowsASampleRowAfterTheRunningEditIsCommitted)
     EXPECT_TRUE(table.IsRowVisible(500));
 }
 
+TEST_F(TernaryTableTest, AnEditEndedWithoutAChangeLeavesTheDocumentUnmodified)
+{
+    const CRect r = table.GetCellRect(1, 2);
+    const QPoint cell((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    QTest::mouseDClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+    ASSERT_NE(table.GetCellEdit(), nullptr);
+    QTest::keyClick(table.GetCellEdit(), Qt::Key_Escape);
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, cell + QPoint(0, 40));
+    QTest::keyClick(&table, Qt::Key_Escape); // type-over: Esc starts and ends on the cell's own text
+    QTest::keyClick(&table, Qt::Key_Down);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(Text(1, 2), "20");
+}
+
 TEST_F(TernaryTableTest, PrintAndPreviewShowTheVisibleCellsFourTimesLarger)
 {
     Select(2, 1, 3, 2);
@@ -307,16 +342,3 @@ TEST_F(TernaryTableTest, PrintAndPreviewShowTheVisibleCellsFourTimesLarger)
     EXPECT_EQ(ReadFileBytes(dir.filePath("table.pdf")).rfind("%PDF-", 0), 0u);
 }
 
-TEST_F(TernaryTableTest, AnEditEndedWithoutAChangeLeavesTheDocumentUnmodified)
-{
-    const CRect r = table.GetCellRect(1, 2);
-    const QPoint cell((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    QTest::mouseDClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
-    ASSERT_NE(table.GetCellEdit(), nullptr);
-    QTest::keyClick(table.GetCellEdit(), Qt::Key_Escape);
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, cell + QPoint(0, 40));
-    QTest::keyClick(&table, Qt::Key_Escape); // type-over: Esc starts and ends on the cell's own text
-    QTest::keyClick(&table, Qt::Key_Down);
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(Text(1, 2), "20");
-}
