@@ -1,6 +1,5 @@
-// The classification diagram on the plot: fields between the grid and the
-// samples, cut to the plot polygon, labelled inside; and the clockwise axis
-// direction, which moves labels and titles but nothing else.
+// The classification diagram on the plot: fields cut to the polygon, labelled
+// inside, dotted lines; the clockwise direction moves labels and titles only.
 #include "plot/PlotPicture.h"
 #include "plot/RenderedPlot.h"
 

@@ -1,6 +1,5 @@
-// The density as the plot draws it: bins filled under the grid lines and the
-// samples, empty bins and the cut-off part left alone, and the colour bar
-// with its title, ticks and colours.
+// The density as the plot draws it: filled under the grid and the samples, not
+// past the cut, no holes in a kernel density, and the colour bar.
 #include "plot/DensityColours.h"
 #include "plot/DensityLayer.h"
 #include "plot/RenderedPlot.h"

@@ -1,6 +1,5 @@
-// The legend box and the annotations on a real plot view: rows and columns,
-// the empty legend, the shadow, dragging, and both in-place editors driven
-// by mouse and key events.
+// The legend box and the annotations on a real plot view: layout, shadow,
+// dragging and both in-place editors, driven by mouse and key events.
 #include "document/CTernaryDoc.h"
 #include "framework/gui/CDC.h"
 #include "plot/AnnotationLayer.h"
@@ -108,8 +107,7 @@ TEST_F(ViewFixture, LegendClickSelectsAndDragsThenEditsAnEntryUntilItsSampleMove
     EXPECT_EQ(first.selected, 1);
     QTest::mouseMove(Viewport(), QPoint(p.x + 15, p.y + 5));
     QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(p.x + 15, p.y + 5));
-    EXPECT_EQ(doc.m_legend.m_position.left, 365);
-    EXPECT_EQ(doc.m_legend.m_position.top, 65);
+    EXPECT_EQ((CPoint { doc.m_legend.m_position.left, doc.m_legend.m_position.top }), (CPoint { 365, 65 }));
 
     Paint();
     Click(Centre(first.rect)); // a second click on the selected entry edits it

@@ -1,6 +1,5 @@
-// The plot answering the mouse, the keys and the document's commands: edge
-// drags by their formulas, a real drag, pan, read-out, the sample under the
-// pointer, the keys that open the Legend dialog, the context menu, toggles, tools and zoom.
+// The plot answering the mouse, the keys and the commands: edge drags, pan, read-out,
+// the sample under the pointer, the Legend dialog's keys, the context menu, tools and zoom.
 #include "document/CTernaryDoc.h"
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"

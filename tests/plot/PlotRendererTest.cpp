@@ -1,7 +1,5 @@
-// What a paint of the plot produces: grid values and label rounding, iso-line
-// ends and label anchors on a cut polygon, ticks, titles, the sample rules
-// (auto-100 on a copy, plotX/plotY bookkeeping), the colour and symbol
-// tables, and paints that finish for degenerate axes.
+// What a paint of the plot produces: grid values and labels, iso-lines, ticks,
+// titles, the outline, the samples and their symbols, and degenerate axes.
 #include "plot/RenderedPlot.h"
 
 #include "plot/SymbolPainter.h"
@@ -130,19 +128,16 @@ TEST(PlotRendererTest, OnlyWholeSamplesArePlottedAndAutoHundredScalesACopy)
     plot.doc.m_autoBalance = 0;
     plot.doc.m_showId = 1;
     EXPECT_EQ(TextsAt(plot.Record(), "Spl#1"), (std::vector<CPoint> { { 274, 300 } })) << "the name below right";
-    EXPECT_EQ(odd.plotX, NOT_PLOTTED);
-    EXPECT_EQ(free.plotX, NOT_PLOTTED);
-    EXPECT_EQ(partial.plotX, 123); // untouched
-    EXPECT_EQ(noSymbol.plotX, NOT_PLOTTED);
-    EXPECT_EQ(plot.doc.GetSample(1).plotX, 264);
-    EXPECT_EQ(plot.doc.GetSample(1).plotY, 290);
+    // Drawn at its place; not drawn; a partial sample's place untouched.
+    const SampleRecord& first = plot.doc.GetSample(1);
+    EXPECT_EQ((std::vector { first.plotX, first.plotY, odd.plotX, free.plotX, partial.plotX, noSymbol.plotX }),
+        (std::vector { 264, 290, NOT_PLOTTED, NOT_PLOTTED, 123, NOT_PLOTTED }));
 
     plot.doc.m_autoBalance = 1;
     plot.Record();
     const float k = 100 / (30 + 20 + 49.9f);
-    EXPECT_EQ(odd.plotX, plot.geo.PlotX(20 * k, 49.9f * k));
-    EXPECT_EQ(odd.plotY, plot.geo.PlotY(20 * k));
-    EXPECT_FLOAT_EQ(odd.right, 49.9f);
+    EXPECT_EQ((std::tuple { odd.plotX, odd.plotY, odd.right }),
+        (std::tuple { plot.geo.PlotX(20 * k, 49.9f * k), plot.geo.PlotY(20 * k), 49.9f }));
 }
 
 TEST(PlotRendererTest, SamplesOutsideTheAxisRangesAreNotDrawn)

@@ -42,11 +42,8 @@ protected:
     // symbol and whether its slot is in use.
     QString Row(int row)
     {
-        QStringList texts;
-        for (int col = 1; col <= 5; ++col)
-            texts << Text(row, col);
         const SampleRecord& r = Rec(row);
-        return texts.join('|')
+        return QStringList { Text(row, 1), Text(row, 2), Text(row, 3), Text(row, 4), Text(row, 5) }.join('|')
             + QString::asprintf(" = %g %g %g %d %d %s", r.top, r.left, r.right, r.colorId, r.symbolId,
                 r.row == row ? "used" : "free");
     }

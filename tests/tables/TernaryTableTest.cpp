@@ -41,10 +41,7 @@ TEST_F(TernaryTableTest, AutoAddFillsTheThirdValueInEveryOrderAndGivesTheDefault
     for (int i = 0; i < 6; ++i) {
         for (int col : orders[i])
             Type(5 + i, col, typed[col]);
-        const SampleRecord& r = Rec(5 + i);
-        EXPECT_EQ(Text(5 + i, 2) + " " + Text(5 + i, 3) + " " + Text(5 + i, 4), "30 20 50") << i;
-        EXPECT_EQ((std::tuple { r.top, r.left, r.right, r.colorId, r.symbolId }), (std::tuple { 30.f, 20.f, 50.f, 0, 0 }))
-            << i;
+        EXPECT_EQ(Row(5 + i), "|30|20|50|0 = 30 20 50 0 0 used") << i;
     }
     EXPECT_TRUE(doc.IsModified());
     EXPECT_GT(plot.updates, updates) << "every change updates the other views";
@@ -176,10 +173,8 @@ TEST_F(TernaryTableTest, LongNamesTypedOrPastedAreCutToWhatThePlotFileReadsBack)
     EXPECT_EQ(boxes.Texts(),
         (std::vector<QString> { "1 text was longer than a plot file holds and was cut to its first 1,023 bytes.",
             "2 texts were longer than a plot file holds and were cut to their first 1,023 bytes." }));
-    for (int row : { 5, 6, 7, 8 }) {
-        EXPECT_EQ(Text(row, 1), kept) << row;
-        EXPECT_EQ(Rec(row).name, EncodeText(kept)) << row;
-    }
+    for (int row : { 5, 6, 7, 8 })
+        EXPECT_EQ((std::pair { Text(row, 1), Rec(row).name }), (std::pair { kept, EncodeText(kept) })) << row;
 
     QTemporaryDir dir;
     ASSERT_TRUE(doc.OnSaveDocument(dir.filePath("long.tpf")));
