@@ -1,6 +1,7 @@
 // The plot answering the mouse, the keys and the commands: edge drags, pan, read-out,
 // the sample under the pointer, the Legend dialog's keys, the context menu, tools and zoom.
 #include "document/CTernaryDoc.h"
+#include "document/PlotFile.h"
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"
 #include "framework/core/ISampleTable.h"
@@ -310,23 +311,25 @@ TEST_F(PlotInteraction, OnlyATypedCharacterOpensTheLegendDialogAndTheContextMenu
     view->SetPanOffset({ 30, 40 });
     view->OnContextCommand(ID_PLOT_RESET_AXIS);
     ExpectDocLimits({ 0, 100, 0, 100, 0, 100 }, "reset");
-    EXPECT_EQ(doc.m_topAxis.increment, 10.0f);
-    EXPECT_EQ(view->Geometry().m_plotRect, (CRect { 50, 50, 410, 349 }));
+    EXPECT_EQ((std::pair { doc.m_topAxis.increment, view->Geometry().m_plotRect }),
+        (std::pair { 10.0f, CRect { 50, 50, 410, 349 } }));
 
-    // The items that open the options sheet, then double clicks near each
-    // corner and in the legend box, each on its own page.
+    // The items that open the options sheet, then double clicks near each corner and in the
+    // legend box, each on its own page; OK on what the sheet was shown changes nothing.
     struct PageRecorder : IOptionsSheet {
         std::vector<int> pages;
-        bool Run(FormatOptions&, int page, QWidget*) override { return pages.push_back(page), false; }
+        bool Run(FormatOptions&, int page, QWidget*) override { return pages.push_back(page), true; }
     } sheet;
     view->SetOptionsSheet(&sheet);
     view->OnContextCommand(ID_PLOT_TOGGLE_LEGEND);
+    const std::string bytes = SavePlotFileBytes(doc);
     for (int id : { ID_PLOT_AXIS, ID_PLOT_GRIDS, ID_PLOT_FONTS, ID_PLOT_LEGEND })
         view->OnContextCommand(id);
     const CRect box = doc.m_legend.m_position;
     for (QPoint p : { QPoint(222, 20), QPoint(20, 360), QPoint(450, 360), QPoint(box.left + 2, box.top + 2) })
         QTest::mouseDClick(Port(), Qt::LeftButton, Qt::NoModifier, p);
     EXPECT_EQ(sheet.pages, (std::vector<int> { 0, 3, 4, 5, 0, 1, 2, 5 }));
+    EXPECT_EQ(SavePlotFileBytes(doc), bytes);
 
     // Only a typed character asks for the Legend dialog.
     QSignalSpy legendDialog(view, &CTernaryView::legendDialogRequested);
