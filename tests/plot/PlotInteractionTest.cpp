@@ -1,7 +1,7 @@
-// The plot answering the mouse, the keys and the document's commands: edge
-// drags by their formulas, a real drag, pan, read-out, the sample under the
-// pointer, the keys that open the Legend dialog, the context menu, toggles, tools and zoom.
+// The plot answering the mouse, the keys and the commands: edge drags, pan, read-out,
+// the sample under the pointer, the Legend dialog's keys, the context menu, tools and zoom.
 #include "document/CTernaryDoc.h"
+#include "document/PlotFile.h"
 #include "framework/core/CCmdUI.h"
 #include "framework/core/CommandIds.h"
 #include "framework/core/ISampleTable.h"
@@ -10,6 +10,7 @@
 #include "plot/CAnnotationEdit.h"
 #include "plot/CTernaryView.h"
 #include "plot/EdgeDrag.h"
+#include "plot/IOptionsSheet.h"
 #include "plot/PlotContextMenu.h"
 #include "plot/PlotPicture.h"
 
@@ -82,7 +83,7 @@ protected:
 
 } // namespace
 
-TEST(EdgeDrag, EachEdgeMovesItsNeighboursAndSnapsToTheSmallestIncrement)
+TEST(EdgeDrag, EachEdgeMovesItsNeighboursAndSnapsToTheSmallestIncrementIfAny)
 {
     struct Case {
         const char* what;
@@ -103,8 +104,13 @@ TEST(EdgeDrag, EachEdgeMovesItsNeighboursAndSnapsToTheSmallestIncrement)
         { "left max in", HitLeftMax, { 0, 50, 0, 100, 0, 50 }, 10, 33.3, { 10, 50, 0, 40, 10, 50 } },
         { "bottom edge below where the maxima meet: both grow", HitTopMin, { 0, 100, 0, 40, 0, 40 }, 10, 10,
             { 10, 100, 0, 50, 0, 50 } },
+        { "right min below where top and left maxima meet: both grow", HitRightMin, { 0, 40, 0, 40, 0, 100 }, 10,
+            10, { 0, 50, 0, 50, 10, 100 } },
+        { "left min below where top and right maxima meet: both grow", HitLeftMin, { 0, 40, 0, 100, 0, 40 }, 10, 10,
+            { 0, 50, 10, 100, 0, 50 } },
         { "a top increment of 5 is the step", HitTopMin, { 0, 100, 0, 100, 0, 100 }, 5, 27.4,
             { 25, 100, 0, 75, 0, 75 } },
+        { "a zero increment has no step", HitTopMin, { 0, 60, 0, 100, 0, 100 }, 0, 23.4, { 23.4f, 60, 0, 76.6f, 0, 76.6f } },
     };
     for (const Case& c : cases) {
         const Limits& b = c.before;
@@ -116,27 +122,43 @@ TEST(EdgeDrag, EachEdgeMovesItsNeighboursAndSnapsToTheSmallestIncrement)
     }
 }
 
-TEST(EdgeDrag, OutsideTheWindowNothingChangesAndAZeroIncrementLeavesLimitsUnsnapped)
+TEST(EdgeDrag, AnEdgeGoesUpToOneIncrementFromItsOppositeLimit)
 {
-    AxisSettings t { "", 0, 60, 10 }, l { "", 0, 100, 10 }, r { "", 0, 100, 10 };
-    const AxisTriple axes { t, l, r };
-    EXPECT_FALSE(ApplyEdgeDrag(HitTopMin, 50.5, EdgeDragStart(HitTopMin, axes), axes)) << "above top max - increment";
-    EXPECT_FALSE(ApplyEdgeDrag(HitTopMax, 10, EdgeDragStart(HitTopMax, axes), axes)) << "top max window is open";
-    EXPECT_FALSE(ApplyEdgeDrag(HitRightMax, 5, EdgeDragStart(HitRightMax, axes), axes));
-    ExpectLimits(t, l, r, { 0, 60, 0, 100, 0, 100 }, "unchanged");
-
-    t.increment = 0;
-    ASSERT_TRUE(ApplyEdgeDrag(HitTopMin, 23.4, EdgeDragStart(HitTopMin, axes), axes));
-    SnapEdgeDrag(HitTopMin, axes);
-    ExpectLimits(t, l, r, { 23.4f, 60, 0, 76.6f, 0, 76.6f }, "unsnapped");
+    // Top 0 to 60 and right 0 to 100, increments 10: both sides of each window's end.
+    const struct {
+        int hit;
+        double v;
+        bool taken;
+    } cases[] = { { HitTopMin, 50, true }, { HitTopMin, 50.5, false }, { HitTopMax, 10.5, true },
+        { HitTopMax, 10, false }, { HitRightMax, 10, true }, { HitRightMax, 9.5, false } };
+    for (const auto& c : cases) {
+        AxisSettings t { "", 0, 60, 10 }, l { "", 0, 100, 10 }, r { "", 0, 100, 10 };
+        const AxisTriple axes { t, l, r };
+        EXPECT_EQ(ApplyEdgeDrag(c.hit, c.v, EdgeDragStart(c.hit, axes), axes), c.taken) << c.hit << " to " << c.v;
+        if (!c.taken)
+            ExpectLimits(t, l, r, { 0, 60, 0, 100, 0, 100 }, "unchanged");
+    }
 }
 
-TEST_F(PlotInteraction, DraggingTheBottomEdgeCutsSnapsAndMarksTheDocument)
+TEST_F(PlotInteraction, EachEdgeOfACutPlotShowsTheCursorOfItsDirection)
 {
-    QTest::mouseMove(Port(), QPoint(200, 348));
-    EXPECT_EQ(view->HitState(), HitTopMin);
-    EXPECT_EQ(Port()->cursor().shape(), Qt::SizeVerCursor);
+    for (AxisSettings* a : { &doc.m_topAxis, &doc.m_leftAxis, &doc.m_rightAxis })
+        *a = { "", 10, 60, 10 };
+    view->ComputeCorners();
+    const auto& c = view->Geometry().m_corners;
+    // Edge n runs from corner n - 1 to corner n mod 6; n mod 3 names its axis: left, top, right.
+    const Qt::CursorShape shapes[] = { Qt::SizeBDiagCursor, Qt::SizeVerCursor, Qt::SizeFDiagCursor };
+    for (int hit = HitTopMin; hit <= HitLeftMax; ++hit) {
+        QTest::mouseMove(Port(), QPoint((c[hit - 1].x + c[hit % 6].x) / 2, (c[hit - 1].y + c[hit % 6].y) / 2));
+        EXPECT_EQ(view->HitState(), hit);
+        EXPECT_EQ(Port()->cursor().shape(), shapes[hit % 3]) << "edge " << hit;
+    }
+    QTest::mouseMove(Port(), QPoint(230, 250));
+    EXPECT_EQ(Port()->cursor().shape(), Qt::ArrowCursor);
+}
 
+TEST_F(PlotInteraction, DraggingTheBottomEdgeCutsSnapsAndMarksTheDocumentDraggingInsidePans)
+{
     Drag({ 200, 348 }, { 200, 65 }); // top 95: above top max less one increment
     ExpectDocLimits({ 0, 100, 0, 100, 0, 100 }, "refused");
     EXPECT_FALSE(doc.IsModified());
@@ -149,10 +171,9 @@ TEST_F(PlotInteraction, DraggingTheBottomEdgeCutsSnapsAndMarksTheDocument)
     ExpectDocLimits({ 20, 100, 0, 80, 0, 80 }, "snapped");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_FALSE(view->IsDragging());
-}
 
-TEST_F(PlotInteraction, DraggingInsidePansWithinTheWindowWithoutMarkingTheDocument)
-{
+    // Dragging inside pans, within the window, without marking the document.
+    doc.SetModifiedFlag(false);
     Drag({ 230, 250 }, { 250, 260 });
     EXPECT_EQ(view->PanOffset(), (CPoint { 20, 10 }));
     EXPECT_EQ(view->Geometry().m_plotRect.left, 70);
@@ -161,15 +182,21 @@ TEST_F(PlotInteraction, DraggingInsidePansWithinTheWindowWithoutMarkingTheDocume
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(PlotInteraction, ReadOutAndTheSampleUnderThePointer)
+TEST_F(PlotInteraction, ReadOutAndTheSampleUnderThePointerUnlessACutLeavesItOut)
 {
     const SampleRecord& s = doc.GetSample(2);
     QTest::mouseMove(Port(), QPoint(s.plotX + 4, s.plotY - 4));
     EXPECT_EQ(bar->MessageText().toStdString(), "Top =  11 Left =  68 Right =  21");
     EXPECT_EQ(view->SampleTipText().toStdString(), "Spl#2 {10.0, 70.0, 20.0}");
     EXPECT_EQ(table.rows, std::vector<int>({ 2 }));
-    QTest::mouseMove(Port(), QPoint(s.plotX + 5, s.plotY)); // five units off: no sample
-    EXPECT_EQ(table.rows.size(), 1u);
+    // Less than five units off both ways, on either side.
+    const std::pair<QPoint, bool> offsets[] = { { { -4, 4 }, true }, { { 5, 0 }, false }, { { -5, 0 }, false },
+        { { 0, 5 }, false }, { { 0, -5 }, false } };
+    for (auto [offset, found] : offsets) {
+        table.rows.clear();
+        QTest::mouseMove(Port(), QPoint(s.plotX, s.plotY) + offset);
+        EXPECT_EQ(table.rows, found ? std::vector<int> { 2 } : std::vector<int> {}) << offset.x() << "," << offset.y();
+    }
     QTest::mouseMove(Port(), QPoint(5, 5)); // outside the triangle too
     EXPECT_EQ(bar->MessageText().toStdString(), "Top = 115 Left =  53 Right = -68");
 
@@ -180,12 +207,8 @@ TEST_F(PlotInteraction, ReadOutAndTheSampleUnderThePointer)
     EXPECT_EQ(view->SampleTipText().toStdString(), "Spl#2 {10.0, 70.0, 20.0}  7* Quartz syenite");
     QTest::mouseMove(Port(), QPoint(5, 5));
     EXPECT_EQ(bar->MessageText().toStdString(), "Top = 115 Left =  53 Right = -68");
-}
 
-TEST_F(PlotInteraction, SamplesACutLeavesOutAreNotFoundAndTheStatusBarCountsThem)
-{
-    // The new document's samples have top 20 and 10.
-    const SampleRecord& s = doc.GetSample(2);
+    // Cut away, the samples (top 20 and 10) are not found and the status bar counts them.
     const QPoint where(s.plotX, s.plotY);
     const std::pair<float, QString> cuts[] = {
         { 15, QStringLiteral("1 sample lies outside the axis ranges and is not drawn") },
@@ -225,11 +248,7 @@ TEST_F(PlotInteraction, TheScrollRangesReachWhatIsDrawnLeftOfOrAboveTheCanvasAsA
         doc.m_legend.m_position.top = c.legendTop;
         view->ComputeCorners();
         (void)Port()->grab();
-        PlotGeometry unscrolled = view->Geometry();
-        unscrolled.m_scrollPos = {};
-        unscrolled.LayoutPlot();
-        unscrolled.ComputeCorners(doc.m_topAxis, doc.m_leftAxis, doc.m_rightAxis);
-        const CRect frame = PlotPicture(doc, unscrolled).Frame();
+        const CRect frame = PlotPicture(doc).Frame(); // the unscrolled view's picture
         EXPECT_EQ(frame.left < 0, c.left);
         EXPECT_EQ(frame.top < 0, c.above);
         for (int i = 0; i < 2; ++i) { // at the canvas origin, then scrolled to the ranges' start
@@ -293,27 +312,7 @@ TEST_F(PlotInteraction, TheSampleUnderThePointerAmong200000)
     EXPECT_EQ(view->SampleTipText().toStdString(), " {10.0, 10.0, 80.0}");
 }
 
-TEST_F(PlotInteraction, OnlyATypedCharacterOpensTheLegendDialog)
-{
-    QSignalSpy legendDialog(view, &CTernaryView::legendDialogRequested);
-    const std::pair<int, Qt::KeyboardModifiers> quiet[] = { { Qt::Key_Control, {} }, { Qt::Key_Shift, {} },
-        { Qt::Key_Alt, {} }, { Qt::Key_Meta, {} }, { Qt::Key_C, Qt::ControlModifier }, { Qt::Key_F, Qt::AltModifier },
-        { Qt::Key_Down, {} }, { Qt::Key_Up, {} }, { Qt::Key_Left, {} }, { Qt::Key_Right, {} }, { Qt::Key_PageUp, {} },
-        { Qt::Key_PageDown, {} }, { Qt::Key_Home, {} }, { Qt::Key_End, {} }, { Qt::Key_Escape, {} },
-        { Qt::Key_Return, {} }, { Qt::Key_Enter, {} }, { Qt::Key_Backspace, {} }, { Qt::Key_Insert, {} },
-        { Qt::Key_F1, {} }, { Qt::Key_F2, {} }, { Qt::Key_F12, {} } };
-    for (auto [key, modifiers] : quiet) {
-        QTest::keyClick(view, static_cast<Qt::Key>(key), modifiers);
-        EXPECT_EQ(legendDialog.count(), 0) << QKeySequence(key | modifiers).toString().toStdString();
-    }
-    const std::pair<int, Qt::KeyboardModifiers> typed[]
-        = { { Qt::Key_A, {} }, { Qt::Key_5, {} }, { Qt::Key_Space, {} }, { Qt::Key_B, Qt::ShiftModifier } };
-    for (auto [key, modifiers] : typed)
-        QTest::keyClick(view, static_cast<Qt::Key>(key), modifiers);
-    EXPECT_EQ(legendDialog.count(), 4);
-}
-
-TEST_F(PlotInteraction, ContextMenuTextsFollowTheStateAndItsCommandsWork)
+TEST_F(PlotInteraction, OnlyATypedCharacterOpensTheLegendDialogAndTheContextMenuFollowsTheState)
 {
     auto texts = [this] {
         QStringList list;
@@ -338,11 +337,46 @@ TEST_F(PlotInteraction, ContextMenuTextsFollowTheStateAndItsCommandsWork)
     view->SetPanOffset({ 30, 40 });
     view->OnContextCommand(ID_PLOT_RESET_AXIS);
     ExpectDocLimits({ 0, 100, 0, 100, 0, 100 }, "reset");
-    EXPECT_EQ(doc.m_topAxis.increment, 10.0f);
-    EXPECT_EQ(view->Geometry().m_plotRect, (CRect { 50, 50, 410, 349 }));
+    EXPECT_EQ((std::pair { doc.m_topAxis.increment, view->Geometry().m_plotRect }),
+        (std::pair { 10.0f, CRect { 50, 50, 410, 349 } }));
+
+    // The items that open the options sheet, then double clicks near each corner and in the
+    // legend box, each on its own page; OK on what the sheet was shown changes nothing.
+    struct PageRecorder : IOptionsSheet {
+        std::vector<int> pages;
+        bool Run(FormatOptions&, int page, QWidget*) override { return pages.push_back(page), true; }
+    } sheet;
+    view->SetOptionsSheet(&sheet);
+    view->OnContextCommand(ID_PLOT_TOGGLE_LEGEND);
+    const std::string bytes = SavePlotFileBytes(doc);
+    for (int id : { ID_PLOT_AXIS, ID_PLOT_GRIDS, ID_PLOT_FONTS, ID_PLOT_LEGEND })
+        view->OnContextCommand(id);
+    const CRect box = doc.m_legend.m_position;
+    for (QPoint p : { QPoint(222, 20), QPoint(20, 360), QPoint(450, 360), QPoint(box.left + 2, box.top + 2) })
+        QTest::mouseDClick(Port(), Qt::LeftButton, Qt::NoModifier, p);
+    EXPECT_EQ(sheet.pages, (std::vector<int> { 0, 3, 4, 5, 0, 1, 2, 5 }));
+    EXPECT_EQ(SavePlotFileBytes(doc), bytes);
+
+    // Only a typed character asks for the Legend dialog.
+    QSignalSpy legendDialog(view, &CTernaryView::legendDialogRequested);
+    const std::pair<int, Qt::KeyboardModifiers> quiet[] = { { Qt::Key_Control, {} }, { Qt::Key_Shift, {} },
+        { Qt::Key_Alt, {} }, { Qt::Key_Meta, {} }, { Qt::Key_C, Qt::ControlModifier }, { Qt::Key_F, Qt::AltModifier },
+        { Qt::Key_Down, {} }, { Qt::Key_Up, {} }, { Qt::Key_Left, {} }, { Qt::Key_Right, {} }, { Qt::Key_PageUp, {} },
+        { Qt::Key_PageDown, {} }, { Qt::Key_Home, {} }, { Qt::Key_End, {} }, { Qt::Key_Escape, {} },
+        { Qt::Key_Return, {} }, { Qt::Key_Enter, {} }, { Qt::Key_Backspace, {} }, { Qt::Key_Insert, {} },
+        { Qt::Key_F1, {} }, { Qt::Key_F2, {} }, { Qt::Key_F12, {} } };
+    for (auto [key, modifiers] : quiet) {
+        QTest::keyClick(view, static_cast<Qt::Key>(key), modifiers);
+        EXPECT_EQ(legendDialog.count(), 0) << QKeySequence(key | modifiers).toString().toStdString();
+    }
+    const std::pair<int, Qt::KeyboardModifiers> typed[]
+        = { { Qt::Key_A, {} }, { Qt::Key_5, {} }, { Qt::Key_Space, {} }, { Qt::Key_B, Qt::ShiftModifier } };
+    for (auto [key, modifiers] : typed)
+        QTest::keyClick(view, static_cast<Qt::Key>(key), modifiers);
+    EXPECT_EQ(legendDialog.count(), 4);
 }
 
-TEST_F(PlotInteraction, DocumentTogglesSizesAndToolsWithTheirStates)
+TEST_F(PlotInteraction, DocumentTogglesSizesToolsAndZoomWithTheirStates)
 {
     doc.m_drawTicks = 0;
     doc.OnCmdMsg(ID_TOGGLE_GRID);
@@ -366,10 +400,9 @@ TEST_F(PlotInteraction, DocumentTogglesSizesAndToolsWithTheirStates)
     doc.OnCmdMsg(ID_TOOL_TEXT);
     doc.OnCmdMsg(ID_TOOL_TEXT);
     EXPECT_EQ(doc.m_textTool, 0) << "text tool twice is off";
-}
 
-TEST_F(PlotInteraction, ZoomStepsStopAtTheirLimitsAndDisableTheirButtons)
-{
+    // Zoom steps stop at their limits and disable their buttons; the zoom is the view's, not the file's.
+    doc.SetModifiedFlag(false);
     for (int i = 0; i < 15; ++i)
         doc.OnCmdMsg(ID_ENLARGE_PLOT);
     EXPECT_FLOAT_EQ(view->Scale(), 4.0f);

@@ -1,5 +1,5 @@
 // The plot leaving the program: the clipboard's formats after Copy picture,
-// Copy window as bitmap and Copy Figure, and printing a scrolled view to a PDF file.
+// Copy window as bitmap and Copy Figure, and printing and previewing a scrolled view.
 #include "document/CTernaryDoc.h"
 #include "framework/core/CommandIds.h"
 #include "framework/gui/PrintDialogs.h"
@@ -35,7 +35,7 @@ struct PicturesFixture : PlotViewFixture {
     }
 };
 
-TEST_F(PicturesFixture, CopyPutsTheClientAreaAsImageSvgAndPdfCopyBitmapOnlyTheImage)
+TEST_F(PicturesFixture, CopyPutsTheClientAreaCopyBitmapOnlyItsImageCopyFigureTheExportedPicture)
 {
     ASSERT_TRUE(view.OnCmdMsg(ID_EDIT_COPY));
     const QSize client = view.viewport()->size();
@@ -55,29 +55,25 @@ TEST_F(PicturesFixture, CopyPutsTheClientAreaAsImageSvgAndPdfCopyBitmapOnlyTheIm
     ASSERT_TRUE(data && data->hasImage());
     EXPECT_FALSE(data->hasFormat(QStringLiteral("image/svg+xml")));
     EXPECT_FALSE(data->hasFormat(QStringLiteral("application/pdf")));
-}
 
-TEST_F(PicturesFixture, CopyFigurePutsTheExportedPictureInItsFrame)
-{
-    // A long left title reaches left of the canvas; the view is scrolled and zoomed.
+    // Copy Figure: a long left title reaches left of the canvas; the view is scrolled and zoomed.
     doc.m_leftAxis.title = "Alkali feldspar and plagioclase";
     view.SetScale(1.4f);
     view.Scroll(Qt::Vertical, PlotGeometry::PageDown);
-    const QSize client = view.viewport()->size();
     view.CopyFigure();
-    const QMimeData* data = Clipboard();
+    data = Clipboard();
     ASSERT_TRUE(data && data->hasImage());
     EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).convertToFormat(QImage::Format_RGB32),
         PlotPicture(doc).ToImage(1).convertToFormat(QImage::Format_RGB32));
     const CSize extent = PlotPicture(doc).Extent();
     EXPECT_NE(QSize(extent.cx, extent.cy), client);
-    QByteArray svg;
-    ASSERT_TRUE(EncodePlotPicture(doc, PictureType::Svg, 1, &svg));
-    EXPECT_EQ(data->data(QStringLiteral("image/svg+xml")), svg);
+    QByteArray exported;
+    ASSERT_TRUE(EncodePlotPicture(doc, PictureType::Svg, 1, &exported));
+    EXPECT_EQ(data->data(QStringLiteral("image/svg+xml")), exported);
     EXPECT_TRUE(data->data(QStringLiteral("application/pdf")).startsWith("%PDF-"));
 }
 
-TEST_F(PicturesFixture, PrintingAScrolledViewPrintsTheUnscrolledPlotAndKeepsTheScroll)
+TEST_F(PicturesFixture, PrintAndPreviewOfAScrolledViewShowTheUnscrolledPlotAndKeepTheScroll)
 {
     view.Scroll(Qt::Vertical, PlotGeometry::PageDown);
     view.Scroll(Qt::Horizontal, PlotGeometry::LineDown);
@@ -86,6 +82,9 @@ TEST_F(PicturesFixture, PrintingAScrolledViewPrintsTheUnscrolledPlotAndKeepsTheS
 
     const QString pdf = dir.filePath(QStringLiteral("plot.pdf"));
     int asked = 0;
+    bool visibleDuringPreview = true;
+    QImage shown(850, 1100, QImage::Format_RGB32);
+    shown.fill(Qt::white);
     PrintDialogHandlers handlers;
     handlers.print = [&](QPrinter& printer, QWidget*) {
         ++asked;
@@ -93,42 +92,31 @@ TEST_F(PicturesFixture, PrintingAScrolledViewPrintsTheUnscrolledPlotAndKeepsTheS
         printer.setOutputFileName(pdf);
         return true;
     };
+    handlers.preview = [&](QPrinter&, QWidget*, const PaintPagesFunction& paint) {
+        visibleDuringPreview = view.isVisible();
+        paint(&shown);
+    };
     const PrintDialogHandlers previous = SetPrintDialogHandlers(handlers);
     EXPECT_TRUE(view.OnCmdMsg(ID_FILE_PRINT));
+    EXPECT_TRUE(view.OnCmdMsg(ID_FILE_PRINT_PREVIEW));
     SetPrintDialogHandlers(previous);
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(ReadFileBytes(pdf).rfind("%PDF-", 0), 0u);
-    EXPECT_EQ(view.ScrollPos().x, scrolled.x);
-    EXPECT_EQ(view.ScrollPos().y, scrolled.y);
+    EXPECT_EQ(view.ScrollPos(), scrolled);
+    EXPECT_FALSE(visibleDuringPreview) << "the window steps aside while the preview shows";
+    EXPECT_TRUE(view.isVisible());
 
     // The page is the one an unscrolled view prints.
     PlotGeometry unscrolled = view.Geometry();
     unscrolled.m_scrollPos = {};
     const QImage page = Page(view.Geometry());
     EXPECT_EQ(page, Page(unscrolled));
+    EXPECT_EQ(shown, page);
     int ink = 0;
     for (int y = 0; y < page.height(); y += 2)
         for (int x = 0; x < page.width(); x += 2)
             ink += page.pixel(x, y) != qRgb(255, 255, 255);
     EXPECT_GT(ink, 1000);
-}
-
-TEST_F(PicturesFixture, PreviewHidesTheWindowWhileItShowsThePage)
-{
-    bool visibleDuringPreview = true;
-    QImage shown(850, 1100, QImage::Format_RGB32);
-    shown.fill(Qt::white);
-    PrintDialogHandlers handlers;
-    handlers.preview = [&](QPrinter&, QWidget*, const PaintPagesFunction& paint) {
-        visibleDuringPreview = view.isVisible();
-        paint(&shown);
-    };
-    const PrintDialogHandlers previous = SetPrintDialogHandlers(handlers);
-    EXPECT_TRUE(view.OnCmdMsg(ID_FILE_PRINT_PREVIEW));
-    SetPrintDialogHandlers(previous);
-    EXPECT_FALSE(visibleDuringPreview);
-    EXPECT_TRUE(view.isVisible());
-    EXPECT_EQ(shown, Page(view.Geometry()));
 }
 
 } // namespace

@@ -1,7 +1,5 @@
-// What a paint of the plot produces: grid values and label rounding, iso-line
-// ends and label anchors on a cut polygon, ticks, titles, the sample rules
-// (auto-100 on a copy, plotX/plotY bookkeeping), the colour and symbol
-// tables, and paints that finish for degenerate axes.
+// What a paint of the plot produces: grid values and labels, iso-lines, ticks,
+// titles, the outline, the samples and their symbols, and degenerate axes.
 #include "plot/RenderedPlot.h"
 
 #include "plot/SymbolPainter.h"
@@ -11,7 +9,7 @@
 
 #include <limits>
 
-TEST(PlotRendererTest, GridValuesSkipTheLimitsAndLabelsAreRounded)
+TEST(PlotRendererTest, GridValuesSkipTheLimitsLabelsAreRoundedAndDegenerateAxesStillPaint)
 {
     EXPECT_DOUBLE_EQ(PlotRenderer::RoundLabel(0.1234567, 10), 0.12);
     EXPECT_DOUBLE_EQ(PlotRenderer::RoundLabel(33.33333, 0.5), 33.333);
@@ -24,11 +22,8 @@ TEST(PlotRendererTest, GridValuesSkipTheLimitsAndLabelsAreRounded)
     const auto rounded = PlotRenderer::GridValues(axis, true);
     ASSERT_EQ(rounded.size(), 9u);
     EXPECT_EQ(PlotRenderer::LabelText(rounded[2]), "0.3");
-}
 
-// Each of these once hung or overflowed a paint.
-TEST(PlotRendererTest, DegenerateAxesHaveNoGridValuesAndStillPaint)
-{
+    // Degenerate axes have no grid values and still paint; each of these once hung or overflowed a paint.
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
     const AxisSettings none[] = { { "", 0, 100, 0, 6 }, { "", 0, 100, -10, 6 }, { "", 0, 100, nan, 6 },
@@ -53,7 +48,7 @@ TEST(PlotRendererTest, DegenerateAxesHaveNoGridValuesAndStillPaint)
     plot.Record();
 }
 
-TEST(PlotRendererTest, IsoLineEndsAndLabelsOnACutPolygon)
+TEST(PlotRendererTest, IsoLineEndsLabelsAndTitlesOnTheTriangleAndACutPolygon)
 {
     Plot plot(10, 60); // corners (175,320) (283,320) (317,260) (261,170) (189,170) (137,260)
     const PlotRenderer r = plot.Renderer();
@@ -81,6 +76,20 @@ TEST(PlotRendererTest, IsoLineEndsAndLabelsOnACutPolygon)
     EXPECT_EQ(line.first, (CPoint { 300, 289 }));
     EXPECT_EQ(line.second, (CPoint { 156, 289 }));
     EXPECT_EQ(r.LabelPosition(AxisTop, line.first, &align), (CPoint { 308, 294 }));
+
+    // Titles sit at the corners of their component.
+    Plot full;
+    const PlotRenderer titles = full.Renderer();
+    CDC measure;
+    measure.SelectFont(ToLogicalFont(full.doc.m_axisFont));
+    const int h = measure.GetTextExtent(QStringLiteral("Blank")).cy;
+    EXPECT_EQ(titles.GetTitleRect(AxisTop).bottom, 50 - 10);
+    EXPECT_EQ(titles.GetTitleRect(AxisLeft).right, 50 - 10);
+    EXPECT_EQ(titles.GetTitleRect(AxisLeft).bottom, 349 + h);
+    EXPECT_EQ(titles.GetTitleRect(AxisRight).left, 410 + 10);
+    full.doc.m_topAxis.max = 80;
+    full.Corners();
+    EXPECT_EQ(titles.GetTitleRect(AxisTop).bottom, full.geo.m_corners[3].y - h - 5);
 }
 
 TEST(PlotRendererTest, TicksPointOutOrInAndLabelsDrawWithoutGrids)
@@ -101,23 +110,8 @@ TEST(PlotRendererTest, TicksPointOutOrInAndLabelsDrawWithoutGrids)
     // 9 values per axis, two ticks each; no grid lines; the samples draw no lines.
     EXPECT_EQ(Count(log, "LineTo"), 3 * 9 * 2);
     EXPECT_EQ(Count(log, "TextOut"), 3 * 9 + 3); // the labels and the titles
-}
-
-TEST(PlotRendererTest, TitlesSitAtTheCornersOfTheirComponent)
-{
-    Plot plot;
-    PlotRenderer r = plot.Renderer();
-    CDC measure;
-    measure.SelectFont(ToLogicalFont(plot.doc.m_axisFont));
-    const int h = measure.GetTextExtent(QStringLiteral("Blank")).cy;
-    EXPECT_EQ(r.GetTitleRect(AxisTop).bottom, 50 - 10);
-    EXPECT_EQ(r.GetTitleRect(AxisLeft).right, 50 - 10);
-    EXPECT_EQ(r.GetTitleRect(AxisLeft).bottom, 349 + h);
-    EXPECT_EQ(r.GetTitleRect(AxisRight).left, 410 + 10);
-
-    plot.doc.m_topAxis.max = 80;
-    plot.Corners();
-    EXPECT_EQ(r.GetTitleRect(AxisTop).bottom, plot.geo.m_corners[3].y - h - 5);
+    // The outline, closed: the last corner joins the first.
+    EXPECT_EQ(Count(log, "Polyline 50,349 410,349 410,349 222,50 222,50 50,349 50,349"), 1);
 }
 
 TEST(PlotRendererTest, OnlyWholeSamplesArePlottedAndAutoHundredScalesACopy)
@@ -132,20 +126,18 @@ TEST(PlotRendererTest, OnlyWholeSamplesArePlottedAndAutoHundredScalesACopy)
     SampleRecord& noSymbol = plot.doc.GetSample(6);
     noSymbol = { "n", 50, 25, 25, 1, -1, 1, 1, 6 };
     plot.doc.m_autoBalance = 0;
-    plot.Record();
-    EXPECT_EQ(odd.plotX, NOT_PLOTTED);
-    EXPECT_EQ(free.plotX, NOT_PLOTTED);
-    EXPECT_EQ(partial.plotX, 123); // untouched
-    EXPECT_EQ(noSymbol.plotX, NOT_PLOTTED);
-    EXPECT_EQ(plot.doc.GetSample(1).plotX, 264);
-    EXPECT_EQ(plot.doc.GetSample(1).plotY, 290);
+    plot.doc.m_showId = 1;
+    EXPECT_EQ(TextsAt(plot.Record(), "Spl#1"), (std::vector<CPoint> { { 274, 300 } })) << "the name below right";
+    // Drawn at its place; not drawn; a partial sample's place untouched.
+    const SampleRecord& first = plot.doc.GetSample(1);
+    EXPECT_EQ((std::vector { first.plotX, first.plotY, odd.plotX, free.plotX, partial.plotX, noSymbol.plotX }),
+        (std::vector { 264, 290, NOT_PLOTTED, NOT_PLOTTED, 123, NOT_PLOTTED }));
 
     plot.doc.m_autoBalance = 1;
     plot.Record();
     const float k = 100 / (30 + 20 + 49.9f);
-    EXPECT_EQ(odd.plotX, plot.geo.PlotX(20 * k, 49.9f * k));
-    EXPECT_EQ(odd.plotY, plot.geo.PlotY(20 * k));
-    EXPECT_FLOAT_EQ(odd.right, 49.9f);
+    EXPECT_EQ((std::tuple { odd.plotX, odd.plotY, odd.right }),
+        (std::tuple { plot.geo.PlotX(20 * k, 49.9f * k), plot.geo.PlotY(20 * k), 49.9f }));
 }
 
 TEST(PlotRendererTest, SamplesOutsideTheAxisRangesAreNotDrawn)
@@ -187,19 +179,7 @@ TEST(PlotRendererTest, SamplesOutsideTheAxisRangesAreNotDrawn)
     EXPECT_EQ(renderer.OutsideCount(), outside);
 }
 
-TEST(PlotRendererTest, ColourAndSymbolIdsBeyondTheTablesWrap)
-{
-    // 17 draws colour 1; 16 draws symbol 1, a filled circle.
-    const QImage image = PaintImage(40, 40, [](CDC& dc) {
-        DrawSampleSymbol(dc, 17, 16, 5, 10, 10, 1);
-        DrawSampleSymbol(dc, 17, 0, 5, 30, 30, 1);
-    });
-    EXPECT_EQ(image.pixel(10, 10), qRgb(245, 0, 0));
-    EXPECT_EQ(image.pixel(30, 30), qRgb(255, 255, 255)); // symbol 0 is open
-    EXPECT_EQ(image.pixel(35, 30), qRgb(245, 0, 0));
-}
-
-TEST(PlotRendererTest, SymbolShapesRestoreTheContext)
+TEST(PlotRendererTest, SymbolShapesRestoreTheContextAndIdsBeyondTheTablesWrap)
 {
     std::vector<std::string> log;
     CDC dc;
@@ -213,6 +193,15 @@ TEST(PlotRendererTest, SymbolShapesRestoreTheContext)
             "LineTo 24 20 16 20" }));
     EXPECT_EQ(dc.GetPen(), pen);
     EXPECT_EQ(dc.GetCurrentPosition(), (CPoint { 20, 20 }));
+
+    // 17 draws colour 1; 16 draws symbol 1, a filled circle.
+    const QImage image = PaintImage(40, 40, [](CDC& painted) {
+        DrawSampleSymbol(painted, 17, 16, 5, 10, 10, 1);
+        DrawSampleSymbol(painted, 17, 0, 5, 30, 30, 1);
+    });
+    EXPECT_EQ(image.pixel(10, 10), qRgb(245, 0, 0));
+    EXPECT_EQ(image.pixel(30, 30), qRgb(255, 255, 255)); // symbol 0 is open
+    EXPECT_EQ(image.pixel(35, 30), qRgb(245, 0, 0));
 }
 
 TEST(PlotRendererTest, StampsAtAnyScaleLeaveThePixelsDrawingLeaves)
@@ -232,15 +221,9 @@ TEST(PlotRendererTest, StampsAtAnyScaleLeaveThePixelsDrawingLeaves)
             dc.SetWindowExt({ 200, 60 });
             dc.SetViewportExt({ images[stamped].width(), images[stamped].height() });
             SymbolStamps stamps(dc);
-            for (int symbol = 0; symbol < 16; ++symbol) {
-                for (int i = 0; i < 2; ++i) {
-                    const int x = 8 + 12 * symbol + i;
-                    const int y = 15 + 25 * i;
-                    if (stamped)
-                        stamps.Draw(symbol, symbol, 4 + i, x, y);
-                    else
-                        DrawSampleSymbol(dc, symbol, symbol, 4 + i, x, y, 1);
-                }
+            for (int k = 0; k < 32; ++k) { // each symbol in two sizes, the second one unit right
+                const int symbol = k / 2, i = k % 2, x = 8 + 12 * symbol + i, y = 15 + 25 * i;
+                stamped ? stamps.Draw(symbol, symbol, 4 + i, x, y) : DrawSampleSymbol(dc, symbol, symbol, 4 + i, x, y, 1);
             }
             bounds[stamped] = dc.GetBounds();
         }

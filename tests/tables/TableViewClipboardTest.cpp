@@ -26,42 +26,6 @@ struct TableClipboard : ::testing::Test {
     }
 };
 
-TEST_F(TableClipboard, CopyWritesTabsBetweenCellsAndCrLfAfterEveryRow)
-{
-    const struct {
-        CellRange selection;
-        const char* text;
-    } cases[] = {
-        { CellRange(2, 1, 2, 1), "a\r\n" },
-        { CellRange(2, 1, 3, 3), "a\t\tc\r\n\tb\t\r\n" }, // empty cells give empty fields
-        { CellRange(3, 2, 2, 2), "" }, // an invalid selection copies an empty text
-    };
-    for (const auto& c : cases) {
-        SetClipboard(QStringLiteral("before"));
-        table.GetSelection() = c.selection;
-        table.OnEditCopy();
-        EXPECT_EQ(Clipboard(), QString::fromLatin1(c.text)) << c.selection.top << "," << c.selection.left;
-    }
-}
-
-TEST_F(TableClipboard, AClipboardThatRefusesTheTextIsReported)
-{
-    MessageBoxRecorder boxes;
-    table.clipboardFails = true;
-    table.Select(2, 1);
-    table.OnEditCopy();
-    EXPECT_EQ(boxes.Texts(), std::vector<QString> { QStringLiteral("Unable to set Clipboard data") });
-}
-
-TEST_F(TableClipboard, CutCopiesThenEmptiesTheBlock)
-{
-    table.Select(2, 1, 2, 3);
-    table.OnEditCut();
-    EXPECT_EQ(Clipboard(), QStringLiteral("a\t\tc\r\n"));
-    EXPECT_EQ(table.Text(2, 3), QStringLiteral("<none>"));
-    EXPECT_EQ(table.Text(3, 2), QStringLiteral("b"));
-}
-
 // A paste at a corner cell; cells are given as (row, col, expected text).
 struct PasteCase {
     const char* what;
@@ -99,7 +63,7 @@ TEST(TableClipboardPaste, FieldsFillTheBlockFromTheSelectionCornerAndNeverGrowTh
     }
 }
 
-TEST_F(TableClipboard, PasteEndsARunningEditAndNeedsATextAndASelection)
+TEST_F(TableClipboard, PasteEndsARunningEditCopyAndCutWriteTabsAndCrLfAfterEveryRow)
 {
     table.Select(4, 2);
     QTest::keyClicks(&table, QStringLiteral("typed"));
@@ -116,6 +80,31 @@ TEST_F(TableClipboard, PasteEndsARunningEditAndNeedsATextAndASelection)
     table.Select(2, 1);
     table.OnEditPaste();
     EXPECT_EQ(table.Text(2, 1), QStringLiteral("a"));
+
+    // Copy and Cut write tabs between cells and CR LF after every row.
+    const struct {
+        CellRange selection;
+        const char* text;
+    } cases[] = {
+        { CellRange(2, 1, 2, 1), "a\r\n" },
+        { CellRange(2, 1, 3, 3), "a\t\tc\r\n\tb\t\r\n" }, // empty cells give empty fields
+        { CellRange(3, 2, 2, 2), "" }, // an invalid selection copies an empty text
+    };
+    for (const auto& c : cases) {
+        SetClipboard(QStringLiteral("before"));
+        table.GetSelection() = c.selection;
+        table.OnEditCopy();
+        EXPECT_EQ(Clipboard(), QString::fromLatin1(c.text)) << c.selection.top << "," << c.selection.left;
+    }
+    table.Select(2, 1, 2, 3);
+    table.OnEditCut();
+    EXPECT_EQ(Clipboard(), QStringLiteral("a\t\tc\r\n"));
+    EXPECT_EQ(table.Text(2, 1) + table.Text(2, 3) + table.Text(3, 2), QStringLiteral("<none><none>b"));
+
+    MessageBoxRecorder boxes;
+    table.clipboardFails = true;
+    table.OnEditCopy();
+    EXPECT_EQ(boxes.Texts(), std::vector<QString> { QStringLiteral("Unable to set Clipboard data") });
 }
 
 } // namespace

@@ -38,6 +38,15 @@ protected:
     void Type(int row, int col, const QString& text) { table.SetCellText(row, col, text); }
     QString Text(int row, int col) { return table.GetCellText(row, col); }
     const SampleRecord& Rec(int row) { return doc.GetSample(row); }
+    // The row whole: the table's texts, then the record's values, colour,
+    // symbol and whether its slot is in use.
+    QString Row(int row)
+    {
+        const SampleRecord& r = Rec(row);
+        return QStringList { Text(row, 1), Text(row, 2), Text(row, 3), Text(row, 4), Text(row, 5) }.join('|')
+            + QString::asprintf(" = %g %g %g %d %d %s", r.top, r.left, r.right, r.colorId, r.symbolId,
+                r.row == row ? "used" : "free");
+    }
     void Select(int top, int left, int bottom, int right)
     {
         table.GetSelection() = CellRange(top, left, bottom, right);

@@ -26,63 +26,62 @@ TEST_F(TernaryTableTest, InitialUpdateBuildsTheTableFromTheDocument)
         EXPECT_LE(fm.horizontalAdvance(QLatin1String(usual[col])) + 2 * table.GetCellMargin(), table.GetColWidth(col))
             << usual[col];
     // The headers, centred, and the new document's first sample (48: colour 3, symbol 0).
-    const QStringList rows[] = { { "Sample", "Top", "Left", "Right", "Symbol" }, { "Spl#1", "20", "30", "50", "48" } };
-    for (int col = 1; col <= 5; ++col) {
-        EXPECT_EQ(Text(0, col), rows[0][col - 1]);
-        EXPECT_EQ(Text(1, col), rows[1][col - 1]);
+    EXPECT_EQ(Row(0).section(" = ", 0, 0), "Sample|Top|Left|Right|Symbol");
+    EXPECT_EQ(Row(1), "Spl#1|20|30|50|48 = 20 30 50 3 0 used");
+    for (int col = 1; col <= 5; ++col)
         EXPECT_EQ(dynamic_cast<CTextCell&>(*table.GetCell(0, col)).GetFormat(), 1u) << "centred header " << col;
-    }
 }
 
-TEST_F(TernaryTableTest, AutoAddFillsTheThirdValueAndGivesTheDefaultSymbol)
+TEST_F(TernaryTableTest, AutoAddFillsTheThirdValueInEveryOrderAndGivesTheDefaultSymbol)
 {
     const int updates = plot.updates;
-    Type(5, 2, "30");
+    // Two of top 30, left 20 and right 50 typed in each of the six orders, one row each.
+    const int orders[6][2] = { { 2, 3 }, { 3, 2 }, { 2, 4 }, { 4, 2 }, { 3, 4 }, { 4, 3 } };
+    const QString typed[] = { "", "", "30", "20", "50" };
+    for (int i = 0; i < 6; ++i) {
+        for (int col : orders[i])
+            Type(5 + i, col, typed[col]);
+        EXPECT_EQ(Row(5 + i), "|30|20|50|0 = 30 20 50 0 0 used") << i;
+    }
     EXPECT_TRUE(doc.IsModified());
     EXPECT_GT(plot.updates, updates) << "every change updates the other views";
-    Type(5, 3, "20");
-    EXPECT_EQ(Text(5, 4), "50");
-    EXPECT_EQ(Rec(5).right, 50.0f);
-    EXPECT_EQ((std::pair { Rec(5).colorId, Rec(5).symbolId }), (std::pair { 0, 0 }));
 
     // Clearing the filled cell leaves it empty until top or left changes.
     Type(5, 4, "");
-    EXPECT_EQ(Text(5, 4), "");
     EXPECT_EQ(Rec(5).right, EMPTY_VALUE);
     Type(5, 3, "25");
     EXPECT_EQ(Text(5, 4), "45");
-    EXPECT_EQ(doc.m_legend.UseCount(0, 0), 1) << "the row keeps its symbol, counted once";
+    EXPECT_EQ(doc.m_legend.UseCount(0, 0), 6) << "the row keeps its symbol, counted once";
+    Type(5, 1, "Named late");
+    EXPECT_EQ(doc.m_legend.ItemText(0, 0), "Named late") << "the new entry takes the name typed after the values";
 
     // Not checked against the range; switched off it fills nothing.
-    Type(6, 2, "70");
-    Type(6, 3, "50");
-    EXPECT_EQ(Rec(6).right, -20.0f);
+    Type(16, 2, "70");
+    Type(16, 3, "50");
+    EXPECT_EQ(Rec(16).right, -20.0f);
     doc.m_autoAdd = 0;
-    Type(7, 2, "70");
-    Type(7, 3, "10");
-    EXPECT_EQ(Text(7, 4), "");
-    EXPECT_EQ(table.GetRowSymbol(7), -1) << "an incomplete row gets no symbol";
+    Type(17, 2, "70");
+    Type(17, 3, "10");
+    EXPECT_EQ(Text(17, 4), "");
+    EXPECT_EQ(table.GetRowSymbol(17), -1) << "an incomplete row gets no symbol";
 }
 
 TEST_F(TernaryTableTest, ClearingFreesTheRowKeepsTheHeadersAndNeverAutoAdds)
 {
     Type(9, 1, "only a name");
-    EXPECT_EQ(Rec(9).row, 9);
+    EXPECT_EQ(Row(9), "only a name|||| = -999.99 -999.99 -999.99 -1 -1 used");
     Type(9, 2, "40");
     Type(9, 5, "33");
     Select(9, 1, 9, 5);
     table.ClearSelection();
-    EXPECT_EQ(Rec(9).row, -1);
-    EXPECT_EQ(Rec(9).colorId, -1);
+    EXPECT_EQ(Row(9), "|||| = -999.99 -999.99 -999.99 -1 -1 free");
 
     Type(10, 2, "10");
     Type(10, 3, "20");
     Select(10, 3, 10, 4);
     table.ClearSelection();
-    EXPECT_EQ(Text(10, 4), "");
-    EXPECT_EQ(Rec(10).right, EMPTY_VALUE);
+    EXPECT_EQ(Row(10), "|10|||0 = 10 -999.99 -999.99 0 0 used") << "top and the symbol remain";
     EXPECT_EQ(doc.m_autoAdd, 1) << "auto-add is restored";
-    EXPECT_EQ(Rec(10).row, 10) << "top and the symbol remain";
 
     // Headers are the table's own: neither typing nor clearing changes them.
     doc.SetModifiedFlag(false);
@@ -99,17 +98,7 @@ TEST_F(TernaryTableTest, ClearingFreesTheRowKeepsTheHeadersAndNeverAutoAdds)
     EXPECT_EQ(doc.m_legend.UseCount(0, 3), 0);
 }
 
-TEST_F(TernaryTableTest, PasteDropsWhatIsRightOfTheTableAndSplitsSymbolNumbers)
-{
-    QGuiApplication::clipboard()->setText("a\t20\t30\t\t35\textra\nb");
-    Select(20, 1, 20, 1);
-    table.OnEditPaste();
-    EXPECT_EQ(Text(20, 4), "50") << "auto-add runs for pasted values";
-    EXPECT_EQ((std::pair { Rec(20).colorId, Rec(20).symbolId }), (std::pair { 2, 3 }));
-    EXPECT_EQ(Text(21, 1), "b") << "the next line, stored without a line end";
-}
-
-TEST_F(TernaryTableTest, ASpreadsheetBlockPastesAsTheSameFileImports)
+TEST_F(TernaryTableTest, PastedBlocksFillTheRowsASpreadsheetBlockAsTheSameFileImports)
 {
     CStatusBar bar(&table);
     const std::string block = "Sample\tTop\tLeft\tRight\tSymbol\r\n"
@@ -137,6 +126,39 @@ TEST_F(TernaryTableTest, ASpreadsheetBlockPastesAsTheSameFileImports)
     imported.OnNewDocument();
     ASSERT_EQ(imported.ImportSampleFile(path).first, 3);
     EXPECT_EQ(SamplesToCsv(imported), SamplesToCsv(doc)) << "names, values, colours and symbols";
+
+    // Two value fields without a number make a header; one does not.
+    QGuiApplication::clipboard()->setText("Left\tRight\n10\t20\n");
+    Select(50, 3, 50, 3);
+    table.OnEditPaste();
+    EXPECT_EQ((std::pair { Rec(50).left, Rec(50).right }), (std::pair { 10.f, 20.f }));
+    QGuiApplication::clipboard()->setText("Sample\tTop\nA\t5\n");
+    Select(60, 1, 60, 1);
+    table.OnEditPaste();
+    EXPECT_EQ(Rec(60).name + "|" + Rec(61).name, "Sample|A");
+
+    // Fields right of the table are dropped; a symbol number gives colour and symbol.
+    QGuiApplication::clipboard()->setText("a\t20\t30\t\t35\textra\nb");
+    Select(20, 1, 20, 1);
+    table.OnEditPaste();
+    EXPECT_EQ(Row(20), "a|20|30|50|35 = 20 30 50 2 3 used") << "auto-add runs for pasted values";
+    EXPECT_EQ(Row(21), "b|||| = -999.99 -999.99 -999.99 -1 -1 used") << "the next line, without a line end";
+}
+
+TEST_F(TernaryTableTest, APastedGroupColumnGivesEachGroupItsLookAndLegendEntry)
+{
+    // The new document's samples use colour 3 symbol 0 and colour 1 symbol 3.
+    QGuiApplication::clipboard()->setText("Sample\tTop\tLeft\tRight\tGroup\n"
+                                          "A\t10\t20\t70\tGranite\nB\t10\t20\t70\tBasalt\nC\t10\t20\t70\tGranite\n");
+    Select(3, 1, 3, 1);
+    table.OnEditPaste();
+    const std::pair<int, int> looks[] = { { 1, 0 }, { 2, 0 }, { 1, 0 } };
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ((std::pair { Rec(3 + i).colorId, Rec(3 + i).symbolId }), looks[i]) << i;
+    EXPECT_EQ(Text(3, 5), "16") << "the group is no symbol number";
+    EXPECT_EQ(doc.m_legend.ItemText(0, 1), "Granite");
+    EXPECT_EQ(doc.m_legend.UseCount(0, 1), 2);
+    EXPECT_EQ(doc.m_legend.ItemText(0, 2), "Basalt");
 }
 
 TEST_F(TernaryTableTest, LongNamesTypedOrPastedAreCutToWhatThePlotFileReadsBack)
@@ -151,10 +173,8 @@ TEST_F(TernaryTableTest, LongNamesTypedOrPastedAreCutToWhatThePlotFileReadsBack)
     EXPECT_EQ(boxes.Texts(),
         (std::vector<QString> { "1 text was longer than a plot file holds and was cut to its first 1,023 bytes.",
             "2 texts were longer than a plot file holds and were cut to their first 1,023 bytes." }));
-    for (int row : { 5, 6, 7, 8 }) {
-        EXPECT_EQ(Text(row, 1), kept) << row;
-        EXPECT_EQ(Rec(row).name, EncodeText(kept)) << row;
-    }
+    for (int row : { 5, 6, 7, 8 })
+        EXPECT_EQ((std::pair { Text(row, 1), Rec(row).name }), (std::pair { kept, EncodeText(kept) })) << row;
 
     QTemporaryDir dir;
     ASSERT_TRUE(doc.OnSaveDocument(dir.filePath("long.tpf")));
@@ -164,29 +184,14 @@ TEST_F(TernaryTableTest, LongNamesTypedOrPastedAreCutToWhatThePlotFileReadsBack)
     EXPECT_EQ(reopened.m_legend.ItemText(0, 0), EncodeText(kept)) << "the legend entry named after row 7";
 }
 
-TEST_F(TernaryTableTest, FillDownCopiesTheTopRowAndAnEmptySymbolBecomesColourAndSymbolZero)
-{
-    Type(30, 1, "x");
-    Select(30, 1, 32, 5);
-    EXPECT_TRUE(table.OnCmdMsg(ID_EDIT_FILL_DOWN));
-    for (int row = 31; row <= 32; ++row) {
-        EXPECT_EQ(Text(row, 1), "x");
-        EXPECT_EQ(Text(row, 5), "0");
-        EXPECT_EQ(Rec(row).row, row);
-    }
-    EXPECT_EQ(table.GetRowSymbol(30), -1) << "the top row is not changed";
-}
-
-TEST_F(TernaryTableTest, PaletteMessagesReachEverySelectedRowAndTheLegendFollows)
+TEST_F(TernaryTableTest, PaletteMessagesRightClicksAndFillDownReachEverySelectedRowAndTheLegendFollows)
 {
     Select(50, 1, 52, 2);
     table.OnTableSetColor(7);
-    for (int row = 50; row <= 52; ++row) {
-        EXPECT_EQ((std::pair { Rec(row).colorId, Rec(row).symbolId }), (std::pair { 7, 0 })) << row;
-        EXPECT_EQ(Rec(row).row, row);
-    }
+    EXPECT_EQ(Row(52), "||||112 = -999.99 -999.99 -999.99 7 0 used") << "a new symbol cell takes symbol 0";
     table.OnTableSetSymbol(12);
-    EXPECT_EQ(Text(51, 5), QString::number(7 * 16 + 12));
+    for (int row = 50; row <= 52; ++row)
+        EXPECT_EQ(Row(row), "||||124 = -999.99 -999.99 -999.99 7 12 used") << row;
     EXPECT_EQ(doc.m_legend.UseCount(12, 7), 3);
 
     ASSERT_EQ(doc.m_legend.UseCount(0, 3), 1);
@@ -197,6 +202,25 @@ TEST_F(TernaryTableTest, PaletteMessagesReachEverySelectedRowAndTheLegendFollows
     Select(1, 5, 2, 5);
     table.ClearSelection();
     EXPECT_EQ(doc.m_legend.UseCount(3, 2), 0);
+
+    // Fill Down copies the top row; an empty symbol becomes colour and symbol 0.
+    Type(30, 1, "x");
+    Select(30, 1, 32, 5);
+    EXPECT_TRUE(table.OnCmdMsg(ID_EDIT_FILL_DOWN));
+    for (int row : { 31, 32 })
+        EXPECT_EQ(Row(row), "x||||0 = -999.99 -999.99 -999.99 0 0 used");
+    EXPECT_EQ(Row(30), "x|||| = -999.99 -999.99 -999.99 -1 -1 used") << "the top row is not changed";
+
+    // A right click in the symbol column keeps a selection that holds its row, from the first to the last.
+    auto rightClick = [&](int row) {
+        const CRect r = table.GetCellRect(row, 5);
+        QTest::mouseClick(table.viewport(), Qt::RightButton, {}, QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    };
+    for (int row : { 3, 5, 6 }) {
+        Select(3, 1, 5, 5);
+        rightClick(row);
+        EXPECT_EQ(table.GetSelection(), row == 6 ? CellRange(6, 1, 6, 5) : CellRange(3, 1, 5, 5)) << row;
+    }
 }
 
 TEST_F(TernaryTableTest, ALoadedSharedPairKeepsItsEntryUntilItsLastSampleIsRecoloured)
@@ -233,13 +257,15 @@ TEST_F(TernaryTableTest, RowsThePlotLeavesOutAreTintedAndSelectingOneSaysWhy)
     doc.GetSample(2) = { "sum", 50, 50, 20, 1, 0, NOT_PLOTTED, NOT_PLOTTED, 2 };
     doc.GetSample(3) = { "bare", 20, 30, 50, -1, -1, NOT_PLOTTED, NOT_PLOTTED, 3 };
     doc.GetSample(4) = { "part", 20, EMPTY_VALUE, 50, 1, 0, NOT_PLOTTED, NOT_PLOTTED, 4 };
-    table.LoadRowsFromDocument(1, 4);
+    doc.GetSample(5) = { "zero", 0, 0, 0, 1, 0, NOT_PLOTTED, NOT_PLOTTED, 5 };
+    table.LoadRowsFromDocument(1, 5);
     auto tinted = [&](int row) {
         const QImage image = table.viewport()->grab().toImage();
         return image.pixelColor(table.GetColLeft(3) + 3, table.GetRowTop(row) + 3) == kRowNotDrawnTint;
     };
-    Select(5, 1, 5, 1);
+    Select(6, 1, 6, 1);
     const std::pair<int, const char*> steps[] = {
+        { Qt::Key_Up, "Row 5 is not drawn: its values sum to 0" },
         { Qt::Key_Up, "Ready" }, // row 4 is no whole sample
         { Qt::Key_Up, "Row 3 is not drawn: it has no symbol" },
         { Qt::Key_Up, "Row 2 is not drawn: its values sum to 120" },
@@ -250,12 +276,11 @@ TEST_F(TernaryTableTest, RowsThePlotLeavesOutAreTintedAndSelectingOneSaysWhy)
         QTest::keyClick(&table, static_cast<Qt::Key>(key));
         EXPECT_EQ(bar.MessageText(), message);
     }
-    EXPECT_EQ((std::vector<bool> { tinted(1), tinted(2), tinted(3), tinted(4) }),
-        (std::vector<bool> { false, true, true, false }));
-    doc.m_autoBalance = 1; // a sum other than 100 is scaled to 100 and drawn
+    auto tints = [&] { return std::vector<bool> { tinted(1), tinted(2), tinted(3), tinted(4), tinted(5) }; };
+    EXPECT_EQ(tints(), (std::vector<bool> { false, true, true, false, true }));
+    doc.m_autoBalance = 1; // a sum other than 100, but not 0, is scaled to 100 and drawn
     table.viewport()->update();
-    EXPECT_FALSE(tinted(2));
-    EXPECT_TRUE(tinted(3));
+    EXPECT_EQ(tints(), (std::vector<bool> { false, false, true, false, true }));
     EXPECT_EQ(doc.GetSample(2).right, 20) << "nothing in the row changes";
 }
 
@@ -268,6 +293,20 @@ TEST_F(TernaryTableTest, ThePlotShowsASampleRowAfterTheRunningEditIsCommitted)
     EXPECT_EQ(Text(3, 1), "typed");
     EXPECT_EQ(table.GetSelection(), CellRange(500, 1, 500, 5));
     EXPECT_TRUE(table.IsRowVisible(500));
+}
+
+TEST_F(TernaryTableTest, AnEditEndedWithoutAChangeLeavesTheDocumentUnmodified)
+{
+    const CRect r = table.GetCellRect(1, 2);
+    const QPoint cell((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    QTest::mouseDClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+    ASSERT_NE(table.GetCellEdit(), nullptr);
+    QTest::keyClick(table.GetCellEdit(), Qt::Key_Escape);
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, cell + QPoint(0, 40));
+    QTest::keyClick(&table, Qt::Key_Escape); // type-over: Esc starts and ends on the cell's own text
+    QTest::keyClick(&table, Qt::Key_Down);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(Text(1, 2), "20");
 }
 
 TEST_F(TernaryTableTest, PrintAndPreviewShowTheVisibleCellsFourTimesLarger)
@@ -298,16 +337,3 @@ TEST_F(TernaryTableTest, PrintAndPreviewShowTheVisibleCellsFourTimesLarger)
     EXPECT_EQ(ReadFileBytes(dir.filePath("table.pdf")).rfind("%PDF-", 0), 0u);
 }
 
-TEST_F(TernaryTableTest, AnEditEndedWithoutAChangeLeavesTheDocumentUnmodified)
-{
-    const CRect r = table.GetCellRect(1, 2);
-    const QPoint cell((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    QTest::mouseDClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
-    ASSERT_NE(table.GetCellEdit(), nullptr);
-    QTest::keyClick(table.GetCellEdit(), Qt::Key_Escape);
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, cell + QPoint(0, 40));
-    QTest::keyClick(&table, Qt::Key_Escape); // type-over: Esc starts and ends on the cell's own text
-    QTest::keyClick(&table, Qt::Key_Down);
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(Text(1, 2), "20");
-}
