@@ -1,5 +1,6 @@
 #include "framework/core/FileAccess.h"
 #include "framework/core/FileName.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QDir>
@@ -7,9 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,14 +54,7 @@ TEST(FileNameTest, AtomicWritesReachTheNamedFileAndKeepItsModeAndLinks)
     QFile file;
     ASSERT_TRUE(OpenForReading(file, name, &reason)) << reason.toStdString();
     EXPECT_EQ(file.readAll(), "second");
-    std::vector<std::string> names;
-    DIR* listing = ::opendir(QFile::encodeName(dir.path()).constData());
-    while (const dirent* entry = ::readdir(listing))
-        if (entry->d_name[0] != '.')
-            names.push_back(entry->d_name);
-    ::closedir(listing);
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string> { "lat\xE9.tpf", "link.tpf" })) << "no temporary left";
+    EXPECT_EQ(RawFileNames(dir.path()), (std::vector<std::string> { "lat\xE9.tpf", "link.tpf" })) << "no temporary left";
     ::unlink(raw.constData());
 }
 

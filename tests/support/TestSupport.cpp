@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <algorithm>
 #include <csignal>
+#include <dirent.h>
 
 MessageBoxRecorder::MessageBoxRecorder()
 {
@@ -28,6 +30,19 @@ std::vector<QString> MessageBoxRecorder::Texts() const
 }
 
 QString TestDataPath(const QString& name) { return QStringLiteral(TERNARY_TEST_DATA "/") + name; }
+
+std::vector<std::string> RawFileNames(const QString& folder)
+{
+    std::vector<std::string> names;
+    DIR* listing = ::opendir(QFile::encodeName(folder).constData());
+    while (const dirent* entry = listing ? ::readdir(listing) : nullptr)
+        if (entry->d_name[0] != '.')
+            names.push_back(entry->d_name);
+    if (listing)
+        ::closedir(listing);
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 std::string ReadFileBytes(const QString& path)
 {

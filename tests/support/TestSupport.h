@@ -64,6 +64,10 @@ QString TestDataPath(const QString& name);
 // Whole content of a file as bytes; empty when it cannot be read.
 std::string ReadFileBytes(const QString& path);
 
+// The names in a folder as the system holds them (bytes, not UTF-8 text),
+// sorted, without those starting with a dot.
+std::vector<std::string> RawFileNames(const QString& folder);
+
 // Writes bytes to a file, replacing it; false on failure.
 bool WriteFileBytes(const QString& path, const std::string& bytes);
 
