@@ -22,10 +22,10 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
-#include <QStyle>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QToolBar>
 
 #include <algorithm>
