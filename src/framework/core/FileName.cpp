@@ -33,7 +33,13 @@ qsizetype ValidSequenceLength(const QByteArray& bytes, qsizetype i)
     return length;
 }
 
-bool IsEscapedByte(QChar c) { return c.unicode() >= kEscapeBase + 0x80 && c.unicode() <= kEscapeBase + 0xFF; }
+// Whether name[i] holds a byte: a low surrogate in the escapes' range on its
+// own, not the second half of a real character after a high surrogate.
+bool IsEscapedByte(const QString& name, qsizetype i)
+{
+    const char16_t c = name[i].unicode();
+    return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF && (i == 0 || !name[i - 1].isHighSurrogate());
+}
 
 } // namespace
 
@@ -60,8 +66,7 @@ QByteArray EncodeFileName(const QString& name)
     qsizetype runStart = 0;
     const auto flushRun = [&](qsizetype end) { bytes += name.mid(runStart, end - runStart).toUtf8(); };
     for (qsizetype i = 0; i < name.size(); ++i) {
-        // An escape is a low surrogate on its own; after a high one it is half of a real character.
-        if (IsEscapedByte(name[i]) && (i == 0 || !name[i - 1].isHighSurrogate())) {
+        if (IsEscapedByte(name, i)) {
             flushRun(i);
             bytes += static_cast<char>(name[i].unicode() - kEscapeBase);
             runStart = i + 1;
@@ -76,7 +81,7 @@ QString ShownFileName(const QString& name)
     QString shown;
     shown.reserve(name.size());
     for (qsizetype i = 0; i < name.size(); ++i) {
-        if (IsEscapedByte(name[i]) && (i == 0 || !name[i - 1].isHighSurrogate()))
+        if (IsEscapedByte(name, i))
             shown += QStringLiteral("\\x") + QString::number(name[i].unicode() - kEscapeBase, 16).toUpper();
         else
             shown += name[i];
