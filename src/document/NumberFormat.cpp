@@ -1,5 +1,6 @@
 #include "document/NumberFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -62,8 +63,12 @@ namespace {
 bool PlainDecimal(std::string_view text)
 {
     const std::size_t first = !text.empty() && text[0] == '-' ? 1 : 0;
+    // One pass for the x of a hexadecimal number: find_first_of would search
+    // its set of two once per character, and files of many samples are read
+    // here a value at a time.
     return first < text.size() && text[first] >= '0' && text[first] <= '9'
-        && text.find_first_of("xX") == std::string_view::npos;
+        && std::none_of(text.begin() + static_cast<std::ptrdiff_t>(first), text.end(),
+            [](char c) { return c == 'x' || c == 'X'; });
 }
 
 } // namespace
