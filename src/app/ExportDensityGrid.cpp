@@ -14,7 +14,7 @@
 
 void CTernaryApp::OnExportDensityGrid()
 {
-    const QString docPath = m_doc->GetPathName();
+    const QString docPath = m_doc->GetNamingPath();
     const QString folder = docPath.isEmpty() ? QDir::homePath() : QFileInfo(docPath).absolutePath();
     const QString base = docPath.isEmpty() ? m_doc->GetTitle() : QFileInfo(docPath).completeBaseName();
     QString path = m_dialogs->GetSaveFileName(

@@ -96,7 +96,7 @@ void CTernaryApp::OnExportPicture()
 
     // Suggest the plot's name with the last type, in the last folder used
     // (or the plot's own folder).
-    const QString docPath = m_doc->GetPathName();
+    const QString docPath = m_doc->GetNamingPath();
     QString folder = m_profile->GetProfileString(kSection, kFolderEntry);
     if (folder.isEmpty())
         folder = docPath.isEmpty() ? QDir::homePath() : QFileInfo(docPath).absolutePath();

@@ -168,7 +168,8 @@ bool CTernaryDoc::OnOpenDocument(const QString& path, QIODevice& device)
     SampleFile file;
     if (!ReadSampleDevice(path, device, file))
         return false;
-    CDocument::OnNewDocument(); // empty, untitled and unmodified
+    CDocument::OnNewDocument(); // empty, without a file of its own, unmodified
+    SetSourcePath(path);
     ResetPlotSettings();
     if (file.hasHeader) {
         AxisSettings* axes[] = { &m_topAxis, &m_leftAxis, &m_rightAxis };

@@ -22,7 +22,7 @@ void SuggestPdfName(CTernaryDoc& doc, QPrinter& printer)
     printer.setDocName(doc.GetTitle());
     if (printer.outputFormat() != QPrinter::PdfFormat || !printer.outputFileName().isEmpty())
         return;
-    const QString path = doc.GetPathName();
+    const QString path = doc.GetNamingPath();
     const QFileInfo info(path.isEmpty() ? QDir::home().filePath(doc.GetTitle()) : path);
     printer.setOutputFileName(info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf")));
 }

@@ -189,7 +189,7 @@ TEST_F(StartupTest, ACsvOpensAndImportsAsSamplesAndADroppedFileIsOpened)
     app->MainFrame()->Router()->Route(ID_FILE_OPEN);
     EXPECT_EQ(table->GetCellText(1, 1), "Shale, grey");
     EXPECT_EQ(table->GetCellText(0, 2), "Qz");
-    EXPECT_EQ(app->MainFrame()->windowTitle(), "Untitled[*] - Ternary") << "Save asks for a .tpf name";
+    EXPECT_EQ(app->MainFrame()->windowTitle(), "rocks.csv[*] - Ternary");
 
     table->SetCellText(5, 1, "typed");
     app->MainFrame()->Router()->Route(ID_FILE_IMPORT);
@@ -197,6 +197,8 @@ TEST_F(StartupTest, ACsvOpensAndImportsAsSamplesAndADroppedFileIsOpened)
     EXPECT_EQ(table->GetCellText(7, 5), "0");
     EXPECT_EQ(app->MainFrame()->StatusBar()->MessageText(), "Imported 2 samples into rows 6 to 7.");
     EXPECT_TRUE(app->MainFrame()->isWindowModified());
+    app->MainFrame()->Router()->Route(ID_FILE_SAVE); // cancelled
+    EXPECT_EQ(dialogs.suggestions, QStringList({ dir.filePath("rocks.tpf") })) << "a plot beside the samples";
 
     const QString plot = WritePlot("dropped.tpf");
     boxes.QueueAnswer(MsgResult::No);

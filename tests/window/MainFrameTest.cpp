@@ -190,7 +190,7 @@ TEST_F(MainFrameTest, MenuItemsRunTheirCommandAreRefreshedBeforeAMenuOpensAndPro
 {
     // Every shortcut of the commands that have more than one, or one of their own.
     const std::pair<int, const char*> shortcuts[] = { { ID_TOGGLE_GRID, "Ctrl+G" }, { ID_COPY_FIGURE, "Ctrl+Shift+C" },
-        { ID_EDIT_UNDO, "Ctrl+Z" }, { ID_EDIT_REDO, "Ctrl+Y, Ctrl+Shift+Z" } };
+        { ID_EDIT_UNDO, "Ctrl+Z" }, { ID_EDIT_REDO, "Ctrl+Y, Ctrl+Shift+Z" }, { ID_APP_EXIT, "Ctrl+Q" } };
     for (auto [id, keys] : shortcuts) {
         QStringList texts;
         for (const QKeySequence& key : router().Action(id)->shortcuts())

@@ -7,6 +7,7 @@
 #include "framework/core/IFileDialogs.h"
 #include "framework/core/MessageBox.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -91,7 +92,10 @@ bool CDocManager::OnFileSave()
 bool CDocManager::OnFileSaveAs()
 {
     m_document.FinishEdits();
+    // A plot read from samples is offered beside them, under their name.
     QString suggested = m_document.GetPathName();
+    if (const QFileInfo source(m_document.GetNamingPath()); suggested.isEmpty() && !source.fileName().isEmpty())
+        suggested = source.dir().filePath(source.completeBaseName() + kDefaultExtension);
     if (suggested.isEmpty())
         suggested = m_document.GetTitle() + kDefaultExtension;
     QString path = m_dialogs->GetSaveFileName(suggested, kFilter);

@@ -21,6 +21,7 @@ bool CDocument::OnNewDocument()
 {
     DeleteContents();
     m_pathName.clear();
+    m_sourcePath.clear();
     SetModifiedFlag(false);
     return true;
 }
@@ -63,6 +64,7 @@ bool CDocument::OnOpenDocument(const QString& path, QIODevice& file)
         return fail(QStringLiteral("Not enough memory."));
     }
     m_pathName = path;
+    m_sourcePath.clear();
     SetModifiedFlag(false);
     return true;
 }
@@ -83,6 +85,7 @@ bool CDocument::OnSaveDocument(const QString& path)
         return false;
     }
     m_pathName = path;
+    m_sourcePath.clear();
     SetModifiedFlag(false);
     return true;
 }
@@ -91,7 +94,8 @@ void CDocument::Serialize(CArchive&) { }
 
 QString CDocument::GetTitle() const
 {
-    return m_pathName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_pathName).fileName();
+    const QString& path = GetNamingPath();
+    return path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
 }
 
 void CDocument::AddView(CView* view)

@@ -48,7 +48,14 @@ public:
 
     const QString& GetPathName() const { return m_pathName; }
     void SetPathName(const QString& path) { m_pathName = path; }
-    // The file's name without its folder, or "Untitled" before the first save.
+    // The file the contents were read from when it is not one the document
+    // saves to (samples opened from a CSV): it names the plot until the
+    // first save, which asks for a file of the document's own.
+    void SetSourcePath(const QString& path) { m_sourcePath = path; }
+    // The path the files made from the document are named after: its own
+    // file, or else the file its contents came from; empty for a new one.
+    const QString& GetNamingPath() const { return m_pathName.isEmpty() ? m_sourcePath : m_pathName; }
+    // The naming file's name without its folder, or "Untitled".
     QString GetTitle() const;
 
     void AddView(CView* view);
@@ -65,5 +72,6 @@ public:
 private:
     std::vector<CView*> m_views;
     QString m_pathName;
+    QString m_sourcePath;
     bool m_modified = false;
 };

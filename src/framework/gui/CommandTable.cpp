@@ -22,7 +22,7 @@ const std::vector<CommandInfo> kCommands = {
     { ID_FILE_MRU_FILE1 + 1, "Recent File", "", "Open this plot" },
     { ID_FILE_MRU_FILE1 + 2, "Recent File", "", "Open this plot" },
     { ID_FILE_MRU_FILE1 + 3, "Recent File", "", "Open this plot" },
-    { ID_APP_EXIT, "E&xit", "", "Quit the application; prompts to save the plot\nExit" },
+    { ID_APP_EXIT, "E&xit\tCtrl+Q", "Ctrl+Q", "Quit the application; prompts to save the plot\nExit" },
     { ID_EDIT_CUT, "Cu&t\tCtrl+X", "Ctrl+X", "Cut the selection and put it on the Clipboard\nCut" },
     { ID_EDIT_COPY, "&Copy\tCtrl+C", "Ctrl+C", "Copy the selection and put it on the Clipboard\nCopy" },
     { ID_EDIT_PASTE, "&Paste\tCtrl+V", "Ctrl+V", "Insert Clipboard contents\nPaste" },
