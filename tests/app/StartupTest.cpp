@@ -199,9 +199,11 @@ TEST_F(StartupTest, ACsvOpensAndImportsAsSamplesAndADroppedFileIsOpened)
     EXPECT_TRUE(app->MainFrame()->isWindowModified());
     app->MainFrame()->Router()->Route(ID_FILE_SAVE); // cancelled
     EXPECT_EQ(dialogs.suggestions, QStringList({ dir.filePath("rocks.tpf") })) << "a plot beside the samples";
+    boxes.QueueAnswer(MsgResult::No);
+    app->MainFrame()->Router()->Route(ID_FILE_NEW);
+    EXPECT_EQ(app->MainFrame()->windowTitle(), "Untitled[*] - Ternary");
 
     const QString plot = WritePlot("dropped.tpf");
-    boxes.QueueAnswer(MsgResult::No);
     QMimeData mime;
     mime.setUrls({ QUrl::fromLocalFile(plot) });
     QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
