@@ -39,14 +39,11 @@ TEST(CommandLineTest, ActionsTakeTheirFiles)
     EXPECT_EQ(ParseCommandLine({ "in.csv", "--classify", "qap", "--export", "o.png" }).classify, "qap");
     const CommandLine drawn
         = ParseCommandLine({ "in.csv", "--density", "kernel", "--bins", "200", "--export", "f.pdf", "--hide-samples" });
-    EXPECT_EQ(drawn.action, Action::Export);
-    EXPECT_EQ(drawn.density.mode, DensitySettings::Kernel);
-    EXPECT_EQ(drawn.density.bins, 200);
-    EXPECT_TRUE(drawn.density.hideSamples);
+    EXPECT_EQ(std::tuple(drawn.action, drawn.density.mode, drawn.density.bins, drawn.density.hideSamples),
+        std::tuple(Action::Export, int(DensitySettings::Kernel), 200, true));
     const CommandLine grid = ParseCommandLine({ "in.csv", "--density-grid", "g.CSV", "--bins", "2" });
-    EXPECT_EQ(grid.action, Action::DensityGrid);
-    EXPECT_EQ(grid.density.gridFile, "g.CSV");
-    EXPECT_EQ(grid.density.mode, -1);
+    EXPECT_EQ(std::tuple(grid.action, grid.density.gridFile, grid.density.mode),
+        std::tuple(Action::DensityGrid, QString("g.CSV"), -1));
 }
 
 TEST(CommandLineTest, MistakesAreUsageErrors)

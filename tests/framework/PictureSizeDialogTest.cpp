@@ -35,9 +35,8 @@ TEST(PictureSizeDialog, FieldsRefuseSizesOutOfRangeAndUnitsConvertTheWidth)
 
     // A natural size starts as the drawing's pixels at 96 dpi; vectors take no resolution.
     CPictureSizeDialog vector(PictureSize {}, false, 0.5, 573, nullptr);
-    EXPECT_EQ(vector.Size().unit, PictureSize::Unit::Pixels);
-    EXPECT_EQ(vector.Size().width, 573);
-    EXPECT_EQ(vector.Size().dpi, 96);
+    EXPECT_EQ(std::tuple(vector.Size().unit, vector.Size().width, vector.Size().dpi),
+        std::tuple(PictureSize::Unit::Pixels, 573.0, 96.0));
     EXPECT_FALSE(vector.DpiField()->isEnabled());
 }
 

@@ -1,11 +1,9 @@
 // The legend box and the annotations on a real plot view: layout, shadow,
 // dragging and both in-place editors, driven by mouse and key events.
-#include "document/CTernaryDoc.h"
 #include "framework/gui/CDC.h"
 #include "plot/AnnotationLayer.h"
 #include "plot/CAnnotationEdit.h"
 #include "plot/CLegendEdit.h"
-#include "plot/CTernaryView.h"
 #include "plot/CanvasBounds.h"
 #include "plot/LegendBox.h"
 #include "plot/PlotRenderer.h"
@@ -13,8 +11,6 @@
 
 #include <QImage>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace {
 
