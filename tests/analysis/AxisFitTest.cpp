@@ -88,8 +88,7 @@ TEST(AxisFit, IsOneUndoStepAndNeedsADrawnSample)
     ASSERT_TRUE(FitAxesToData(doc));
     EXPECT_EQ(doc.GetUndoStack()->count(), 1);
     EXPECT_EQ(doc.GetUndoStack()->undoText(), "Fit Axes to Data");
-    EXPECT_EQ(doc.m_rightAxis.min, 10);
-    EXPECT_EQ(doc.m_rightAxis.max, 15);
+    EXPECT_EQ(std::pair(doc.m_rightAxis.min, doc.m_rightAxis.max), std::pair(10.0f, 15.0f));
     EXPECT_TRUE(doc.IsModified());
     doc.GetUndoStack()->undo();
     EXPECT_EQ(SavePlotFileBytes(doc), before);
@@ -117,8 +116,7 @@ TEST(DiagramChoice, OneUndoStepThatNamesDefaultTitlesAndTurnsSoilsClockwise)
     const std::string before = SavePlotFileBytes(doc);
 
     ApplyClassDiagram(doc, DiagramKind::SoilTexture);
-    EXPECT_EQ(doc.m_diagram.kind, DiagramKind::SoilTexture);
-    EXPECT_EQ(doc.m_diagram.clockwise, 1);
+    EXPECT_EQ(std::pair(doc.m_diagram.kind, doc.m_diagram.clockwise), std::pair(DiagramKind::SoilTexture, 1));
     EXPECT_EQ(doc.m_topAxis.title + doc.m_leftAxis.title + doc.m_rightAxis.title, "ClaySandSilt");
     EXPECT_EQ(doc.GetUndoStack()->undoText(), "Classification Diagram");
 

@@ -212,10 +212,9 @@ TEST(PlotFileTest, MissingTablesAreToldInOrderAndAForeignFileOpensUntitled)
 TEST(PlotFileTest, PlotDataRowsFindTheirSlots)
 {
     auto noRowColumn = LoadedDoc("TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;top]\nROW=a;1\nROW=b;2\nROW=c;3\n");
-    EXPECT_EQ(noRowColumn->GetSample(1).name, "a");
-    EXPECT_EQ(noRowColumn->GetSample(3).name, "c");
-    EXPECT_EQ(noRowColumn->GetSample(3).left, EMPTY_VALUE);
-    EXPECT_EQ(noRowColumn->GetSample(3).colorId, -1);
+    const SampleRecord& third = noRowColumn->GetSample(3);
+    EXPECT_EQ(std::tuple(noRowColumn->GetSample(1).name, third.name, third.left, third.colorId),
+        std::tuple("a", "c", EMPTY_VALUE, -1));
 
     auto seventh = LoadedDoc("TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;row]\nROW=x;7\nROW=y;2000\n");
     EXPECT_EQ(seventh->GetSample(7).name, "x");
@@ -237,18 +236,14 @@ TEST(PlotFileTest, PlotDataRowsFindTheirSlots)
 
 TEST(PlotFileTest, SymbolSizesAndLegendColoursFromTheFile)
 {
-    auto options = [](const std::string& rows) {
-        return LoadedDoc("TABLE=PlotOptions\nDELIMITER=;\nCOLUMNS=[name;value]\n" + rows);
+    auto table = [](const std::string& name, const std::string& rows) {
+        return LoadedDoc("TABLE=" + name + "\nDELIMITER=;\nCOLUMNS=[name;value]\n" + rows);
     };
-    EXPECT_EQ(options("ROW=m_symbolSize;2\n")->m_symbolSize, 5);
-    EXPECT_EQ(options("ROW=m_symbolSize;9\n")->m_symbolSize, 9);
-    EXPECT_EQ(options("ROW=m_symbolSize\n")->m_symbolSize, 5);
-
-    auto legend = [](const std::string& rows) {
-        return LoadedDoc("TABLE=LegendInfo\nDELIMITER=;\nCOLUMNS=[name;value]\n" + rows);
-    };
-    EXPECT_EQ(legend("ROW=backColor;ffffff\n")->m_legend.m_backColor, 0xFFFFFFu);
-    EXPECT_EQ(legend("ROW=backColor;16777215\n")->m_legend.m_backColor, 0xFFFFFFu);
+    EXPECT_EQ(table("PlotOptions", "ROW=m_symbolSize;2\n")->m_symbolSize, 5);
+    EXPECT_EQ(table("PlotOptions", "ROW=m_symbolSize;9\n")->m_symbolSize, 9);
+    EXPECT_EQ(table("PlotOptions", "ROW=m_symbolSize\n")->m_symbolSize, 5);
+    EXPECT_EQ(table("LegendInfo", "ROW=backColor;ffffff\n")->m_legend.m_backColor, 0xFFFFFFu);
+    EXPECT_EQ(table("LegendInfo", "ROW=backColor;16777215\n")->m_legend.m_backColor, 0xFFFFFFu);
 
     auto items = LoadedDoc("TABLE=LegendItems\nDELIMITER=;\nCOLUMNS=[symbolId;colorId;text]\n"
                            "ROW=1;2;ok\nROW=x;2;no symbol\nROW=1;;no colour\nROW=3;4\nROW=1;2;again\n");

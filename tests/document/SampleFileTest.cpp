@@ -118,9 +118,8 @@ TEST(SampleFileTest, LinesPastAMillionSamplesAreCountedAndTheReportAgreesInNumbe
     for (std::size_t i = 0; i < kMaxSamplesKept + 2; ++i)
         bytes += "a,1,2,3\n";
     const SampleFile file = ReadSampleFile(bytes);
-    EXPECT_EQ(file.samples.size(), kMaxSamplesKept);
-    EXPECT_EQ(file.samplesNotKept, 2u);
-    EXPECT_EQ(file.skippedCount, 13u);
+    EXPECT_EQ(
+        std::tuple(file.samples.size(), file.samplesNotKept, file.skippedCount), std::tuple(kMaxSamplesKept, 2u, 13u));
     EXPECT_EQ(file.skippedLines, (std::vector<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }));
     EXPECT_EQ(SampleLoadReport("/d/a.csv", file, 999999),
         "Read 1,000,002 samples from \"/d/a.csv\".\nSkipped 13 lines with too few fields or values that are "
@@ -152,11 +151,10 @@ TEST(SampleGroups, EachGroupGetsItsOwnLookInOrderAndTheLegendNamesIt)
         looks.push_back(Look(doc, slot));
     EXPECT_EQ(
         looks, (std::vector<std::pair<int, int>> { { 1, 0 }, { 5, 2 }, { 1, 0 }, { 2, 0 }, { 15, 0 }, { 0, 1 } }));
-    EXPECT_EQ(doc.m_legend.ItemText(0, 1), "Granite");
-    EXPECT_EQ(doc.m_legend.UseCount(0, 1), 2);
-    EXPECT_EQ(doc.m_legend.ItemText(2, 5), "Basalt");
-    EXPECT_EQ(doc.m_legend.ItemText(1, 0), "Rock 14");
-    EXPECT_EQ(doc.m_legend.Count(), 18);
+    const PlotLegend& legend = doc.m_legend;
+    EXPECT_EQ(std::tuple(legend.ItemText(0, 1), legend.UseCount(0, 1), legend.ItemText(2, 5), legend.ItemText(1, 0),
+                  legend.Count()),
+        std::tuple("Granite", 2, "Basalt", "Rock 14", 18));
 }
 
 TEST(SampleGroups, AnImportKeepsTheLookOfAGroupTheLegendAlreadyNames)

@@ -111,9 +111,8 @@ TEST_F(TernaryTableTest, PastedBlocksFillTheRowsASpreadsheetBlockAsTheSameFileIm
     EXPECT_EQ(Rec(40).top, 33.3333f);
     EXPECT_EQ(Rec(41).top, 1234.5f);
     // Each line's own symbol names its new legend entry after its sample.
-    EXPECT_EQ(doc.m_legend.ItemText(1, 1), "Shale, grey");
-    EXPECT_EQ(doc.m_legend.ItemText(0, 0), "B");
-    EXPECT_EQ(doc.m_legend.ItemText(2, 1), "C");
+    EXPECT_EQ(std::tuple(doc.m_legend.ItemText(1, 1), doc.m_legend.ItemText(0, 0), doc.m_legend.ItemText(2, 1)),
+        std::tuple("Shale, grey", "B", "C"));
 
     QTemporaryDir dir;
     const QString path = dir.filePath("block.tsv");
