@@ -150,7 +150,7 @@ TEST_F(WriteBackTest, OkWritesEveryFieldBackAndAnUnchangedOkOrACancelLeavesEvery
     want.m_customColors[0] = RGB(1, 2, 0);
     want.m_customColors[1] = RGB(1, 2, 1);
     // The file's bytes, and the fonts and custom colours whole.
-    auto state = [](const CTernaryDoc& d) {
+    auto state = [](CTernaryDoc& d) {
         return std::tuple(SavePlotFileBytes(d), d.m_annotFont, d.m_axisFont, d.m_legendFont, d.m_customColors);
     };
     EXPECT_EQ(state(doc), state(want));
