@@ -1,4 +1,5 @@
 #include "analysis/AxisFit.h"
+#include "analysis/DiagramChoice.h"
 
 #include "document/CTernaryDoc.h"
 #include "document/PlotFile.h"
@@ -87,8 +88,7 @@ TEST(AxisFit, IsOneUndoStepAndNeedsADrawnSample)
     ASSERT_TRUE(FitAxesToData(doc));
     EXPECT_EQ(doc.GetUndoStack()->count(), 1);
     EXPECT_EQ(doc.GetUndoStack()->undoText(), "Fit Axes to Data");
-    EXPECT_EQ(doc.m_rightAxis.min, 10);
-    EXPECT_EQ(doc.m_rightAxis.max, 15);
+    EXPECT_EQ(std::pair(doc.m_rightAxis.min, doc.m_rightAxis.max), std::pair(10.0f, 15.0f));
     EXPECT_TRUE(doc.IsModified());
     doc.GetUndoStack()->undo();
     EXPECT_EQ(SavePlotFileBytes(doc), before);
@@ -106,4 +106,32 @@ TEST(AxisFit, IsOneUndoStepAndNeedsADrawnSample)
     EXPECT_FALSE(HasPlottedSample(doc));
     EXPECT_FALSE(FitAxesToData(doc));
     EXPECT_EQ(doc.m_topAxis.min, 0);
+}
+
+TEST(DiagramChoice, OneUndoStepThatNamesDefaultTitlesAndTurnsSoilsClockwise)
+{
+    CTernaryDoc doc;
+    doc.OnNewDocument();
+    doc.EnableUndo();
+    const std::string before = SavePlotFileBytes(doc);
+
+    ApplyClassDiagram(doc, DiagramKind::SoilTexture);
+    EXPECT_EQ(std::pair(doc.m_diagram.kind, doc.m_diagram.clockwise), std::pair(DiagramKind::SoilTexture, 1));
+    EXPECT_EQ(doc.m_topAxis.title + doc.m_leftAxis.title + doc.m_rightAxis.title, "ClaySandSilt");
+    EXPECT_EQ(doc.GetUndoStack()->undoText(), "Classification Diagram");
+
+    // Titles that are no longer the defaults stay; the direction stays as chosen.
+    ApplyClassDiagram(doc, DiagramKind::Qap);
+    EXPECT_EQ(doc.m_topAxis.title, "Clay");
+    EXPECT_EQ(doc.m_diagram.clockwise, 1);
+
+    doc.GetUndoStack()->undo();
+    doc.GetUndoStack()->undo();
+    EXPECT_EQ(SavePlotFileBytes(doc), before);
+    EXPECT_FALSE(doc.IsModified());
+
+    doc.m_leftAxis.SetTitle("A");
+    ApplyClassDiagram(doc, DiagramKind::Qap);
+    EXPECT_EQ(doc.m_topAxis.title + doc.m_leftAxis.title + doc.m_rightAxis.title, "TopARight");
+    EXPECT_EQ(doc.m_diagram.clockwise, 0);
 }

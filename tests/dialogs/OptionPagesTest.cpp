@@ -140,9 +140,8 @@ TEST(LegendDialogTest, ShowsTheEntriesOkWritesTextsBackAndCancelDoesNot)
     grid.SetCellText(1, 2, QStringLiteral("Basalt; Andesite"));
     grid.SetCellText(3, 2, QStringLiteral("beyond the entries"));
     dialog.accept();
-    EXPECT_EQ(legend.Item(0).text, "Basalt, Andesite");
-    EXPECT_EQ(legend.Item(1).text, "sample #2");
-    EXPECT_EQ(legend.Count(), 2);
+    EXPECT_EQ(std::tuple(legend.Item(0).text, legend.Item(1).text, legend.Count()),
+        std::tuple("Basalt, Andesite", "sample #2", 2));
     EXPECT_TRUE(dialog.Changed());
 }
 

@@ -149,11 +149,11 @@ TEST_F(WriteBackTest, OkWritesEveryFieldBackAndAnUnchangedOkOrACancelLeavesEvery
     // Defined on the Grids page: kept; on the Legend page: dropped.
     want.m_customColors[0] = RGB(1, 2, 0);
     want.m_customColors[1] = RGB(1, 2, 1);
-    const std::string bytes = SavePlotFileBytes(want);
-    auto fonts = [](const CTernaryDoc& d) { return std::tie(d.m_annotFont, d.m_axisFont, d.m_legendFont); };
-    EXPECT_EQ(SavePlotFileBytes(doc), bytes);
-    EXPECT_EQ(fonts(doc), fonts(want));
-    EXPECT_EQ(doc.m_customColors, want.m_customColors);
+    // The file's bytes, and the fonts and custom colours whole.
+    auto state = [](CTernaryDoc& d) {
+        return std::tuple(SavePlotFileBytes(d), d.m_annotFont, d.m_axisFont, d.m_legendFont, d.m_customColors);
+    };
+    EXPECT_EQ(state(doc), state(want));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(frame.Table()->GetCellText(0, CTernaryTable::kTopCol), QStringLiteral("SiO2"));
     EXPECT_NE(Plot(), plot);
@@ -169,9 +169,7 @@ TEST_F(WriteBackTest, OkWritesEveryFieldBackAndAnUnchangedOkOrACancelLeavesEvery
         ChangeEveryPage(sheet);
         sheet.reject();
     });
-    EXPECT_EQ(SavePlotFileBytes(doc), bytes);
-    EXPECT_EQ(fonts(doc), fonts(want));
-    EXPECT_EQ(doc.m_customColors, want.m_customColors);
+    EXPECT_EQ(state(doc), state(want));
     EXPECT_EQ(doc.GetUndoStack()->count(), 1);
     EXPECT_EQ(Plot(), changed);
 }

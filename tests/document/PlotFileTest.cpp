@@ -2,8 +2,6 @@
 
 #include "support/TestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
 
 namespace {
@@ -68,6 +66,21 @@ std::unique_ptr<CTernaryDoc> BusyDoc()
     doc->m_axisFont.color = RGB(10, 20, 30);
     doc->m_legendFont.height = 20;
     return doc;
+}
+
+// A PlotData table of n samples in slots 1..n over the 16 x 16 colour and
+// symbol pairs, without LegendItems, so the legend is counted from the rows.
+std::string PlotDataFile(int n)
+{
+    std::string file = "TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;top;left;right;colorId;symbolId;row]\n";
+    file.reserve(static_cast<std::size_t>(n) * 48 + 256);
+    for (int slot = 1; slot <= n; ++slot) {
+        const int top = slot % 50;
+        file += "ROW=S" + std::to_string(slot) + ";" + std::to_string(top) + ".000;30.000;" + std::to_string(70 - top)
+            + ".000;" + std::to_string(slot % 16) + ";" + std::to_string(slot / 16 % 16) + ";" + std::to_string(slot)
+            + "\n";
+    }
+    return file + "END\n";
 }
 
 } // namespace
@@ -145,13 +158,9 @@ TEST(PlotFileTest, OpenKeepsWhatTheFileDoesNotCarry)
         "TABLE=PlotOptions\nDELIMITER=;\nCOLUMNS=[name;value]\nROW=m_drawGrids;0\n");
     EXPECT_EQ(KeptSettings(*doc), settings);
     // Reset by the load: names off, defaults for options and fonts not in the file.
-    EXPECT_EQ(doc->m_showId, 0);
-    EXPECT_EQ(doc->m_tickLength, 6);
-    EXPECT_EQ(doc->m_legendFont.weight, 400);
-    EXPECT_EQ(doc->m_equilateral, 0);
-    EXPECT_EQ(doc->m_topAxis.min, 5.0f);
-    EXPECT_EQ(doc->m_topAxis.max, 100.0f);
-    EXPECT_EQ(doc->m_drawGrids, 0);
+    EXPECT_EQ(std::tuple(doc->m_showId, doc->m_tickLength, doc->m_legendFont.weight, doc->m_equilateral,
+                  doc->m_topAxis.min, doc->m_topAxis.max, doc->m_drawGrids),
+        std::tuple(0, 6, 400, 0, 5.0f, 100.0f, 0));
     // Legend rebuilt from the samples: this one has no symbol, so none.
     EXPECT_EQ(doc->m_legend.Count(), 0);
 }
@@ -167,9 +176,8 @@ TEST(PlotFileTest, OddCasesFollowTheReaderRules)
     EXPECT_EQ(doc->GetSample(5).name, "After end");
     // 'Top' is not an axis; no number gives 0 on the top axis, and the right
     // axis keeps its value; an increment of 0 is not taken.
-    EXPECT_EQ(doc->m_topAxis.max, 0.0f);
-    EXPECT_EQ(doc->m_rightAxis.max, 100.0f);
-    EXPECT_EQ(doc->m_topAxis.increment, 10.0f);
+    EXPECT_EQ(std::tuple(doc->m_topAxis.max, doc->m_rightAxis.max, doc->m_topAxis.increment),
+        std::tuple(0.0f, 100.0f, 10.0f));
     // No LegendItems table: rebuilt from the samples in slot order.
     EXPECT_EQ(doc->m_legend.Item(0).text, "Empty top");
     ExpectGolden(SavePlotFileBytes(*doc), "odd-cases.saved.tpf");
@@ -204,10 +212,9 @@ TEST(PlotFileTest, MissingTablesAreToldInOrderAndAForeignFileOpensUntitled)
 TEST(PlotFileTest, PlotDataRowsFindTheirSlots)
 {
     auto noRowColumn = LoadedDoc("TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;top]\nROW=a;1\nROW=b;2\nROW=c;3\n");
-    EXPECT_EQ(noRowColumn->GetSample(1).name, "a");
-    EXPECT_EQ(noRowColumn->GetSample(3).name, "c");
-    EXPECT_EQ(noRowColumn->GetSample(3).left, EMPTY_VALUE);
-    EXPECT_EQ(noRowColumn->GetSample(3).colorId, -1);
+    const SampleRecord& third = noRowColumn->GetSample(3);
+    EXPECT_EQ(std::tuple(noRowColumn->GetSample(1).name, third.name, third.left, third.colorId),
+        std::tuple("a", "c", EMPTY_VALUE, -1));
 
     auto seventh = LoadedDoc("TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;row]\nROW=x;7\nROW=y;2000\n");
     EXPECT_EQ(seventh->GetSample(7).name, "x");
@@ -229,22 +236,114 @@ TEST(PlotFileTest, PlotDataRowsFindTheirSlots)
 
 TEST(PlotFileTest, SymbolSizesAndLegendColoursFromTheFile)
 {
-    auto options = [](const std::string& rows) {
-        return LoadedDoc("TABLE=PlotOptions\nDELIMITER=;\nCOLUMNS=[name;value]\n" + rows);
+    auto table = [](const std::string& name, const std::string& rows) {
+        return LoadedDoc("TABLE=" + name + "\nDELIMITER=;\nCOLUMNS=[name;value]\n" + rows);
     };
-    EXPECT_EQ(options("ROW=m_symbolSize;2\n")->m_symbolSize, 5);
-    EXPECT_EQ(options("ROW=m_symbolSize;9\n")->m_symbolSize, 9);
-    EXPECT_EQ(options("ROW=m_symbolSize\n")->m_symbolSize, 5);
-
-    auto legend = [](const std::string& rows) {
-        return LoadedDoc("TABLE=LegendInfo\nDELIMITER=;\nCOLUMNS=[name;value]\n" + rows);
-    };
-    EXPECT_EQ(legend("ROW=backColor;ffffff\n")->m_legend.m_backColor, 0xFFFFFFu);
-    EXPECT_EQ(legend("ROW=backColor;16777215\n")->m_legend.m_backColor, 0xFFFFFFu);
+    EXPECT_EQ(table("PlotOptions", "ROW=m_symbolSize;2\n")->m_symbolSize, 5);
+    EXPECT_EQ(table("PlotOptions", "ROW=m_symbolSize;9\n")->m_symbolSize, 9);
+    EXPECT_EQ(table("PlotOptions", "ROW=m_symbolSize\n")->m_symbolSize, 5);
+    EXPECT_EQ(table("LegendInfo", "ROW=backColor;ffffff\n")->m_legend.m_backColor, 0xFFFFFFu);
+    EXPECT_EQ(table("LegendInfo", "ROW=backColor;16777215\n")->m_legend.m_backColor, 0xFFFFFFu);
 
     auto items = LoadedDoc("TABLE=LegendItems\nDELIMITER=;\nCOLUMNS=[symbolId;colorId;text]\n"
                            "ROW=1;2;ok\nROW=x;2;no symbol\nROW=1;;no colour\nROW=3;4\nROW=1;2;again\n");
     ASSERT_EQ(items->m_legend.Count(), 2);
     EXPECT_EQ(items->m_legend.UseCount(1, 2), 1) << "a pair listed twice is one entry; no sample uses it";
     EXPECT_EQ(items->m_legend.ItemText(3, 4), "");
+}
+
+TEST(ClassDiagramFile, RowsAndFieldsOnlyWhenSetAndReadBackWhole)
+{
+    auto doc = NewDoc();
+    const std::string plain = SavePlotFileBytes(*doc);
+    doc->m_diagram = { DiagramKind::FromFile,
+        { { "Low;er", { { 0, 100, 0 }, { 0, 0, 100 }, { 50, 0, 50 } } },
+            { "Top", { { 100, 0, 0 }, { 50, 50, 0 }, { 33.25, 16.75, 50 } } } },
+        1, RGB(1, 2, 3), 1, 1 };
+    const std::string bytes = SavePlotFileBytes(*doc);
+
+    std::string expected = plain;
+    const std::string lastOption = "ROW=m_autoBalance;1\n";
+    expected.insert(expected.find(lastOption) + lastOption.size(),
+        "ROW=m_classDiagram;file\nROW=m_classLabels;1\nROW=m_classLineColor;197121\n"
+        "ROW=m_classLineStyle;1\nROW=m_axisDirection;1\n");
+    expected += "TABLE=ClassFields\nDELIMITER=;\nCOLUMNS=[field;top;left;right]\n"
+                "ROW=Low,er;0;100;0\nROW=Low,er;0;0;100\nROW=Low,er;50;0;50\n"
+                "ROW=Top;100;0;0\nROW=Top;50;50;0\nROW=Top;33.25;16.75;50\nEND\n\n";
+    EXPECT_EQ(bytes, expected);
+
+    auto loaded = LoadedDoc(bytes);
+    doc->m_diagram.fileFields[0].name = "Low,er";
+    EXPECT_EQ(loaded->m_diagram, doc->m_diagram);
+    EXPECT_EQ(SavePlotFileBytes(*loaded), bytes);
+
+    // Fields from a file that did not survive leave no diagram; unknown names none either.
+    for (const char* row : { "ROW=m_classDiagram;file\n", "ROW=m_classDiagram;ternary-art\n" }) {
+        std::string text = plain;
+        text.insert(text.find(lastOption), row);
+        EXPECT_EQ(LoadedDoc(text)->m_diagram, ClassDiagramSettings {}) << row;
+    }
+}
+
+TEST(DensityFileTest, SettingsTravelInAnOptionalTableThatDefaultsLeaveOut)
+{
+    auto doc = NewDoc();
+    const std::string plain = SavePlotFileBytes(*doc);
+    // Every setting away from its default.
+    const DensitySettings changed { DensitySettings::Kernel, 37, 2.75, 1, DensitySettings::Magma, 1, 1, 0.0001, 0.0125,
+        0 };
+    doc->m_density = changed;
+    const std::string saved = SavePlotFileBytes(*doc);
+    EXPECT_EQ(saved,
+        plain
+            + "TABLE=Density\nDELIMITER=;\nCOLUMNS=[name;value]\nROW=mode;kernel\nROW=bins;37\nROW=bandwidth;2.75\n"
+              "ROW=contours;1\nROW=colourMap;magma\nROW=logScale;1\nROW=fixedLimits;1\nROW=low;1e-04\n"
+              "ROW=high;0.0125\nROW=showSamples;0\nEND\n\n");
+    EXPECT_EQ(LoadedDoc(saved)->m_density, changed);
+    // A file without the table gives the defaults back.
+    LoadPlotFileBytes(*doc, plain);
+    EXPECT_EQ(doc->m_density, DensitySettings {});
+}
+
+TEST(DensityFileTest, ValuesOutOfRangeAreHeldToIt)
+{
+    struct Case {
+        const char* rows;
+        DensitySettings want;
+    };
+    for (const Case& c : {
+             Case { "ROW=bins;5000\nROW=bandwidth;1e9\n", { .bins = 200, .bandwidth = 50 } },
+             Case { "ROW=bins;-3\nROW=bandwidth;-1\nROW=mode;bins\n", { .mode = DensitySettings::Bins, .bins = 2 } },
+             Case { "ROW=mode;contour\nROW=colourMap;jet\nROW=low;abc\nROW=high;inf\n", {} },
+         }) {
+        auto doc = LoadedDoc(SavePlotFileBytes(*NewDoc()) + "TABLE=Density\nCOLUMNS=[name;value]\n" + c.rows);
+        EXPECT_EQ(doc->m_density, c.want) << c.rows;
+    }
+}
+
+TEST(BigDocumentTest, EveryRowLoadsSavesBackAndIsCountedInTheLegend)
+{
+    MessageBoxRecorder boxes;
+    for (const int n : { 2000, 5000, 1000000 }) {
+        auto doc = LoadedDoc(PlotDataFile(n));
+        EXPECT_EQ(doc->m_sampleSlots, std::min(n + 2, CTernaryDoc::kMaxSampleSlots)) << n;
+        const std::string saved = SavePlotFileBytes(*doc);
+        EXPECT_NE(saved.find("\nROW=S" + std::to_string(n) + ";"), std::string::npos) << n;
+        EXPECT_EQ(SavePlotFileBytes(*LoadedDoc(saved)), saved) << n;
+        int counted = 0;
+        for (int i = 0; i < doc->m_legend.Count(); ++i)
+            counted += doc->m_legend.Item(i).useCount;
+        EXPECT_EQ(counted, n) << "the legend counts every row";
+    }
+    // A slot above a million is skipped and told; a small file keeps
+    // today's 2,001 slots, and New gives a big file's back.
+    auto doc = LoadedDoc("TABLE=PlotData\nDELIMITER=;\nCOLUMNS=[sampleId;row]\nROW=last;1000000\nROW=past;1000001\n");
+    EXPECT_EQ(doc->GetSample(1000000).name, "last");
+    EXPECT_EQ(boxes.Texts().back(),
+        "The PlotData table has rows this plot cannot hold: 1 row had no row number from 1 to 1000000.");
+    EXPECT_EQ(doc->m_sampleSlots, CTernaryDoc::kMaxSampleSlots);
+    LoadPlotFileBytes(*doc, PlotDataFile(1999));
+    EXPECT_EQ(doc->m_sampleSlots, CTernaryDoc::kSampleSlots);
+    doc->OnNewDocument();
+    EXPECT_EQ(doc->LastUsedSlot(), 2);
 }

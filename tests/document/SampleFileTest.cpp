@@ -1,15 +1,15 @@
-// CSV and TSV files of samples: the reader, and opening and importing them
-// into a document.
+// CSV and TSV files of samples: the reader, opening and importing them into
+// a document, laboratory data with a Group column, and the CSV written back.
 #include "DocTestHelpers.h"
 
 #include "document/NumberFormat.h"
+#include "document/SampleCsv.h"
 #include "document/SampleFileReader.h"
 #include "document/SampleImport.h"
+#include "framework/core/TextEncoding.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -24,6 +24,14 @@ std::vector<std::string> Samples(const SampleFile& file)
         out.push_back(text + "|" + std::to_string(s.colorId) + "|" + std::to_string(s.symbolId));
     }
     return out;
+}
+
+// Enters the CSV's samples after the document's last sample.
+void Append(CTernaryDoc& doc, const std::string& csv) { AppendSamples(doc, ReadSampleFile(csv).samples); }
+
+std::pair<int, int> Look(const CTernaryDoc& doc, int slot)
+{
+    return { doc.GetSample(slot).colorId, doc.GetSample(slot).symbolId };
 }
 
 } // namespace
@@ -110,9 +118,8 @@ TEST(SampleFileTest, LinesPastAMillionSamplesAreCountedAndTheReportAgreesInNumbe
     for (std::size_t i = 0; i < kMaxSamplesKept + 2; ++i)
         bytes += "a,1,2,3\n";
     const SampleFile file = ReadSampleFile(bytes);
-    EXPECT_EQ(file.samples.size(), kMaxSamplesKept);
-    EXPECT_EQ(file.samplesNotKept, 2u);
-    EXPECT_EQ(file.skippedCount, 13u);
+    EXPECT_EQ(
+        std::tuple(file.samples.size(), file.samplesNotKept, file.skippedCount), std::tuple(kMaxSamplesKept, 2u, 13u));
     EXPECT_EQ(file.skippedLines, (std::vector<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }));
     EXPECT_EQ(SampleLoadReport("/d/a.csv", file, 999999),
         "Read 1,000,002 samples from \"/d/a.csv\".\nSkipped 13 lines with too few fields or values that are "
@@ -125,4 +132,89 @@ TEST(SampleFileTest, LinesPastAMillionSamplesAreCountedAndTheReportAgreesInNumbe
     EXPECT_EQ(SampleLoadReport("/d/a.csv", one, 1),
         "Read 2 samples from \"/d/a.csv\".\nSkipped 1 line with too few fields or values that are not numbers: "
         "4.\n1 sample did not fit into the table's 1,000,000 rows.");
+}
+
+TEST(SampleGroups, EachGroupGetsItsOwnLookInOrderAndTheLegendNamesIt)
+{
+    CTernaryDoc doc;
+    std::string csv = "Sample,SiO2,MgO,FeO,Color,Symbol,Group\n"
+                      "a,10,20,70,,,Granite\n"
+                      "b,10,20,70,5,2,Basalt\n" // its own colour and symbol win
+                      "c,10,20,70,,,Granite\n";
+    for (int g = 0; g < 16; ++g)
+        csv += "g,1,1,98,,,Rock " + std::to_string(g) + "\n";
+    Append(doc, csv);
+    // Black circles are the default look of samples without a group; Rock 0
+    // takes the next colour, Rock 13 the last, Rock 14 the next symbol.
+    std::vector<std::pair<int, int>> looks;
+    for (int slot : { 1, 2, 3, 4, 17, 18 })
+        looks.push_back(Look(doc, slot));
+    EXPECT_EQ(
+        looks, (std::vector<std::pair<int, int>> { { 1, 0 }, { 5, 2 }, { 1, 0 }, { 2, 0 }, { 15, 0 }, { 0, 1 } }));
+    const PlotLegend& legend = doc.m_legend;
+    EXPECT_EQ(std::tuple(legend.ItemText(0, 1), legend.UseCount(0, 1), legend.ItemText(2, 5), legend.ItemText(1, 0),
+                  legend.Count()),
+        std::tuple("Granite", 2, "Basalt", "Rock 14", 18));
+}
+
+TEST(SampleGroups, AnImportKeepsTheLookOfAGroupTheLegendAlreadyNames)
+{
+    auto doc = NewDoc(); // colour 3 symbol 0, and colour 1 symbol 3
+    doc->m_legend.SetTextIfDefault(0, 3, "Basalt", true);
+    Append(*doc, "Sample,Top,Left,Right,Group\nx,1,2,97,Andesite\ny,1,2,97,Basalt\n");
+    EXPECT_EQ(Look(*doc, 3), (std::pair { 1, 0 })) << "the first look no entry uses";
+    EXPECT_EQ(Look(*doc, 4), (std::pair { 3, 0 }));
+    EXPECT_EQ(doc->m_legend.UseCount(0, 3), 2);
+    EXPECT_EQ(doc->m_legend.ItemText(0, 1), "Andesite");
+}
+
+TEST(SampleGroups, ANameAndTwoValuesReadAsTypingThemWhicheverIsMissing)
+{
+    for (int autoAdd : { 1, 0 }) {
+        auto doc = NewDoc();
+        doc->m_autoAdd = autoAdd;
+        Append(*doc, "p,30,20\nt,,30,20\nl,30,,20\nq,30\nr,1,2,90\n"); // a name and one value stays skipped
+        std::string values;
+        for (int slot = 3; slot <= 7; ++slot) {
+            const SampleRecord& s = doc->GetSample(slot);
+            values += s.name + ":";
+            for (float v : { s.top, s.left, s.right })
+                values += (IsGiven(v) ? FormatNumber(v) : "-") + " ";
+            values += std::to_string(s.colorId) + "/" + std::to_string(s.symbolId) + " ";
+        }
+        EXPECT_EQ(values,
+            autoAdd ? "p:30 20 50 0/0 t:50 30 20 0/0 l:30 50 20 0/0 r:1 2 90 0/0 :- - - -1/-1 "
+                    : "p:30 20 - -1/-1 t:- 30 20 -1/-1 l:30 - 20 -1/-1 r:1 2 90 0/0 :- - - -1/-1 ");
+    }
+}
+
+TEST(SampleCsvTest, QuotesWhatNeedsQuotingAndLeavesEmptyValuesEmpty)
+{
+    auto doc = NewDoc();
+    doc->m_topAxis.SetTitle("Say \"hi\"");
+    doc->m_leftAxis.SetTitle("L;eft\t");
+    doc->m_rightAxis.SetTitle("Right ");
+    doc->GetSample(2).name = "a,b";
+    doc->GetSample(2).right = EMPTY_VALUE;
+    doc->GetSample(2).colorId = -1;
+    doc->GetSample(2).symbolId = -1;
+    doc->GetSample(9) = doc->GetSample(1);
+    doc->GetSample(9).row = 9;
+    doc->GetSample(9).top = 33.333333f;
+    EXPECT_EQ(SamplesToCsv(*doc),
+        "Sample,\"Say \"\"hi\"\"\",\"L;eft\t\",\"Right \",Color,Symbol\n"
+        "Spl#1,20,30,50,3,0\n"
+        "\"a,b\",10,70,,,\n"
+        "Spl#1,33.3333,30,50,3,0\n");
+}
+
+TEST(SampleCsvTest, OlderTextsInWindows1252BecomeUtf8)
+{
+    auto doc = NewDoc();
+    doc->GetSample(1).name = "Caf\xe9 \x80"; // Windows-1252
+    doc->GetSample(2).name = "Caf\xc3\xa9"; // already UTF-8
+    const std::string csv = SamplesToCsv(*doc);
+    EXPECT_NE(csv.find("Caf\xc3\xa9 \xe2\x82\xac,20"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\nCaf\xc3\xa9,10"), std::string::npos) << csv;
+    EXPECT_EQ(DecodeText("\x81"), QString(QChar(0x81)));
 }

@@ -1,11 +1,8 @@
 // The device context's conventions the plot relies on: excluded right and
 // bottom edges, one-pixel lines, text cells and alignment, bounds, the
 // isotropic mapping, and the same texts at any device pixel ratio.
-#include "framework/gui/CDC.h"
 #include "plot/RenderedPlot.h"
 
-#include <QImage>
-#include <QPainter>
 #include <QWidget>
 
 #include <algorithm>

@@ -1,11 +1,9 @@
 // The legend box and the annotations on a real plot view: layout, shadow,
 // dragging and both in-place editors, driven by mouse and key events.
-#include "document/CTernaryDoc.h"
 #include "framework/gui/CDC.h"
 #include "plot/AnnotationLayer.h"
 #include "plot/CAnnotationEdit.h"
 #include "plot/CLegendEdit.h"
-#include "plot/CTernaryView.h"
 #include "plot/CanvasBounds.h"
 #include "plot/LegendBox.h"
 #include "plot/PlotRenderer.h"
@@ -13,8 +11,6 @@
 
 #include <QImage>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -161,7 +157,8 @@ TEST_F(ViewFixture, NewAnnotationNeedsATextKeepsTheClicksLeftAndBottomAndAnEmpti
         EXPECT_LE(editor->y(), typed.y()); // and upward, never down
         QTest::keyClick(editor, Qt::Key_Return);
         const Annotation& a = doc.m_annotations.Item(doc.m_annotations.Count() - 1);
-        EXPECT_EQ((std::tuple { a.text, a.rect.left, a.rect.bottom }), (std::tuple { "Basalt field", 100 + 4 * scroll, 428 }))
+        EXPECT_EQ(
+            (std::tuple { a.text, a.rect.left, a.rect.bottom }), (std::tuple { "Basalt field", 100 + 4 * scroll, 428 }))
             << "scrolled by " << scroll;
         EXPECT_EQ(doc.m_textTool, 0);
     }
@@ -219,8 +216,7 @@ TEST_F(ViewFixture, ScrollingKeepsCanvasPositionsAndChangesOnlyTheView)
     // The legend keeps its canvas place: a click at its device position minus the scroll hits it.
     Paint();
     const CRect box = doc.m_legend.m_position;
-    QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(box.left + 3, box.top + 3 - 48));
-    QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(box.left + 3, box.top + 3 - 48));
+    Click({ box.left + 3, box.top + 3 - 48 });
     EXPECT_EQ(doc.m_legend.m_position, box);
     view.Scroll(Qt::Vertical, PlotGeometry::Bottom);
     EXPECT_EQ(view.ScrollPos().y, 960);

@@ -19,11 +19,12 @@ AxisSettings Range(float min, float max, float increment = 10)
     return a;
 }
 
-PlotGeometry Layout(
-    float tMin = 0, float tMax = 100, float lMin = 0, float lMax = 100, float rMin = 0, float rMax = 100)
+PlotGeometry Layout(float tMin = 0, float tMax = 100, float lMin = 0, float lMax = 100, float rMin = 0,
+    float rMax = 100, bool equilateral = false)
 {
     PlotGeometry g;
     g.SetCanvasFromDpi(96);
+    g.m_equilateral = equilateral;
     g.LayoutPlot();
     g.ComputeCorners(Range(tMin, tMax), Range(lMin, lMax), Range(rMin, rMax));
     return g;
@@ -52,11 +53,7 @@ TEST(PlotGeometryTest, FullRangesGiveTheTriangleAndCutRangesSixCorners)
             { { 50, 362 }, { 410, 362 }, { 410, 362 }, { 230, 50 }, { 230, 50 }, { 50, 362 } } },
     };
     for (const auto& c : cases) {
-        PlotGeometry g;
-        g.SetCanvasFromDpi(96);
-        g.m_equilateral = c.equilateral;
-        g.LayoutPlot();
-        g.ComputeCorners(Range(c.min, c.max), Range(c.min, c.max), Range(c.min, c.max));
+        const PlotGeometry g = Layout(c.min, c.max, c.min, c.max, c.min, c.max, c.equilateral);
         EXPECT_EQ(g.m_plotRect, c.plot);
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(At(g.m_corners[i]), c.corners[i]) << c.max << ", corner " << i;
@@ -69,11 +66,7 @@ TEST(PlotGeometryTest, FullRangesGiveTheTriangleAndCutRangesSixCorners)
 TEST(PlotGeometryTest, MappingFollowedByItsInverseGivesTheSharesBackOnEitherTriangle)
 {
     for (bool equilateral : { false, true }) {
-        PlotGeometry g;
-        g.SetCanvasFromDpi(96);
-        g.m_equilateral = equilateral;
-        g.LayoutPlot();
-        g.ComputeCorners(Range(0, 100), Range(0, 100), Range(0, 100));
+        const PlotGeometry g = Layout(0, 100, 0, 100, 0, 100, equilateral);
         const double unit = 100.0 / g.m_plotRect.Height(); // one device unit in percent
         for (float top : { 0.f, 12.5f, 33.3f, 50.f, 87.f, 100.f }) {
             for (float right : { 0.f, 7.f, 40.f }) {

@@ -1,9 +1,7 @@
 // The plot leaving the program: the clipboard's formats after Copy picture,
 // Copy window as bitmap and Copy Figure, and printing and previewing a scrolled view.
-#include "document/CTernaryDoc.h"
 #include "framework/core/CommandIds.h"
 #include "framework/gui/PrintDialogs.h"
-#include "plot/CTernaryView.h"
 #include "plot/PlotPicture.h"
 #include "plot/PlotPrinting.h"
 #include "plot/PlotViewFixture.h"
@@ -16,8 +14,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -14,12 +14,9 @@ TEST(PlotRendererTest, GridValuesSkipTheLimitsLabelsAreRoundedAndDegenerateAxesS
     EXPECT_DOUBLE_EQ(PlotRenderer::RoundLabel(0.1234567, 10), 0.12);
     EXPECT_DOUBLE_EQ(PlotRenderer::RoundLabel(33.33333, 0.5), 33.333);
     EXPECT_DOUBLE_EQ(PlotRenderer::RoundLabel(12.6, 1000), 13);
-    AxisSettings axis;
-    EXPECT_EQ(PlotRenderer::GridValues(axis, true), (std::vector<double> { 10, 20, 30, 40, 50, 60, 70, 80, 90 }));
-    axis = { "", 15, 40, 10, 6 };
-    EXPECT_EQ(PlotRenderer::GridValues(axis, true), (std::vector<double> { 20, 30 }));
-    axis = { "", 0, 1, 0.1f, 6 };
-    const auto rounded = PlotRenderer::GridValues(axis, true);
+    EXPECT_EQ(PlotRenderer::GridValues({}, true), (std::vector<double> { 10, 20, 30, 40, 50, 60, 70, 80, 90 }));
+    EXPECT_EQ(PlotRenderer::GridValues({ "", 15, 40, 10, 6 }, true), (std::vector<double> { 20, 30 }));
+    const auto rounded = PlotRenderer::GridValues({ "", 0, 1, 0.1f, 6 }, true);
     ASSERT_EQ(rounded.size(), 9u);
     EXPECT_EQ(PlotRenderer::LabelText(rounded[2]), "0.3");
 
@@ -56,15 +53,13 @@ TEST(PlotRendererTest, IsoLineEndsLabelsAndTitlesOnTheTriangleAndACutPolygon)
 
     // Right 20: from the lower left edge to the top edge, parallel to the left edge.
     IsoLine line = r.IsoLineEnds(AxisRight, 20);
-    EXPECT_EQ(line.first, (CPoint { 156, 290 }));
-    EXPECT_EQ(line.second, (CPoint { 225, 170 }));
+    EXPECT_EQ(std::pair(line.first, line.second), std::pair(CPoint { 156, 290 }, CPoint { 225, 170 }));
     EXPECT_EQ(r.LabelPosition(AxisRight, line.first, &align), (CPoint { 156, 298 }));
     EXPECT_EQ(align, unsigned(TA_CENTER | TA_TOP));
 
     // Left 20: its label end lies on the top edge, so the label sits above it.
     line = r.IsoLineEnds(AxisLeft, 20);
-    EXPECT_EQ(line.first, (CPoint { 225, 170 }));
-    EXPECT_EQ(line.second, (CPoint { 300, 290 }));
+    EXPECT_EQ(std::pair(line.first, line.second), std::pair(CPoint { 225, 170 }, CPoint { 300, 290 }));
     EXPECT_EQ(r.LabelPosition(AxisLeft, line.first, &align), (CPoint { 225, 165 }));
     EXPECT_EQ(align, unsigned(TA_RIGHT | TA_BASELINE));
     // Left 40 ends on the upper left edge: the label goes left of it.
@@ -73,8 +68,7 @@ TEST(PlotRendererTest, IsoLineEndsLabelsAndTitlesOnTheTriangleAndACutPolygon)
 
     // Top 20 is horizontal at trunc(bottom - H * 0.2).
     line = r.IsoLineEnds(AxisTop, 20);
-    EXPECT_EQ(line.first, (CPoint { 300, 289 }));
-    EXPECT_EQ(line.second, (CPoint { 156, 289 }));
+    EXPECT_EQ(std::pair(line.first, line.second), std::pair(CPoint { 300, 289 }, CPoint { 156, 289 }));
     EXPECT_EQ(r.LabelPosition(AxisTop, line.first, &align), (CPoint { 308, 294 }));
 
     // Titles sit at the corners of their component.
@@ -83,10 +77,9 @@ TEST(PlotRendererTest, IsoLineEndsLabelsAndTitlesOnTheTriangleAndACutPolygon)
     CDC measure;
     measure.SelectFont(ToLogicalFont(full.doc.m_axisFont));
     const int h = measure.GetTextExtent(QStringLiteral("Blank")).cy;
-    EXPECT_EQ(titles.GetTitleRect(AxisTop).bottom, 50 - 10);
-    EXPECT_EQ(titles.GetTitleRect(AxisLeft).right, 50 - 10);
-    EXPECT_EQ(titles.GetTitleRect(AxisLeft).bottom, 349 + h);
-    EXPECT_EQ(titles.GetTitleRect(AxisRight).left, 410 + 10);
+    EXPECT_EQ(std::tuple(titles.GetTitleRect(AxisTop).bottom, titles.GetTitleRect(AxisLeft).right,
+                  titles.GetTitleRect(AxisLeft).bottom, titles.GetTitleRect(AxisRight).left),
+        std::tuple(50 - 10, 50 - 10, 349 + h, 410 + 10));
     full.doc.m_topAxis.max = 80;
     full.Corners();
     EXPECT_EQ(titles.GetTitleRect(AxisTop).bottom, full.geo.m_corners[3].y - h - 5);
@@ -223,7 +216,8 @@ TEST(PlotRendererTest, StampsAtAnyScaleLeaveThePixelsDrawingLeaves)
             SymbolStamps stamps(dc);
             for (int k = 0; k < 32; ++k) { // each symbol in two sizes, the second one unit right
                 const int symbol = k / 2, i = k % 2, x = 8 + 12 * symbol + i, y = 15 + 25 * i;
-                stamped ? stamps.Draw(symbol, symbol, 4 + i, x, y) : DrawSampleSymbol(dc, symbol, symbol, 4 + i, x, y, 1);
+                stamped ? stamps.Draw(symbol, symbol, 4 + i, x, y)
+                        : DrawSampleSymbol(dc, symbol, symbol, 4 + i, x, y, 1);
             }
             bounds[stamped] = dc.GetBounds();
         }

@@ -4,8 +4,6 @@
 
 #include "document/PlotFile.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QMimeData>
 #include <QUndoStack>
 
@@ -31,9 +29,7 @@ TEST_F(TernaryTableTest, InsertAndDeleteMoveWholeRowsAndAreOneStepEach)
 {
     doc.EnableUndo();
     // A and D share colour 1, B is alone on colour 2, C has no symbol.
-    QGuiApplication::clipboard()->setText("A\t10\t20\t70\t16\nB\t10\t20\t70\t32\nC\nD\t1\t1\t98\t16\n");
-    Select(1, 1, 1, 1);
-    table.OnEditPaste();
+    Paste(1, 1, "A\t10\t20\t70\t16\nB\t10\t20\t70\t32\nC\nD\t1\t1\t98\t16\n");
     ASSERT_EQ(Rows(table, doc), "ABCD...");
     doc.GetUndoStack()->clear();
     const std::string bytes = SavePlotFileBytes(doc);
@@ -84,9 +80,7 @@ TEST_F(TernaryTableTest, SortIsOneStepOverAllSamplesOrTheSelectedRows)
 {
     doc.EnableUndo();
     // Row 5 has no name.
-    QGuiApplication::clipboard()->setText("S10\t1\nS2\t3\n\nS1\t2\n\t5\n");
-    Select(1, 1, 1, 1);
-    table.OnEditPaste();
+    Paste(1, 1, "S10\t1\nS2\t3\n\nS1\t2\n\t5\n");
     doc.GetUndoStack()->clear();
     ASSERT_EQ(Rows(table, doc), "SS.S?..");
     const std::string bytes = SavePlotFileBytes(doc);
@@ -108,9 +102,7 @@ TEST_F(TernaryTableTest, SortIsOneStepOverAllSamplesOrTheSelectedRows)
 
 TEST_F(TernaryTableTest, SelectAllTakesTheRowsInUseAndFindWalksTheNamesRoundToTheTop)
 {
-    QGuiApplication::clipboard()->setText("Granite A\nBasalt\nGRANITE B\n");
-    Select(4, 1, 4, 1);
-    table.OnEditPaste();
+    Paste(4, 1, "Granite A\nBasalt\nGRANITE B\n");
     table.OnSelectAll();
     EXPECT_EQ(table.GetSelection(), CellRange(1, 1, 6, 5));
 
@@ -158,9 +150,7 @@ TEST_F(TernaryTableTest, TheTableGrowsPastTheLastSample)
     EXPECT_EQ(Rec(2000).name, "last");
 
     // A paste runs on past the end, every line reaching the document.
-    QGuiApplication::clipboard()->setText("p\t10\t20\nq\t30\t30\nr\t1\t1\t98\n");
-    Select(2001, 1, 2001, 1);
-    table.OnEditPaste();
+    Paste(2001, 1, "p\t10\t20\nq\t30\t30\nr\t1\t1\t98\n");
     EXPECT_EQ(table.GetRowCount(), 2005);
     EXPECT_EQ(Rec(2003).name, "r");
     EXPECT_EQ(Text(2004, 0), " 2004");
@@ -184,8 +174,9 @@ TEST_F(TernaryTableTest, TheTableGrowsPastTheLastSample)
     Select(1, 1, 1, 1);
     boxes.Clear();
     table.OnInsertRows();
-    EXPECT_EQ(boxes.Texts(), std::vector<QString> { "Unable to insert 1 row: the samples below would move past row "
-                                                     "1,000,000, the last row of the table." });
+    EXPECT_EQ(boxes.Texts(),
+        std::vector<QString> { "Unable to insert 1 row: the samples below would move past row "
+                               "1,000,000, the last row of the table." });
     EXPECT_EQ(Text(1000000, 1), "b");
 
     doc.OnNewDocument();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "grid/CTextCell.h"
-#include "tables/CTableView.h"
 #include "support/TestSupport.h"
+#include "tables/CTableView.h"
 
 #include <QTest>
 
@@ -48,4 +48,3 @@ public:
 
     bool clipboardFails = false;
 };
-

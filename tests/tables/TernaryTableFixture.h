@@ -5,6 +5,8 @@
 #include "support/TestSupport.h"
 #include "tables/CTernaryTable.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -44,12 +46,25 @@ protected:
     {
         const SampleRecord& r = Rec(row);
         return QStringList { Text(row, 1), Text(row, 2), Text(row, 3), Text(row, 4), Text(row, 5) }.join('|')
-            + QString::asprintf(" = %g %g %g %d %d %s", r.top, r.left, r.right, r.colorId, r.symbolId,
-                r.row == row ? "used" : "free");
+            + QString::asprintf(
+                " = %g %g %g %d %d %s", r.top, r.left, r.right, r.colorId, r.symbolId, r.row == row ? "used" : "free");
     }
     void Select(int top, int left, int bottom, int right)
     {
         table.GetSelection() = CellRange(top, left, bottom, right);
+    }
+    // Pastes the text as the clipboard's with the cell as the block's corner.
+    void Paste(int row, int col, const QString& text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        Select(row, col, row, col);
+        table.OnEditPaste();
+    }
+    // Centre of a cell in viewport coordinates.
+    QPoint Centre(int row, int col)
+    {
+        const CRect r = table.GetCellRect(row, col);
+        return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
 
     MessageBoxRecorder boxes;

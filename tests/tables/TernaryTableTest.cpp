@@ -10,9 +10,7 @@
 #include "grid/CTextCell.h"
 #include "tables/RowNotDrawn.h"
 
-#include <QClipboard>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -105,9 +103,7 @@ TEST_F(TernaryTableTest, PastedBlocksFillTheRowsASpreadsheetBlockAsTheSameFileIm
                               "Shale, grey\t33,3333\t33,3333\t\t17\r\n"
                               "B\t1,234.5\t2\t3\t\r\n"
                               "C\t10\t20\t70\t18\r\n";
-    QGuiApplication::clipboard()->setText(QString::fromStdString(block));
-    Select(40, 1, 40, 1);
-    table.OnEditPaste();
+    Paste(40, 1, QString::fromStdString(block));
     EXPECT_EQ(
         bar.MessageText(), "The first line, \"Sample Top Left Right Symbol\", was taken for a header and not pasted.");
     EXPECT_EQ(Rec(40).name, "Shale, grey");
@@ -115,9 +111,8 @@ TEST_F(TernaryTableTest, PastedBlocksFillTheRowsASpreadsheetBlockAsTheSameFileIm
     EXPECT_EQ(Rec(40).top, 33.3333f);
     EXPECT_EQ(Rec(41).top, 1234.5f);
     // Each line's own symbol names its new legend entry after its sample.
-    EXPECT_EQ(doc.m_legend.ItemText(1, 1), "Shale, grey");
-    EXPECT_EQ(doc.m_legend.ItemText(0, 0), "B");
-    EXPECT_EQ(doc.m_legend.ItemText(2, 1), "C");
+    EXPECT_EQ(std::tuple(doc.m_legend.ItemText(1, 1), doc.m_legend.ItemText(0, 0), doc.m_legend.ItemText(2, 1)),
+        std::tuple("Shale, grey", "B", "C"));
 
     QTemporaryDir dir;
     const QString path = dir.filePath("block.tsv");
@@ -128,19 +123,13 @@ TEST_F(TernaryTableTest, PastedBlocksFillTheRowsASpreadsheetBlockAsTheSameFileIm
     EXPECT_EQ(SamplesToCsv(imported), SamplesToCsv(doc)) << "names, values, colours and symbols";
 
     // Two value fields without a number make a header; one does not.
-    QGuiApplication::clipboard()->setText("Left\tRight\n10\t20\n");
-    Select(50, 3, 50, 3);
-    table.OnEditPaste();
+    Paste(50, 3, "Left\tRight\n10\t20\n");
     EXPECT_EQ((std::pair { Rec(50).left, Rec(50).right }), (std::pair { 10.f, 20.f }));
-    QGuiApplication::clipboard()->setText("Sample\tTop\nA\t5\n");
-    Select(60, 1, 60, 1);
-    table.OnEditPaste();
+    Paste(60, 1, "Sample\tTop\nA\t5\n");
     EXPECT_EQ(Rec(60).name + "|" + Rec(61).name, "Sample|A");
 
     // Fields right of the table are dropped; a symbol number gives colour and symbol.
-    QGuiApplication::clipboard()->setText("a\t20\t30\t\t35\textra\nb");
-    Select(20, 1, 20, 1);
-    table.OnEditPaste();
+    Paste(20, 1, "a\t20\t30\t\t35\textra\nb");
     EXPECT_EQ(Row(20), "a|20|30|50|35 = 20 30 50 2 3 used") << "auto-add runs for pasted values";
     EXPECT_EQ(Row(21), "b|||| = -999.99 -999.99 -999.99 -1 -1 used") << "the next line, without a line end";
 }
@@ -148,10 +137,9 @@ TEST_F(TernaryTableTest, PastedBlocksFillTheRowsASpreadsheetBlockAsTheSameFileIm
 TEST_F(TernaryTableTest, APastedGroupColumnGivesEachGroupItsLookAndLegendEntry)
 {
     // The new document's samples use colour 3 symbol 0 and colour 1 symbol 3.
-    QGuiApplication::clipboard()->setText("Sample\tTop\tLeft\tRight\tGroup\n"
-                                          "A\t10\t20\t70\tGranite\nB\t10\t20\t70\tBasalt\nC\t10\t20\t70\tGranite\n");
-    Select(3, 1, 3, 1);
-    table.OnEditPaste();
+    Paste(3, 1,
+        "Sample\tTop\tLeft\tRight\tGroup\n"
+        "A\t10\t20\t70\tGranite\nB\t10\t20\t70\tBasalt\nC\t10\t20\t70\tGranite\n");
     const std::pair<int, int> looks[] = { { 1, 0 }, { 2, 0 }, { 1, 0 } };
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ((std::pair { Rec(3 + i).colorId, Rec(3 + i).symbolId }), looks[i]) << i;
@@ -167,9 +155,7 @@ TEST_F(TernaryTableTest, LongNamesTypedOrPastedAreCutToWhatThePlotFileReadsBack)
     const QString kept = longName.left(511); // 1,022 bytes: the next character would not fit whole
     Type(5, 1, longName);
     Type(6, 1, kept);
-    QGuiApplication::clipboard()->setText(longName + "\t1\t2\t97\n" + longName + "\nshort");
-    Select(7, 1, 7, 1);
-    table.OnEditPaste();
+    Paste(7, 1, longName + "\t1\t2\t97\n" + longName + "\nshort");
     EXPECT_EQ(boxes.Texts(),
         (std::vector<QString> { "1 text was longer than a plot file holds and was cut to its first 1,023 bytes.",
             "2 texts were longer than a plot file holds and were cut to their first 1,023 bytes." }));
@@ -212,13 +198,9 @@ TEST_F(TernaryTableTest, PaletteMessagesRightClicksAndFillDownReachEverySelected
     EXPECT_EQ(Row(30), "x|||| = -999.99 -999.99 -999.99 -1 -1 used") << "the top row is not changed";
 
     // A right click in the symbol column keeps a selection that holds its row, from the first to the last.
-    auto rightClick = [&](int row) {
-        const CRect r = table.GetCellRect(row, 5);
-        QTest::mouseClick(table.viewport(), Qt::RightButton, {}, QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
-    };
     for (int row : { 3, 5, 6 }) {
         Select(3, 1, 5, 5);
-        rightClick(row);
+        QTest::mouseClick(table.viewport(), Qt::RightButton, {}, Centre(row, 5));
         EXPECT_EQ(table.GetSelection(), row == 6 ? CellRange(6, 1, 6, 5) : CellRange(3, 1, 5, 5)) << row;
     }
 }
@@ -297,8 +279,7 @@ TEST_F(TernaryTableTest, ThePlotShowsASampleRowAfterTheRunningEditIsCommitted)
 
 TEST_F(TernaryTableTest, AnEditEndedWithoutAChangeLeavesTheDocumentUnmodified)
 {
-    const CRect r = table.GetCellRect(1, 2);
-    const QPoint cell((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    const QPoint cell = Centre(1, 2);
     QTest::mouseDClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
     ASSERT_NE(table.GetCellEdit(), nullptr);
     QTest::keyClick(table.GetCellEdit(), Qt::Key_Escape);
@@ -336,4 +317,3 @@ TEST_F(TernaryTableTest, PrintAndPreviewShowTheVisibleCellsFourTimesLarger)
     }
     EXPECT_EQ(ReadFileBytes(dir.filePath("table.pdf")).rfind("%PDF-", 0), 0u);
 }
-

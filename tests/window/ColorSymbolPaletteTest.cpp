@@ -64,11 +64,6 @@ protected:
         table.Palette()->Destroy();
         TernaryTableTest::TearDown();
     }
-    QPoint CellCentre(int row, int col)
-    {
-        const CRect r = table.GetCellRect(row, col);
-        return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    }
     CColorSymbolPalette* m_palette = nullptr;
 };
 
@@ -100,15 +95,15 @@ TEST_F(PaletteTest, APickColoursEverySelectedRow)
 
 TEST_F(PaletteTest, RightClickAndDoubleClickInTheSymbolColumnOpenTheirPages)
 {
-    QTest::mouseClick(table.viewport(), Qt::RightButton, {}, CellCentre(3, 2));
+    QTest::mouseClick(table.viewport(), Qt::RightButton, {}, Centre(3, 2));
     EXPECT_FALSE(m_palette->IsShown()) << "other columns do nothing";
-    QTest::mouseClick(table.viewport(), Qt::RightButton, {}, CellCentre(3, 5));
+    QTest::mouseClick(table.viewport(), Qt::RightButton, {}, Centre(3, 5));
     ASSERT_TRUE(m_palette->IsShown());
     EXPECT_EQ(table.GetSelection(), CellRange(3, 1, 3, 5)) << "the row clicked is the one the pick goes to";
     EXPECT_EQ(m_palette->Tabs()->currentIndex(), CColorSymbolPalette::SymbolPage);
     QWidget* window = m_palette->Window();
     const QPoint where = window->pos();
-    QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, CellCentre(4, 5));
+    QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, Centre(4, 5));
     EXPECT_EQ(m_palette->Window(), window) << "an open palette only switches its page";
     EXPECT_EQ(window->pos(), where);
     EXPECT_EQ(m_palette->Tabs()->currentIndex(), CColorSymbolPalette::ColorPage);
