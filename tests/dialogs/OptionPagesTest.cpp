@@ -199,7 +199,7 @@ TEST_F(AxisPagesTest, EachRuleStopsAtItsMessageWithTheFocusOnItsField)
         { kTop, "100.5", "0", "10", "Max must be <= 100 ", 0 },
         { kTop, "100", "-1", "10", "Minimum must be >=0 ", 1 },
         { kTop, "100", "0", "0", "Increment must be >0 ", 2 },
-        { kTop, "100", "0", "0.1", nullptr, 0 },
+        { kTop, "62.5", "0", "0.0625", nullptr, 0 }, // exactly 1,000 lines
         { kTop, "100", "0", "0.099",
             "Top Axis: the increment must be at least 0.1, or the axis would need more than 1,000 grid lines", 2 },
         { kTop, "60", "20", "0.001",

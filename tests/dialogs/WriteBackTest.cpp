@@ -121,6 +121,7 @@ TEST_F(WriteBackTest, OptionsMenuOpensTheSheetOnItsPage)
 TEST_F(WriteBackTest, OkWritesEveryFieldBackAndAnUnchangedOkOrACancelLeavesEveryField)
 {
     doc.m_rightAxis.title = std::string(80, 'x'); // longer than the field holds
+    doc.m_legend.m_drawShadow = 0; // clicked on, while Draw Legend is clicked off
     const QImage plot = Plot();
     RunCommand(ID_FORMAT_AXIS, [](CAxisPropSheet& sheet) {
         ChangeEveryPage(sheet);
@@ -143,7 +144,7 @@ TEST_F(WriteBackTest, OkWritesEveryFieldBackAndAnUnchangedOkOrACancelLeavesEvery
     }
     want.m_annotFont.color = RGB(200, 0, 2);
     want.m_drawLegend = 0;
-    want.m_legend.m_drawShadow = 1 - want.m_legend.m_drawShadow;
+    want.m_legend.m_drawShadow = 1;
     want.m_legend.m_backColor = RGB(200, 0, 3);
     want.m_legend.m_position = doc.m_legend.m_position;
     // Defined on the Grids page: kept; on the Legend page: dropped.

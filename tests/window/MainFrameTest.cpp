@@ -289,7 +289,8 @@ TEST_F(MainFrameTest, DialogCommandsOpenTheirDialogs)
         router().Route(id);
         EXPECT_EQ(opened, title);
     }
-    EXPECT_TRUE(frame.FindMenu("&Options")->actions().contains(router().Action(ID_LEGEND_ENTRIES)));
+    for (int id : { ID_LEGEND_ENTRIES, ID_TOGGLE_GRID, ID_TOGGLE_LEGEND, ID_SHOW_NAMES })
+        EXPECT_TRUE(frame.FindMenu("&Options")->actions().contains(router().Action(id))) << id;
 }
 
 TEST_F(MainFrameTest, TheTablePaneShowsEveryColumnAndTheSplitterCanBeGrabbed)
