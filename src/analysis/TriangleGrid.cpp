@@ -4,12 +4,6 @@
 #include <cmath>
 #include <limits>
 
-int TriangleGrid::Index(const TriangleBin& bin) const
-{
-    const int start = RowStart(bin.top);
-    return PointsUp(bin) ? start + bin.left : start + (m_side - bin.top) + bin.left;
-}
-
 TriangleBin TriangleGrid::Bin(int index) const
 {
     // RowStart(i) = i (2n - i) <= index, solved for i and then settled by a step.
@@ -28,39 +22,6 @@ TriangleBin TriangleGrid::Bin(int index) const
 }
 
 TriangleBin TriangleGrid::BinOf(const ClosedComposition& c) const { return BinOf(c.top, c.left, c.right, 100); }
-
-TriangleBin TriangleGrid::BinOf(double top, double left, double right, double sum) const
-{
-    // value · n / sum rather than (value · 100 / sum) / s: one rounding, and
-    // whole-number data land on exact steps.
-    const double perUnit = m_side / sum;
-    auto step = [&](double value) { return std::min(static_cast<int>(value * perUnit), m_side - 1); };
-    TriangleBin bin { step(top), step(left), step(right) };
-    const int steps = bin.top + bin.left + bin.right;
-    if (steps >= m_side) {
-        if (bin.top > 0)
-            --bin.top;
-        else
-            --bin.left;
-    } else if (steps < m_side - 2) {
-        // Rounding put all three just below a step; the nearest bin is the
-        // downward one above the largest.
-        ++bin.top;
-    }
-    return bin;
-}
-
-std::optional<int> TriangleGrid::IndexOf(float top, float left, float right) const
-{
-    // CloseComposition's rule in one test: the empty value is negative, a
-    // NaN fails every comparison and an infinity makes the sum infinite.
-    if (!(top >= 0 && left >= 0 && right >= 0))
-        return std::nullopt;
-    const double sum = double(top) + double(left) + double(right);
-    if (!(sum > 0 && sum < std::numeric_limits<double>::infinity()))
-        return std::nullopt;
-    return Index(BinOf(top, left, right, sum));
-}
 
 ClosedComposition TriangleGrid::Centroid(const TriangleBin& bin) const
 {

@@ -2,7 +2,9 @@
 
 #include "analysis/Composition.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <optional>
 
 // A bin of the triangle divided into n² small triangles, n a side: top,
@@ -29,7 +31,10 @@ public:
     int Count() const { return m_side * m_side; }
     bool PointsUp(const TriangleBin& bin) const { return bin.top + bin.left + bin.right == m_side - 1; }
 
-    int Index(const TriangleBin& bin) const;
+    int Index(const TriangleBin& bin) const
+    {
+        return RowStart(bin.top) + bin.left + (PointsUp(bin) ? 0 : m_side - bin.top);
+    }
     TriangleBin Bin(int index) const;
 
     // The bin a closed composition falls in. A point on a corner shared by
@@ -54,3 +59,37 @@ private:
 
     int m_side;
 };
+
+// Defined here so that counting a million samples inlines them.
+inline TriangleBin TriangleGrid::BinOf(double top, double left, double right, double sum) const
+{
+    // value · n / sum rather than (value · 100 / sum) / s: one rounding, and
+    // whole-number data land on exact steps.
+    const double perUnit = m_side / sum;
+    auto step = [&](double value) { return std::min(static_cast<int>(value * perUnit), m_side - 1); };
+    TriangleBin bin { step(top), step(left), step(right) };
+    const int steps = bin.top + bin.left + bin.right;
+    if (steps >= m_side) {
+        if (bin.top > 0)
+            --bin.top;
+        else
+            --bin.left;
+    } else if (steps < m_side - 2) {
+        // Rounding put all three just below a step; the nearest bin is the
+        // downward one above the largest.
+        ++bin.top;
+    }
+    return bin;
+}
+
+inline std::optional<int> TriangleGrid::IndexOf(float top, float left, float right) const
+{
+    // CloseComposition's rule in one test: the empty value is negative, a
+    // NaN fails every comparison and an infinity makes the sum infinite.
+    if (!(top >= 0 && left >= 0 && right >= 0))
+        return std::nullopt;
+    const double sum = double(top) + double(left) + double(right);
+    if (!(sum > 0 && sum < std::numeric_limits<double>::infinity()))
+        return std::nullopt;
+    return Index(BinOf(top, left, right, sum));
+}

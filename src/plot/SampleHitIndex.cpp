@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <numeric>
 
 std::uint64_t SampleHitIndex::Key(int x, int y)
 {
-    // Arithmetic shifts keep negative coordinates in their own squares.
-    const auto cx = static_cast<std::uint32_t>(x >> kCellShift);
-    const auto cy = static_cast<std::uint32_t>(y >> kCellShift);
+    // Arithmetic shifts keep negative coordinates in their own squares; the
+    // flipped sign bit orders the squares as their coordinates are ordered.
+    const auto cx = static_cast<std::uint32_t>(x >> kCellShift) ^ 0x80000000u;
+    const auto cy = static_cast<std::uint32_t>(y >> kCellShift) ^ 0x80000000u;
     return (static_cast<std::uint64_t>(cx) << 32) | cy;
 }
 
@@ -17,12 +19,43 @@ void SampleHitIndex::Build(const CTernaryDoc& doc)
 {
     m_entries.clear();
     m_entries.reserve(static_cast<std::size_t>(doc.m_sampleSlots));
+    std::uint64_t low = UINT64_MAX, high = 0; // the squares' columns and rows, as in the key
     for (int slot = 1; slot < doc.m_sampleSlots; ++slot) {
         const SampleRecord& s = doc.GetSample(slot);
-        if (s.InUse() && s.plotX != NOT_PLOTTED && s.plotY != NOT_PLOTTED)
+        if (s.InUse() && s.plotX != NOT_PLOTTED && s.plotY != NOT_PLOTTED) {
             m_entries.push_back({ Key(s.plotX, s.plotY), slot });
+            low = std::min(low, m_entries.back().key);
+            high = std::max(high, m_entries.back().key);
+        }
     }
-    std::sort(m_entries.begin(), m_entries.end());
+    if (m_entries.empty())
+        return;
+    // The samples lie in a few thousand squares: sorted by counting, which
+    // keeps each square's slots in the order they were found, after every
+    // paint of a big document. Squares spread far apart fall back to a sort.
+    std::uint64_t firstRow = UINT32_MAX, lastRow = 0;
+    for (const Entry& e : m_entries) {
+        firstRow = std::min(firstRow, e.key & UINT32_MAX);
+        lastRow = std::max(lastRow, e.key & UINT32_MAX);
+    }
+    const std::uint64_t columns = (high >> 32) - (low >> 32) + 1;
+    const std::uint64_t rows = lastRow - firstRow + 1;
+    const std::uint64_t limit = 4 * m_entries.size() + 4096;
+    if (columns > limit || rows > limit || columns * rows > limit) {
+        std::sort(m_entries.begin(), m_entries.end());
+        return;
+    }
+    auto square = [&](const Entry& e) {
+        return static_cast<std::size_t>(((e.key >> 32) - (low >> 32)) * rows + (e.key & UINT32_MAX) - firstRow);
+    };
+    std::vector<std::uint32_t> start(static_cast<std::size_t>(columns * rows) + 1, 0);
+    for (const Entry& e : m_entries)
+        ++start[square(e) + 1];
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    std::vector<Entry> sorted(m_entries.size());
+    for (const Entry& e : m_entries)
+        sorted[start[square(e)]++] = e;
+    m_entries.swap(sorted);
 }
 
 int SampleHitIndex::SlotNear(const CTernaryDoc& doc, CPoint p, int reach) const

@@ -62,6 +62,9 @@ SymbolStamps::SymbolStamps(CDC& dc)
     , m_direct(dc.GetPainter() ? !m_stamp : !dc.OnlyMeasures())
     , m_brush(dc.GetBrush())
 {
+    const double dx = m_toDevice.dx(), dy = m_toDevice.dy();
+    if (m_stamp && m_toDevice.type() <= QTransform::TxTranslate && dx == std::round(dx) && dy == std::round(dy))
+        m_wholeShift = QPoint(static_cast<int>(dx), static_cast<int>(dy));
 }
 
 const SymbolStamps::Look& SymbolStamps::FindLook(COLORREF color, int symbolId, int size, int phaseX, int phaseY)
@@ -127,6 +130,11 @@ void SymbolStamps::Draw(int colorId, int symbolId, int size, int x, int y)
     if (m_painter && !look.empty) {
         // In device pixels, so that the stamp is copied, never resampled.
         const QPoint at(static_cast<int>(pixelX) + look.offset.x(), static_cast<int>(pixelY) + look.offset.y());
+        if (m_wholeShift) {
+            m_painter->drawImage(at - *m_wholeShift, look.image);
+            m_dc.MoveTo(x, y);
+            return;
+        }
         const QTransform logical = m_painter->transform();
         m_painter->setTransform(QTransform());
         m_painter->drawImage(at, look.image);

@@ -6,8 +6,10 @@
 #include <QImage>
 #include <QTransform>
 
-#include <map>
+#include <cstdint>
+#include <optional>
 #include <tuple>
+#include <unordered_map>
 
 // Draws the symbols of many samples quickly. Each look (colour, symbol and
 // size, over the brush the context holds) is drawn once by DrawSymbol into a
@@ -43,7 +45,20 @@ private:
     QPainter* m_painter; // null while measuring
     bool m_stamp; // the device takes stamps
     QTransform m_toDevice; // the painter's transform: logical units to device pixels
+    // Set when m_toDevice only moves by whole pixels: a stamp is then copied
+    // through the painter's own transform, without switching it twice a symbol.
+    std::optional<QPoint> m_wholeShift;
     bool m_direct; // every symbol through DrawSymbol
     CBrush m_brush;
-    std::map<std::tuple<COLORREF, int, int, int, int>, Look> m_looks;
+    using LookKey = std::tuple<COLORREF, int, int, int, int>;
+    // Hashed: every symbol of a big plot looks its stamp up on each paint.
+    struct LookKeyHash {
+        std::size_t operator()(const LookKey& k) const
+        {
+            const auto [color, symbol, size, phaseX, phaseY] = k;
+            return std::hash<std::uint64_t>()((std::uint64_t(color) << 32) ^ (std::uint64_t(std::uint32_t(size)) << 12)
+                ^ (std::uint64_t(std::uint32_t(symbol)) << 4) ^ std::uint64_t(phaseX * 4 + phaseY));
+        }
+    };
+    std::unordered_map<LookKey, Look, LookKeyHash> m_looks;
 };
