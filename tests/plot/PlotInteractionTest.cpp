@@ -13,6 +13,7 @@
 #include "plot/IOptionsSheet.h"
 #include "plot/PlotContextMenu.h"
 #include "plot/PlotPicture.h"
+#include "plot/SampleHitIndex.h"
 
 #include <QMenu>
 #include <QScrollBar>
@@ -310,6 +311,25 @@ TEST_F(PlotInteraction, TheSampleUnderThePointerAmong200000)
     QTest::mouseMove(Port(), QPoint(shared.plotX, shared.plotY));
     EXPECT_EQ(table.rows, std::vector<int>({ 199999, 35 }));
     EXPECT_EQ(view->SampleTipText().toStdString(), " {10.0, 10.0, 80.0}");
+}
+
+TEST(SampleHitIndex, FindsTheLowestSlotWithinReachWhetherItsSquaresLieNearOrFarApart)
+{
+    for (const int far : { 0, 1 << 28 }) { // squares near are sorted by counting, far apart by a sort
+        SCOPED_TRACE(far);
+        CTernaryDoc doc;
+        doc.OnNewDocument();
+        const CPoint places[] = { { 40, 40 }, { -40, -17 }, { 40, 40 }, { 44, 36 }, { far, -far }, { -1, 0 } };
+        ASSERT_TRUE(doc.EnsureSampleSlot(6));
+        for (int slot = 1; slot <= 6; ++slot)
+            doc.GetSample(slot) = { "", 1, 1, 1, 0, 0, places[slot - 1].x, places[slot - 1].y, slot };
+        SampleHitIndex index;
+        index.Build(doc);
+        const std::pair<CPoint, int> asked[] = { { { 42, 38 }, 1 }, { { 47, 33 }, 4 }, { { -36, -21 }, 2 },
+            { { -35, -17 }, 0 }, { { far, -far }, 5 }, { { -4, 3 }, far ? 6 : 5 } };
+        for (auto [point, slot] : asked)
+            EXPECT_EQ(index.SlotNear(doc, point, 5), slot) << point.x << "," << point.y;
+    }
 }
 
 TEST_F(PlotInteraction, OnlyATypedCharacterOpensTheLegendDialogAndTheContextMenuFollowsTheState)
