@@ -57,6 +57,8 @@ TEST(AxisFit, RangesInWholeIncrementsHoldEverySampleAndPassTheSheet)
         { { { 50, 50, 0 } }, { -1, -1, -1, -1, -1, -1 } },
         { { { 100, 0, 0 } }, { -1, -1, -1, -1, -1, -1 } },
         { { { 33.3f, 33.3f, 33.4f }, { 12.5f, 80, 7.5f } }, { 10, 40, 30, 80, 0, 40 } },
+        // On one top grid line: the range lies above it, not below.
+        { { { 90, 5, 5 }, { 90, 8, 2 } }, { 90, 100, -1, -1, -1, -1 } },
     };
     for (const Case& c : cases) {
         CTernaryDoc doc;

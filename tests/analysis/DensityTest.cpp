@@ -94,6 +94,34 @@ TEST(Density, KernelSumsToOneKeepsItsMassInsideAndPeaksAtTheCluster)
     }
 }
 
+TEST(Density, KernelTurnsWithTheTriangleSoEachEdgeMirrorsAlike)
+{
+    // A cluster near the Right = 0 edge and a corner, then turned so that each
+    // edge in turn is the near one: the density turns with it.
+    auto around = [](std::array<float, 3> at, int turn) {
+        std::vector<SampleRecord> cluster;
+        for (int i = 0; i < 30; ++i) {
+            const std::array<float, 3> p { at[0] + float(i % 5) * 0.2f, at[1] - float(i % 5) * 0.2f, at[2] };
+            cluster.push_back(Sample(p[(3 - turn) % 3], p[(4 - turn) % 3], p[(5 - turn) % 3]));
+        }
+        return KernelDensity(cluster, 100, 4);
+    };
+    const DensityGrid first = around({ 12, 82, 6 }, 0);
+    for (int turn = 1; turn < 3; ++turn) {
+        const DensityGrid turned = around({ 12, 82, 6 }, turn);
+        double worst = 0;
+        for (int i = 0; i < first.Grid().Count(); ++i) {
+            const ClosedComposition c = first.Grid().Centroid(first.Grid().Bin(i));
+            const std::array<double, 3> p { c.top, c.left, c.right };
+            const ClosedComposition moved { p[(3 - turn) % 3], p[(4 - turn) % 3], p[(5 - turn) % 3] };
+            const double other = turned.values[std::size_t(turned.Grid().Index(turned.Grid().BinOf(moved)))];
+            worst = std::max(worst, std::abs(other - first.values[std::size_t(i)]));
+        }
+        const double peak = *std::max_element(first.values.begin(), first.values.end());
+        EXPECT_LT(worst, 0.05 * peak) << turn << " " << worst / peak;
+    }
+}
+
 TEST(Density, KernelBandwidthFollowsScottsRuleUnlessGiven)
 {
     // Two clusters 40 apart on the base: the spread along x is 20, across 0,

@@ -136,7 +136,8 @@ TEST_F(StartupTest, AFileOnTheCommandLineIsOpenedSavedAsAndExported)
         size = answer;
         return true;
     });
-    for (const char* name : { "a.svg", "b" /* no type given: the last one used */, "d.png" }) {
+    QDir(dir.path()).mkdir("sub");
+    for (const char* name : { "sub/a.svg", "b" /* no type given: the last one used */, "d.png" }) {
         dialogs.answers = { dir.filePath(name) };
         frame->Router()->Route(ID_FILE_EXPORT_PICTURE);
     }
@@ -168,8 +169,9 @@ TEST_F(StartupTest, AFileOnTheCommandLineIsOpenedSavedAsAndExported)
     frame->Router()->Route(ID_VIEW_FIT_AXES);
     EXPECT_LT(app->Document()->m_topAxis.max - app->Document()->m_topAxis.min, 100);
     EXPECT_GT(frame->PlotView()->Geometry().m_scale, 1.0f);
-    EXPECT_NE(ReadFileBytes(dir.filePath("a.svg")).find("<svg"), std::string::npos);
-    EXPECT_EQ(ReadFileBytes(dir.filePath("b.svg")), ReadFileBytes(dir.filePath("a.svg")));
+    EXPECT_NE(ReadFileBytes(dir.filePath("sub/a.svg")).find("<svg"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(dir.filePath("b.svg")), ReadFileBytes(dir.filePath("sub/a.svg")));
+    EXPECT_EQ(dialogs.suggestions.at(2), dir.filePath("sub/saved.svg")) << "the last folder and type";
     // The same picture as the command line's --export.
     ASSERT_EQ(RunExport(path, dir.filePath("batch.png"), 1.0), ExitOk);
     EXPECT_EQ(ReadFileBytes(dir.filePath("d.png")), ReadFileBytes(dir.filePath("batch.png")));

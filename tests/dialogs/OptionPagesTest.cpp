@@ -89,8 +89,9 @@ TEST(DiagramPage, SoilTextureTurnsTheAxesClockwiseAndOkReadsEveryChoice)
     QTest::keyClick(page->DiagramList(), Qt::Key_Down); // the soil texture triangle, read clockwise
     QTest::mouseClick(page->LineColorButton(), Qt::LeftButton);
     sheet.accept();
-    sheet.Read(options);
-    EXPECT_EQ(options.diagram, (ClassDiagramSettings { DiagramKind::SoilTexture, {}, 1, RGB(200, 0, 0), 0, 1 }));
+    FormatOptions read; // every field from the page, none left from what was filled in
+    sheet.Read(read);
+    EXPECT_EQ(read.diagram, (ClassDiagramSettings { DiagramKind::SoilTexture, {}, 1, RGB(200, 0, 0), 0, 1 }));
 }
 
 TEST(SortDialog, OffersTheHeadersAsShownAndReturnsTheKeysAndRowsChosen)

@@ -123,6 +123,7 @@ TEST_F(WriteBackTest, OkWritesEveryFieldBackAndAnUnchangedOkOrACancelLeavesEvery
     doc.m_rightAxis.title = std::string(80, 'x'); // longer than the field holds
     doc.m_legend.m_drawShadow = 0; // clicked on, while Draw Legend is clicked off
     const QImage plot = Plot();
+    const std::string original = SavePlotFileBytes(doc);
     RunCommand(ID_FORMAT_AXIS, [](CAxisPropSheet& sheet) {
         ChangeEveryPage(sheet);
         sheet.accept();
@@ -156,6 +157,9 @@ TEST_F(WriteBackTest, OkWritesEveryFieldBackAndAnUnchangedOkOrACancelLeavesEvery
     };
     EXPECT_EQ(state(doc), state(want));
     EXPECT_TRUE(doc.IsModified());
+    doc.GetUndoStack()->undo();
+    EXPECT_EQ(SavePlotFileBytes(doc), original) << "one step takes every field back";
+    doc.GetUndoStack()->redo();
     EXPECT_EQ(frame.Table()->GetCellText(0, CTernaryTable::kTopCol), QStringLiteral("SiO2"));
     EXPECT_NE(Plot(), plot);
 

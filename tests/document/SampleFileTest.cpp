@@ -200,12 +200,13 @@ TEST(SampleCsvTest, QuotesWhatNeedsQuotingAndLeavesEmptyValuesEmpty)
     doc->GetSample(2).symbolId = -1;
     doc->GetSample(9) = doc->GetSample(1);
     doc->GetSample(9).row = 9;
+    doc->GetSample(9).name = " lead";
     doc->GetSample(9).top = 33.333333f;
     EXPECT_EQ(SamplesToCsv(*doc),
         "Sample,\"Say \"\"hi\"\"\",\"L;eft\t\",\"Right \",Color,Symbol\n"
         "Spl#1,20,30,50,3,0\n"
         "\"a,b\",10,70,,,\n"
-        "Spl#1,33.3333,30,50,3,0\n");
+        "\" lead\",33.3333,30,50,3,0\n");
 }
 
 TEST(SampleCsvTest, OlderTextsInWindows1252BecomeUtf8)

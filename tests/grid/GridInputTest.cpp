@@ -277,7 +277,8 @@ TEST_F(GridMouse, CornerRowAndColumnHeadersSelectWholeBlocks)
         CellRange selection;
     } steps[] = { { true, 1, 10, CellRange(1, 1, 39, 4) }, // also at column 0's left edge
         { false, 150, 150, CellRange(1, 1, 39, 4) }, { true, 10, 50, CellRange(2, 1, 2, 4) },
-        { false, 10, 110, CellRange(2, 1, 5, 4) }, { false, 10, 10, CellRange(2, 1, 5, 4) }, // header row: rows stay
+        { false, 10, 110, CellRange(2, 1, 5, 4) }, { false, 10, 30, CellRange(1, 1, 2, 4) }, // and back above
+        { false, 10, 10, CellRange(1, 1, 2, 4) }, // header row: rows stay
         { true, 250, 10, CellRange(1, 3, 39, 3) }, { false, 150, 60, CellRange(1, 2, 39, 3) } };
     for (const auto& step : steps) {
         if (step.press)
