@@ -19,13 +19,17 @@ void SampleHitIndex::Build(const CTernaryDoc& doc)
 {
     m_entries.clear();
     m_entries.reserve(static_cast<std::size_t>(doc.m_sampleSlots));
-    std::uint64_t low = UINT64_MAX, high = 0; // the squares' columns and rows, as in the key
+    // The squares' columns and rows that hold samples, as the key numbers them.
+    std::uint64_t firstColumn = UINT32_MAX, lastColumn = 0, firstRow = UINT32_MAX, lastRow = 0;
     for (int slot = 1; slot < doc.m_sampleSlots; ++slot) {
         const SampleRecord& s = doc.GetSample(slot);
         if (s.InUse() && s.plotX != NOT_PLOTTED && s.plotY != NOT_PLOTTED) {
-            m_entries.push_back({ Key(s.plotX, s.plotY), slot });
-            low = std::min(low, m_entries.back().key);
-            high = std::max(high, m_entries.back().key);
+            const std::uint64_t key = Key(s.plotX, s.plotY);
+            m_entries.push_back({ key, slot });
+            firstColumn = std::min(firstColumn, key >> 32);
+            lastColumn = std::max(lastColumn, key >> 32);
+            firstRow = std::min(firstRow, key & UINT32_MAX);
+            lastRow = std::max(lastRow, key & UINT32_MAX);
         }
     }
     if (m_entries.empty())
@@ -33,12 +37,7 @@ void SampleHitIndex::Build(const CTernaryDoc& doc)
     // The samples lie in a few thousand squares: sorted by counting, which
     // keeps each square's slots in the order they were found, after every
     // paint of a big document. Squares spread far apart fall back to a sort.
-    std::uint64_t firstRow = UINT32_MAX, lastRow = 0;
-    for (const Entry& e : m_entries) {
-        firstRow = std::min(firstRow, e.key & UINT32_MAX);
-        lastRow = std::max(lastRow, e.key & UINT32_MAX);
-    }
-    const std::uint64_t columns = (high >> 32) - (low >> 32) + 1;
+    const std::uint64_t columns = lastColumn - firstColumn + 1;
     const std::uint64_t rows = lastRow - firstRow + 1;
     const std::uint64_t limit = 4 * m_entries.size() + 4096;
     if (columns > limit || rows > limit || columns * rows > limit) {
@@ -46,7 +45,7 @@ void SampleHitIndex::Build(const CTernaryDoc& doc)
         return;
     }
     auto square = [&](const Entry& e) {
-        return static_cast<std::size_t>(((e.key >> 32) - (low >> 32)) * rows + (e.key & UINT32_MAX) - firstRow);
+        return static_cast<std::size_t>(((e.key >> 32) - firstColumn) * rows + (e.key & UINT32_MAX) - firstRow);
     };
     std::vector<std::uint32_t> start(static_cast<std::size_t>(columns * rows) + 1, 0);
     for (const Entry& e : m_entries)

@@ -132,13 +132,12 @@ void SymbolStamps::Draw(int colorId, int symbolId, int size, int x, int y)
         const QPoint at(static_cast<int>(pixelX) + look.offset.x(), static_cast<int>(pixelY) + look.offset.y());
         if (m_wholeShift) {
             m_painter->drawImage(at - *m_wholeShift, look.image);
-            m_dc.MoveTo(x, y);
-            return;
+        } else {
+            const QTransform logical = m_painter->transform();
+            m_painter->setTransform(QTransform());
+            m_painter->drawImage(at, look.image);
+            m_painter->setTransform(logical);
         }
-        const QTransform logical = m_painter->transform();
-        m_painter->setTransform(QTransform());
-        m_painter->drawImage(at, look.image);
-        m_painter->setTransform(logical);
     }
     m_dc.MoveTo(x, y);
 }
